@@ -1,0 +1,176 @@
+#include "datatool.h"
+
+#include "terror.h"
+#include "tlistnames.h"
+#include "xmlexchange.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+constexpr int loaded = 0;
+constexpr int noFile = 7;
+constexpr int storageError = -1;
+
+QString escaped(const QString& text) {
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\':
+            result += QLatin1String("\\\\");
+            break;
+        case '\n':
+            result += QLatin1String("\\n");
+            break;
+        case '\r':
+            result += QLatin1String("\\r");
+            break;
+        case '\t':
+            result += QLatin1String("\\t");
+            break;
+        default:
+            result += c;
+        }
+    }
+    return result;
+}
+
+QString describeResult(int result) {
+    return result == noFile ? QStringLiteral("the file does not exist")
+                            : QStringLiteral("the data ends in the middle of a record or cannot be read");
+}
+
+} // namespace
+
+// A list named after its file, loaded from it.
+class OpenedList {
+public:
+    OpenedList(const QString& path, const QString& root, const QString& element) {
+        const QFileInfo info(path);
+        PosLib::TListNames names = PosLib::TListNames::forFile(info.fileName());
+        if (!root.isEmpty()) {
+            names.root = root;
+            if (PosLib::TListNames::isKnownRoot(root))
+                names.element = PosLib::TListNames::forRoot(root).element;
+        }
+        if (!element.isEmpty())
+            names.element = element;
+        names.file = info.fileName();
+        m_directory = info.absolutePath();
+        m_list = std::make_unique<PosLib::TNamedList>(names);
+    }
+
+    int load() { return m_list->load(m_list->fileName(), QFile::encodeName(m_directory).constData()); }
+    void save() const { m_list->save(m_list->fileName(), QFile::encodeName(m_directory).constData()); }
+    PosLib::TNamedList& list() { return *m_list; }
+
+private:
+    QString m_directory;
+    std::unique_ptr<PosLib::TNamedList> m_list;
+};
+
+DataTool::DataTool(QTextStream& out, QTextStream& err)
+    : m_out(out)
+    , m_err(err) {}
+
+void DataTool::report(const QString& file, int code, const QString& reason) {
+    m_err << "lumdata: " << file << ": error " << code << ": " << reason << Qt::endl;
+}
+
+void DataTool::report(const QString& file, const Basics::TError& error) {
+    m_err << "lumdata: " << file << ": " << error.description() << Qt::endl;
+}
+
+int DataTool::load(OpenedList& opened, const QString& file, bool missingIsFine) {
+    try {
+        const int result = opened.load();
+        if (result != loaded && !(result == noFile && missingIsFine))
+            report(file, result, describeResult(result));
+        return result;
+    } catch (const Basics::TError& error) {
+        report(file, error);
+        return storageError;
+    }
+}
+
+int DataTool::show(const QString& file) {
+    OpenedList opened(file, m_root, m_element);
+    const int result = load(opened, file);
+    // The readable records of a damaged file are shown too: they tell where it broke.
+    for (const Basics::TValue* value : opened.list()) {
+        m_out << value->getID();
+        for (const Basics::TAttribute& attribute : value->attributes()) {
+            if (attribute.key != u"id")
+                m_out << ' ' << escaped(attribute.key) << '=' << escaped(attribute.value.text());
+        }
+        m_out << '\n';
+    }
+    m_out.flush();
+    return result == loaded ? Success : Failure;
+}
+
+int DataTool::xml(const QString& file) {
+    OpenedList opened(file, m_root, m_element);
+    if (load(opened, file) != loaded)
+        return Failure;
+    m_out << QString::fromUtf8(Basics::exportDocument(opened.list()));
+    m_out.flush();
+    return Success;
+}
+
+int DataTool::import(const QString& xmlFile, const QString& file) {
+    QFile input;
+    bool readable = false;
+    if (xmlFile == u"-") {
+        readable = input.open(stdin, QIODevice::ReadOnly);
+    } else {
+        input.setFileName(xmlFile);
+        readable = input.open(QIODevice::ReadOnly);
+    }
+    if (!readable) {
+        report(xmlFile, 301, QStringLiteral("the file cannot be opened (%1)").arg(input.errorString()));
+        return Failure;
+    }
+    const QByteArray document = input.readAll();
+
+    OpenedList opened(file, m_root, m_element);
+    // A file that could not be read completely is never written over; a missing one is created.
+    const int result = load(opened, file, true);
+    if (result != loaded && result != noFile)
+        return Failure;
+    QString problem;
+    if (!Basics::importDocument(opened.list(), document, &problem)) {
+        m_err << "lumdata: " << xmlFile << ": " << problem << "; nothing was imported" << Qt::endl;
+        return Failure;
+    }
+    try {
+        opened.save();
+    } catch (const Basics::TError& error) {
+        report(file, error);
+        return Failure;
+    }
+    m_out << file << ": " << opened.list().count() << " records" << Qt::endl;
+    return Success;
+}
+
+int DataTool::text(const QString& file, const QStringList& columns) {
+    OpenedList opened(file, m_root, m_element);
+    if (load(opened, file) != loaded)
+        return Failure;
+    opened.list().exportText(m_out, columns);
+    m_out.flush();
+    return Success;
+}
+
+int DataTool::check(const QString& file) {
+    OpenedList opened(file, m_root, m_element);
+    const int result = load(opened, file);
+    if (result != storageError)
+        m_out << "result=" << result << " records=" << opened.list().count() << Qt::endl;
+    return result == loaded ? Success : Failure;
+}

@@ -1,0 +1,96 @@
+// lumdata: look into, export and import the record files of the point-of-sale data directory.
+
+#include "datatool.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+const char* const description = R"(Commands:
+  show FILE                one line per record: the id, then key=value pairs in key order
+                           (backslash, line breaks and tabs written as \\, \n, \r, \t)
+  xml FILE                 the list's XML exchange document
+  import XMLFILE FILE      apply an exchange document (XMLFILE, or - for standard input) to the
+                           list in FILE and save it; FILE is created when missing
+  text FILE COL[,COL...]   the text export of the named columns, separated by ";"
+  check FILE               the load result (0 read completely, 7 no such file, 304 damaged)
+                           and the record count
+
+The list and element names come from the file name (currency.dat holds "currencies" of
+"currency" elements); other files hold "elements" of "element".
+Exit status: 0 success, 1 a load result other than 0 or a storage error, 2 wrong usage.)";
+
+int usageError(QCommandLineParser& parser, QTextStream& err, const QString& problem) {
+    err << "lumdata: " << problem << "\n\n" << parser.helpText();
+    return DataTool::Usage;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lumdata"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(description));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption rootOption(
+        QStringLiteral("root"), QStringLiteral("List (XML root) name to use."), QStringLiteral("name"));
+    const QCommandLineOption elementOption(QStringLiteral("element"),
+                                           QStringLiteral("XML element name of a record to use."),
+                                           QStringLiteral("name"));
+    parser.addOption(rootOption);
+    parser.addOption(elementOption);
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("show, xml, import, text or check"));
+    parser.addPositionalArgument(QStringLiteral("arguments"),
+                                 QStringLiteral("the command's files and columns"),
+                                 QStringLiteral("[arguments...]"));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser, err, parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << parser.helpText();
+        return DataTool::Success;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        out << "lumdata " << LUM_VERSION << '\n';
+        return DataTool::Success;
+    }
+
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return usageError(parser, err, QStringLiteral("a command is missing"));
+    const QString command = args.first();
+    const auto expect = [&](qsizetype count) { return args.size() == count + 1; };
+
+    DataTool tool(out, err);
+    tool.setRootName(parser.value(rootOption));
+    tool.setElementName(parser.value(elementOption));
+    if (command == u"show" && expect(1))
+        return tool.show(args[1]);
+    if (command == u"xml" && expect(1))
+        return tool.xml(args[1]);
+    if (command == u"import" && expect(2))
+        return tool.import(args[1], args[2]);
+    if (command == u"check" && expect(1))
+        return tool.check(args[1]);
+    if (command == u"text" && expect(2)) {
+        const QStringList columns = args[2].split(u',', Qt::SkipEmptyParts);
+        if (columns.isEmpty())
+            return usageError(parser, err, QStringLiteral("text needs at least one column"));
+        return tool.text(args[1], columns);
+    }
+    if (command != u"show" && command != u"xml" && command != u"import" && command != u"check" &&
+        command != u"text")
+        return usageError(parser, err, QStringLiteral("unknown command \"%1\"").arg(command));
+    return usageError(parser, err, QStringLiteral("wrong number of arguments for \"%1\"").arg(command));
+}

@@ -1,0 +1,60 @@
+#include "terror.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace Basics {
+
+namespace {
+
+QString reason(int code) {
+    switch (code) {
+    case 3:
+        return QStringLiteral("the file name contains an unresolved '%'");
+    case 5:
+        return QStringLiteral("a record has too many attributes");
+    case 201:
+        return QStringLiteral("the directory cannot be created");
+    case 301:
+        return QStringLiteral("the file cannot be opened");
+    case 304:
+        return QStringLiteral("the data ends in the middle of a record or cannot be read");
+    case 311:
+        return QStringLiteral("the file cannot be removed");
+    case 312:
+        return QStringLiteral("the file cannot be renamed");
+    case 315:
+        return QStringLiteral("the file already exists");
+    case 316:
+        return QStringLiteral("the file does not exist");
+    case 318:
+        return QStringLiteral("the file cannot be locked");
+    default:
+        return QStringLiteral("error");
+    }
+}
+
+} // namespace
+
+TError::TError(int line, const char* source, int code, int message, const QString& text)
+    : m_line(line)
+    , m_source(QString::fromLatin1(source))
+    , m_code(code)
+    , m_message(message)
+    , m_osError(errno)
+    , m_text(text) {
+    m_what = description().toUtf8();
+}
+
+QString TError::description() const {
+    QString result = QStringLiteral("error %1: %2: %3").arg(m_code).arg(m_text, reason(m_code));
+    if (m_osError != 0 && m_code >= 200)
+        result += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(m_osError)));
+    return result;
+}
+
+const char* TError::what() const noexcept {
+    return m_what.constData();
+}
+
+} // namespace Basics

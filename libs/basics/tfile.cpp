@@ -1,0 +1,145 @@
+#include "tfile.h"
+
+#include "tdir.h"
+#include "terror.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Basics {
+
+namespace {
+
+Q_LOGGING_CATEGORY(storageLog, "lum.storage", QtInfoMsg)
+
+constexpr int openMessage = 301;
+
+bool sameFile(int fd, const QString& name) {
+    struct stat opened = {};
+    struct stat named = {};
+    if (::fstat(fd, &opened) != 0 || ::stat(QFile::encodeName(name).constData(), &named) != 0)
+        return false;
+    return opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+bool wantsTruncation(QIODevice::OpenMode mode) {
+    if (mode & QIODevice::Truncate)
+        return true;
+    return (mode & QIODevice::WriteOnly) &&
+           !(mode & (QIODevice::ReadOnly | QIODevice::Append | QIODevice::NewOnly));
+}
+
+} // namespace
+
+TFile::TFile(const QString& name, int flags)
+    : TLockedFile(name)
+    , m_flags(flags) {}
+
+TFile::~TFile() {
+    if (isOpen())
+        TFile::close();
+}
+
+bool TFile::open(OpenMode mode) {
+    const QString expanded = expandPath(fileName());
+    if (expanded != fileName())
+        setFileName(expanded);
+    if (expanded.contains(u'%'))
+        throw TFileError(__LINE__, "tfile", 3, openMessage, expanded);
+    const bool exists = QFileInfo::exists(expanded);
+    if ((m_flags & MustExist) && !exists)
+        throw TFileError(__LINE__, "tfile", 316, openMessage, expanded);
+    if ((m_flags & MustNotExist) && exists)
+        throw TFileError(__LINE__, "tfile", 315, openMessage, expanded);
+
+    const bool writing = mode & (WriteOnly | Append);
+    const bool truncate = wantsTruncation(mode);
+    // Never truncate before the lock is ours: another writer may be filling the file.
+    const OpenMode systemMode = truncate ? ((mode & ~OpenMode(Truncate)) | ReadOnly) : mode;
+    for (;;) {
+        if (!TLockedFile::open(systemMode))
+            throw TFileError(__LINE__, "tfile", 301, openMessage, expanded);
+        if (!lock(writing ? WriteLock : ReadLock, true)) {
+            const int error = errno;
+            QFile::close();
+            errno = error;
+            throw TFileError(__LINE__, "tfile", 318, openMessage, expanded);
+        }
+        // A writer that waited for the lock may find that the file it opened has been renamed
+        // away meanwhile (a save publishes its ".new" file that way): start again on the name.
+        if (!writing || sameFile(handle(), expanded))
+            break;
+        unlock();
+        QFile::close();
+    }
+    if (truncate && !resize(0)) {
+        TFile::close();
+        throw TFileError(__LINE__, "tfile", 301, openMessage, expanded);
+    }
+    return true;
+}
+
+void TFile::close() {
+    if (isOpen()) {
+        flush();
+        unlock();
+    }
+    QFile::close();
+}
+
+void TFile::writeDurably(const QByteArray& data) {
+    if (write(data) != data.size() || !flush() || ::fsync(handle()) != 0)
+        throw TFileError(__LINE__, "tfile", 301, openMessage, fileName());
+}
+
+void TFile::remove(const QString& name) {
+    const QString expanded = expandPath(name);
+    if (!QFileInfo::exists(expanded)) {
+        qCDebug(storageLog).noquote() << expanded << "does not exist";
+        return;
+    }
+    if (::unlink(QFile::encodeName(expanded).constData()) != 0)
+        throw TFileError(__LINE__, "tfile", 311, 311, expanded);
+}
+
+void TFile::rename(const QString& from, const QString& to) {
+    const QString source = expandPath(from);
+    const QString target = expandPath(to);
+    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0)
+        throw TFileError(__LINE__, "tfile", 312, 312, source);
+}
+
+void TFile::keepCopy(const QString& from, const QString& to) {
+    const QString source = expandPath(from);
+    const QString target = expandPath(to);
+    const QByteArray sourceName = QFile::encodeName(source);
+    const QByteArray targetName = QFile::encodeName(target);
+    if (::link(sourceName.constData(), targetName.constData()) == 0)
+        return;
+    if (errno == EEXIST)
+        throw TFileError(__LINE__, "tfile", 312, 312, target);
+    const QString partial = target + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (!QFile::copy(source, partial) ||
+        std::rename(QFile::encodeName(partial).constData(), targetName.constData()) != 0) {
+        QFile::remove(partial);
+        throw TFileError(__LINE__, "tfile", 312, 312, source);
+    }
+}
+
+void TFile::syncDirectory(const QString& dir) {
+    const QString expanded = expandPath(dir.isEmpty() ? QStringLiteral(".") : dir);
+    const int fd = ::open(QFile::encodeName(expanded).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return; // nothing to flush: the rename itself has succeeded
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace Basics

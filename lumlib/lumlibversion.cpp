@@ -1,0 +1,9 @@
+#include "lumlibversion.h"
+
+namespace LumLib {
+
+const char* version() {
+    return LUM_VERSION;
+}
+
+} // namespace LumLib

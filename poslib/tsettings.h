@@ -1,0 +1,17 @@
+#pragma once
+
+#include "basics_global.h"
+#include "tvaluelist.h"
+
+namespace PosLib {
+
+// The settings list ("settings.dat"); record 0 holds the system-wide settings.
+class BASICS_EXPORT TSettings : public Basics::TValueList {
+    Q_OBJECT
+public:
+    QString rootName() const override;
+    QString fileName() const override;
+    QString elementName() const override;
+};
+
+} // namespace PosLib
