@@ -1,0 +1,202 @@
+// The lumdata tool as an administrator or a script runs it.
+
+#include <QDataStream>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run lumdata(const QStringList& arguments, const QByteArray& input = QByteArray())
+{
+    QProcess process;
+    process.start(QStringLiteral(LUMDATA_PATH), arguments);
+    if (!input.isNull())
+        process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(30000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray currencies = R"(<?xml version="1.0" encoding="UTF-8"?>
+<currencies>
+ <currency><id>1</id><name>Euro</name><shortname>EUR</shortname><rate>1.00000</rate></currency>
+ <currency><id>2</id><name>Franc; "CH"
+suisse</name><shortname>CHF</shortname></currency>
+</currencies>
+)";
+
+} // namespace
+
+class TestLumData : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void importThenShowXmlTextCheck();
+    void importMergesAppendsAndDeletes();
+    void damagedFilesAreReportedAndKept();
+    void namesOverrides();
+    void wrongUsage();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_file;
+};
+
+void TestLumData::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_file = m_dir->filePath("currency.dat");
+}
+
+void TestLumData::importThenShowXmlTextCheck()
+{
+    const QString xml = m_dir->filePath("in.xml");
+    writeFile(xml, currencies);
+    Run run = lumdata({"import", xml, m_file});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
+
+    run = lumdata({"show", m_file});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QStringLiteral("1 name=Euro rate=1.00000 shortname=EUR\n"
+                                     "2 name=Franc; \"CH\"\\nsuisse shortname=CHF\n"));
+
+    run = lumdata({"text", m_file, "id,shortname,name"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QStringLiteral("1;EUR;Euro\n2;CHF;Franc, 'CH'|suisse\n"));
+
+    run = lumdata({"check", m_file});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QStringLiteral("result=0 records=2\n"));
+
+    // The exported document imports into an empty file as the same list.
+    run = lumdata({"xml", m_file});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains("<currencies>"));
+    const QString copy = m_dir->filePath("copy/currency.dat");
+    QVERIFY(QDir().mkpath(m_dir->filePath("copy")));
+    QCOMPARE(lumdata({"import", "-", copy}, run.out.toUtf8()).status, 0);
+    QCOMPARE(readFile(copy), readFile(m_file));
+}
+
+void TestLumData::importMergesAppendsAndDeletes()
+{
+    const QString xml = m_dir->filePath("in.xml");
+    writeFile(xml, currencies);
+    QCOMPARE(lumdata({"import", xml, m_file}).status, 0);
+    writeFile(xml, "<currencies>"
+                   "<currency><id>1</id><rate>0.50000</rate></currency>"
+                   "<currency><_delete_/><id>2</id></currency>"
+                   "<currency><name>Yen</name></currency>"
+                   "</currencies>");
+    Run run = lumdata({"import", xml, m_file});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.trimmed(), m_file + ": 2 records");
+    QCOMPARE(lumdata({"show", m_file}).out, QStringLiteral("1 name=Euro rate=0.50000 shortname=EUR\n"
+                                                           "3 name=Yen\n"));
+    QVERIFY(QFile::exists(m_file + ".old"));
+}
+
+void TestLumData::damagedFilesAreReportedAndKept()
+{
+    const QString xml = m_dir->filePath("in.xml");
+    writeFile(xml, currencies);
+    QCOMPARE(lumdata({"import", xml, m_file}).status, 0);
+    const QByteArray whole = readFile(m_file);
+    const QByteArray damaged = whole.left(whole.size() - 3);
+    writeFile(m_file, damaged);
+    QFile::remove(m_file + ".old");
+
+    Run run = lumdata({"check", m_file});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QStringLiteral("result=304 records=1\n"));
+    QVERIFY(run.err.contains("error 304") && run.err.contains(m_file));
+
+    run = lumdata({"show", m_file});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.out.startsWith("1 name=Euro")); // what could be read is shown
+
+    QCOMPARE(lumdata({"xml", m_file}).status, 1);
+    QCOMPARE(lumdata({"text", m_file, "name"}).status, 1);
+    run = lumdata({"import", xml, m_file});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.err.contains("304"));
+    QCOMPARE(readFile(m_file), damaged);
+    QVERIFY(!QFile::exists(m_file + ".old"));
+    QVERIFY(!QFile::exists(m_file + ".new"));
+
+    // Bad documents change nothing either.
+    writeFile(m_file, whole);
+    writeFile(xml, "<currencies><currency><id>1</id>");
+    run = lumdata({"import", xml, m_file});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.err.contains(xml) && run.err.contains("line"));
+    writeFile(xml, "<discounts/>");
+    QCOMPARE(lumdata({"import", xml, m_file}).status, 1);
+    QCOMPARE(lumdata({"import", m_dir->filePath("absent.xml"), m_file}).status, 1);
+    QCOMPARE(readFile(m_file), whole);
+
+    // An attribute count no file can hold is a storage error.
+    QByteArray bytes;
+    QDataStream(&bytes, QIODevice::WriteOnly) << quint32(1u << 24);
+    writeFile(m_file, bytes);
+    run = lumdata({"show", m_file});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.err.contains("error 5") && run.err.contains(m_file));
+
+    run = lumdata({"check", m_dir->filePath("missing.dat")});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QStringLiteral("result=7 records=0\n"));
+}
+
+void TestLumData::namesOverrides()
+{
+    const QString file = m_dir->filePath("list.dat");
+    const QString xml = m_dir->filePath("in.xml");
+    writeFile(xml, currencies);
+    QCOMPARE(lumdata({"import", xml, file}).status, 1); // "list.dat" holds "elements"
+    QCOMPARE(lumdata({"import", "--root", "currencies", xml, file}).status, 0);
+    Run run = lumdata({"xml", "--root", "currencies", "--element", "money", file});
+    QVERIFY(run.out.contains("<money>"));
+    run = lumdata({"xml", file});
+    QVERIFY(run.out.contains("<elements>") && run.out.contains("<element>"));
+}
+
+void TestLumData::wrongUsage()
+{
+    QCOMPARE(lumdata({}).status, 2);
+    QCOMPARE(lumdata({"frobnicate", m_file}).status, 2);
+    QCOMPARE(lumdata({"show"}).status, 2);
+    QCOMPARE(lumdata({"import", m_file}).status, 2);
+    QCOMPARE(lumdata({"text", m_file, ","}).status, 2);
+    QCOMPARE(lumdata({"--bogus", "show", m_file}).status, 2);
+    const Run help = lumdata({"--help"});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.contains("import XMLFILE FILE"));
+}
+
+QTEST_GUILESS_MAIN(TestLumData)
+#include "tst_lumdata.moc"

@@ -1,0 +1,180 @@
+// Data files shared between processes: locks, saves killed at random moments, and several
+// processes loading and saving one list at the same time.
+
+#include "tfile.h"
+#include "tvaluelist.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
+#include <thread>
+
+using Basics::TValue;
+using Basics::TValueList;
+
+namespace {
+
+const QString worker = QStringLiteral(WORKER_PATH);
+
+qint64 monotonicNanoseconds()
+{
+    timespec now = {};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+bool waitForLine(QProcess& process, const QByteArray& prefix, QByteArray* line = nullptr)
+{
+    while (process.state() != QProcess::NotRunning || process.canReadLine()) {
+        if (!process.canReadLine() && !process.waitForReadyRead(10000))
+            return false;
+        while (process.canReadLine()) {
+            const QByteArray read = process.readLine().trimmed();
+            if (read.startsWith(prefix)) {
+                if (line)
+                    *line = read;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The type of lock another process holds on the file, F_UNLCK when none conflicts with ours.
+short conflictingLock(const QString& path, short wanted)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return -1;
+    struct flock query = {};
+    query.l_type = wanted;
+    query.l_whence = SEEK_SET;
+    if (::fcntl(file.handle(), F_GETLK, &query) != 0)
+        return -1;
+    return query.l_type;
+}
+
+} // namespace
+
+class TestProcesses : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writeLockExcludesOtherProcesses();
+    void readLocksAreShared();
+    void killedSavesLeaveACompleteFile();
+    void concurrentLoadsAndSaves();
+};
+
+void TestProcesses::writeLockExcludesOtherProcesses()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("elements.dat");
+    TValueList list;
+    list.save("elements.dat", QFile::encodeName(dir.path()).constData());
+
+    QProcess holder;
+    holder.start(worker, {"hold-lock", path, "write"});
+    QVERIFY(waitForLine(holder, "locked"));
+    QCOMPARE(conflictingLock(path, F_RDLCK), short(F_WRLCK));
+
+    // A reader waits for the writer: its open returns only after the other process let go.
+    qint64 opened = 0;
+    std::thread reader([&] {
+        Basics::TFile file(path);
+        file.open(QIODevice::ReadOnly);
+        opened = monotonicNanoseconds();
+    });
+    holder.write("\n");
+    QByteArray released;
+    QVERIFY(waitForLine(holder, "releasing", &released));
+    reader.join();
+    QVERIFY(opened >= released.mid(10).toLongLong());
+    QVERIFY(holder.waitForFinished());
+    QCOMPARE(holder.exitCode(), 0);
+    QCOMPARE(conflictingLock(path, F_WRLCK), short(F_UNLCK));
+}
+
+void TestProcesses::readLocksAreShared()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("elements.dat");
+    TValueList list;
+    list.save("elements.dat", QFile::encodeName(dir.path()).constData());
+
+    QProcess holder;
+    holder.start(worker, {"hold-lock", path, "read"});
+    QVERIFY(waitForLine(holder, "locked"));
+    Basics::TLockedFile mine(path);
+    QVERIFY(mine.open(QIODevice::ReadWrite));
+    QVERIFY(mine.lock(Basics::TLockedFile::ReadLock, false));
+    QVERIFY(!mine.lock(Basics::TLockedFile::WriteLock, false));
+    holder.write("\n");
+    QVERIFY(holder.waitForFinished());
+    QVERIFY(mine.lock(Basics::TLockedFile::WriteLock, false));
+}
+
+void TestProcesses::killedSavesLeaveACompleteFile()
+{
+    constexpr int kills = 200;
+    constexpr int records = 400;
+    QTemporaryDir dir;
+    const QByteArray dirName = QFile::encodeName(dir.path());
+    const QString newFile = dir.filePath("elements.dat.new");
+    QCOMPARE(QProcess::execute(worker, {"fill", dir.path(), QString::number(records)}), 0);
+
+    int killedInsideSave = 0;
+    int savesCompleted = 0;
+    for (int round = 0; round < kills; ++round) {
+        QProcess saver;
+        saver.start(worker, {"save-loop", dir.path(), QString::number(records)});
+        QVERIFY(waitForLine(saver, "ready"));
+        // A random moment within the first few saves.
+        QThread::usleep(QRandomGenerator::global()->bounded(40000));
+        ::kill(pid_t(saver.processId()), SIGKILL);
+        QVERIFY(saver.waitForFinished());
+        savesCompleted += int(saver.readAllStandardOutput().count("saved"));
+        killedInsideSave += QFile::exists(newFile);
+
+        TValueList list;
+        QCOMPARE(list.load("elements.dat", dirName.constData()), 0);
+        QCOMPARE(list.count(), records);
+        const QString generation = list.find(1)->getString("generation");
+        for (const TValue* value : list)
+            QCOMPARE(value->getString("generation"), generation); // all old or all new
+    }
+    qInfo("%d kills: %d inside a save (a .new file left behind), %d saves completed; every file loaded whole",
+          kills, killedInsideSave, savesCompleted);
+    QVERIFY(killedInsideSave > 0);
+}
+
+void TestProcesses::concurrentLoadsAndSaves()
+{
+    constexpr int records = 300;
+    constexpr int seconds = 3;
+    QTemporaryDir dir;
+    QCOMPARE(QProcess::execute(worker, {"fill", dir.path(), QString::number(records)}), 0);
+    std::vector<std::unique_ptr<QProcess>> workers;
+    for (int i = 1; i <= 4; ++i) {
+        workers.push_back(std::make_unique<QProcess>());
+        workers.back()->start(worker, {"load-save", dir.path(), QString::number(records), QString::number(seconds),
+                                       QString::number(i)});
+    }
+    for (auto& process : workers) {
+        QVERIFY(process->waitForFinished(seconds * 1000 + 60000));
+        const QByteArray report = process->readAllStandardOutput().trimmed();
+        qInfo("%s", report.constData());
+        QVERIFY2(process->exitCode() == 0, report.constData());
+        QVERIFY(report.contains("missing=0 damaged=0 lost=0"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestProcesses)
+#include "tst_processes.moc"
