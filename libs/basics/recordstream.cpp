@@ -17,17 +17,20 @@ constexpr quint32 nullStringLength = 0xFFFFFFFFu;
 // A key and a text of an attribute need at least two length fields.
 constexpr qsizetype minimumAttributeSize = 8;
 
-const QString& emptyString() {
+const QString& emptyString()
+{
     static const QString empty = QStringLiteral(""); // empty but not null, as QDataStream reads it
     return empty;
 }
 
-void appendCount(QByteArray& out, quint32 value) {
+void appendCount(QByteArray& out, quint32 value)
+{
     const quint32 big = qToBigEndian(value);
     out.append(reinterpret_cast<const char*>(&big), sizeof big);
 }
 
-void appendString(QByteArray& out, const QString& text) {
+void appendString(QByteArray& out, const QString& text)
+{
     if (text.isNull()) {
         appendCount(out, nullStringLength);
         return;
@@ -43,9 +46,12 @@ void appendString(QByteArray& out, const QString& text) {
 
 RecordReader::RecordReader(QByteArrayView data)
     : m_pos(data.data())
-    , m_end(data.data() + data.size()) {}
+    , m_end(data.data() + data.size())
+{
+}
 
-bool RecordReader::readCount(quint32& count) {
+bool RecordReader::readCount(quint32& count)
+{
     if (m_end - m_pos < 4)
         return false;
     count = qFromBigEndian<quint32>(m_pos);
@@ -53,7 +59,8 @@ bool RecordReader::readCount(quint32& count) {
     return true;
 }
 
-bool RecordReader::readString(QString& text) {
+bool RecordReader::readString(QString& text)
+{
     quint32 bytes = 0;
     if (!readCount(bytes))
         return false;
@@ -73,7 +80,36 @@ bool RecordReader::readString(QString& text) {
     return true;
 }
 
-bool RecordReader::read(TValue& value) {
+bool RecordReader::readKey(QString& key, qsizetype index)
+{
+    if (index < m_previousKeys.size() && m_end - m_pos >= 4) {
+        const QString& previous = m_previousKeys.at(index);
+        const quint32 bytes = qFromBigEndian<quint32>(m_pos);
+        if (!previous.isNull() && bytes == quint32(previous.size()) * 2 &&
+            bytes <= quint64(m_end - m_pos - 4)) {
+            const char* units = m_pos + 4;
+            const QChar* known = previous.constData();
+            qsizetype i = 0;
+            while (i < previous.size() && qFromBigEndian<char16_t>(units + 2 * i) == known[i].unicode())
+                ++i;
+            if (i == previous.size()) {
+                key = previous;
+                m_pos = units + bytes;
+                return true;
+            }
+        }
+    }
+    if (!readString(key))
+        return false;
+    if (index < m_previousKeys.size())
+        m_previousKeys[index] = key;
+    else if (index == m_previousKeys.size())
+        m_previousKeys.append(key);
+    return true;
+}
+
+bool RecordReader::read(TValue& value)
+{
     value.clear();
     quint32 count = 0;
     if (!readCount(count))
@@ -85,18 +121,22 @@ bool RecordReader::read(TValue& value) {
     for (quint32 i = 0; i < count; ++i) {
         QString key;
         QString text;
-        if (!readString(key) || !readString(text))
+        if (!readKey(key, i) || !readString(text)) {
+            value.refreshID();
             return false;
+        }
         // Files are written in key order, so appending is the rule; anything else is sorted in.
         if (attributes.isEmpty() || QStringView(attributes.constLast().key).compare(key) < 0)
             attributes.append(TAttribute{std::move(key), TVariant(std::move(text))});
         else
             value.set(key, TVariant(std::move(text)));
     }
+    value.refreshID();
     return true;
 }
 
-void appendRecord(QByteArray& out, const TValue& value) {
+void appendRecord(QByteArray& out, const TValue& value)
+{
     const QList<TAttribute>& attributes = value.attributes();
     appendCount(out, quint32(attributes.size()));
     for (const TAttribute& attribute : attributes) {

@@ -7,6 +7,7 @@
 #include "basics_global.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace Basics {
@@ -26,9 +27,13 @@ public:
 private:
     bool readCount(quint32& count);
     bool readString(QString& text);
+    // Reads a key; one equal to the key at the same place in the previous record shares its text,
+    // so the records of a file hold each key once.
+    bool readKey(QString& key, qsizetype index);
 
     const char* m_pos;
     const char* m_end;
+    QList<QString> m_previousKeys;
 };
 
 // Appends the stream form of one record to out.

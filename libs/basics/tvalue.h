@@ -88,7 +88,12 @@ public:
 private:
     friend class RecordReader;
     struct Data;
+    // Keeps the cached id in step after the attributes changed behind set() and remove().
+    void refreshID();
+
     QSharedDataPointer<Data> d;
+    // The id is asked for far more often than any other attribute: it is cached here.
+    int m_id = 0;
 };
 
 // Stream form of one record in QDataStream's encoding: a 32-bit attribute count, then key and text
