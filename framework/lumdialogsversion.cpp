@@ -2,7 +2,8 @@
 
 namespace LumDialogs {
 
-const char* version() {
+const char* version()
+{
     return LUM_VERSION;
 }
 

@@ -2,7 +2,8 @@
 
 namespace LumLib {
 
-const char* version() {
+const char* version()
+{
     return LUM_VERSION;
 }
 

@@ -6,18 +6,21 @@ namespace PosLib {
 
 namespace {
 
-TListNames entry(const char* root, const char* element, const char* file) {
+TListNames entry(const char* root, const char* element, const char* file)
+{
     return {QString::fromLatin1(root), QString::fromLatin1(element), QString::fromLatin1(file)};
 }
 
-const TListNames& baseNames() {
+const TListNames& baseNames()
+{
     static const TListNames names = entry("elements", "element", "elements.dat");
     return names;
 }
 
 } // namespace
 
-const QList<TListNames>& TListNames::known() {
+const QList<TListNames>& TListNames::known()
+{
     static const QList<TListNames> table = {
         entry("currencies", "currency", "currency.dat"),
         entry("costcenters", "costcenter", "centers.dat"),
@@ -67,26 +70,31 @@ const QList<TListNames>& TListNames::known() {
     return table;
 }
 
-TListNames TListNames::forRoot(const QString& root) {
+TListNames TListNames::forRoot(const QString& root)
+{
     const auto& table = known();
     const auto it =
         std::find_if(table.cbegin(), table.cend(), [&](const TListNames& n) { return n.root == root; });
     return it != table.cend() ? *it : baseNames();
 }
 
-TListNames TListNames::forFile(const QString& file) {
+TListNames TListNames::forFile(const QString& file)
+{
     const auto& table = known();
     const auto it =
         std::find_if(table.cbegin(), table.cend(), [&](const TListNames& n) { return n.file == file; });
     return it != table.cend() ? *it : baseNames();
 }
 
-bool TListNames::isKnownRoot(const QString& root) {
+bool TListNames::isKnownRoot(const QString& root)
+{
     const auto& table = known();
     return std::any_of(table.cbegin(), table.cend(), [&](const TListNames& n) { return n.root == root; });
 }
 
 TNamedList::TNamedList(TListNames names)
-    : m_names(std::move(names)) {}
+    : m_names(std::move(names))
+{
+}
 
 } // namespace PosLib

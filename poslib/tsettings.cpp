@@ -2,15 +2,18 @@
 
 namespace PosLib {
 
-QString TSettings::rootName() const {
+QString TSettings::rootName() const
+{
     return QStringLiteral("settings");
 }
 
-QString TSettings::fileName() const {
+QString TSettings::fileName() const
+{
     return QStringLiteral("settings.dat");
 }
 
-QString TSettings::elementName() const {
+QString TSettings::elementName() const
+{
     return QStringLiteral("setting");
 }
 

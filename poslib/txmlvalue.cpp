@@ -6,9 +6,12 @@
 namespace PosLib {
 
 TXmlValue::TXmlValue(const QString& tagName)
-    : m_tagName(tagName) {}
+    : m_tagName(tagName)
+{
+}
 
-bool TXmlValue::setXml(const QString& text) {
+bool TXmlValue::setXml(const QString& text)
+{
     if (text.isEmpty())
         return true;
     clear();
@@ -18,7 +21,8 @@ bool TXmlValue::setXml(const QString& text) {
     return readXml(doc.documentElement());
 }
 
-QString TXmlValue::toXml() const {
+QString TXmlValue::toXml() const
+{
     QDomImplementation implementation;
     QDomDocument doc(implementation.createDocumentType(m_tagName, QString(), QString()));
     doc.appendChild(doc.createProcessingInstruction(QStringLiteral("xml"),
@@ -29,11 +33,13 @@ QString TXmlValue::toXml() const {
     return doc.toString(-1);
 }
 
-QDateTime TXmlValue::defaultDateTime() const {
+QDateTime TXmlValue::defaultDateTime() const
+{
     return QDateTime(QDate(2010, 1, 1), QTime(0, 0, 0));
 }
 
-void TXmlValue::setDateTime(const QString& key, const QDateTime& dateTime) {
+void TXmlValue::setDateTime(const QString& key, const QDateTime& dateTime)
+{
     const QString timeKey = key + QStringLiteral("time");
     if (!dateTime.isValid() || dateTime < defaultDateTime()) {
         remove(key);
@@ -44,7 +50,8 @@ void TXmlValue::setDateTime(const QString& key, const QDateTime& dateTime) {
     set(timeKey, dateTime.time().toString(QStringLiteral("hh:mm:ss")));
 }
 
-QDateTime TXmlValue::getDateTime(const QString& key) const {
+QDateTime TXmlValue::getDateTime(const QString& key) const
+{
     const QString date = getString(key);
     if (date.isEmpty())
         return defaultDateTime();

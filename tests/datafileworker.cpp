@@ -122,7 +122,8 @@ int main(int argc, char* argv[])
     }
     if (mode == u"load-save" && args.size() == 6)
         return loadSave(QFile::encodeName(args[2]), args[3].toInt(), args[4].toInt(), args[5].toInt());
-    std::fprintf(stderr, "usage: datafileworker hold-lock FILE read|write | save-loop DIR COUNT | fill DIR COUNT"
-                         " | load-save DIR COUNT SECONDS WORKER\n");
+    std::fprintf(stderr,
+                 "usage: datafileworker hold-lock FILE read|write | save-loop DIR COUNT | fill DIR COUNT"
+                 " | load-save DIR COUNT SECONDS WORKER\n");
     return 2;
 }

@@ -18,18 +18,21 @@ using Basics::TValueList;
 
 namespace {
 
-QByteArray readFile(const QString& path) {
+QByteArray readFile(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+void writeFile(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-TValue* record(int id, const QString& name) {
+TValue* record(int id, const QString& name)
+{
     auto* value = new TValue;
     value->setID(id);
     value->setName(name);
@@ -40,7 +43,8 @@ TValue* record(int id, const QString& name) {
 class ScopedEnv {
 public:
     ScopedEnv(const char* name, const QByteArray& value)
-        : m_name(name) {
+        : m_name(name)
+    {
         if (value.isNull())
             qunsetenv(name);
         else
@@ -53,7 +57,8 @@ private:
 };
 
 template <typename Error>
-int codeOf(const std::function<void()>& action) {
+int codeOf(const std::function<void()>& action)
+{
     try {
         action();
     } catch (const Error& error) {
@@ -88,13 +93,15 @@ private:
     QByteArray m_dirName;
 };
 
-void TestDataFile::init() {
+void TestDataFile::init()
+{
     m_dir = std::make_unique<QTemporaryDir>();
     m_dirName = QFile::encodeName(m_dir->path());
     m_path = m_dir->filePath("elements.dat");
 }
 
-void TestDataFile::roundTripAndResults() {
+void TestDataFile::roundTripAndResults()
+{
     TValueList list;
     list.insert(record(2, QStringLiteral("K\u00e4se")));
     list.insert(record(10, "Bier"));
@@ -114,7 +121,8 @@ void TestDataFile::roundTripAndResults() {
     QVERIFY(loaded.isEmpty());
 }
 
-void TestDataFile::emptyListIsEmptyFile() {
+void TestDataFile::emptyListIsEmptyFile()
+{
     TValueList list;
     list.save("elements.dat", m_dirName);
     QCOMPARE(QFileInfo(m_path).size(), 0);
@@ -122,7 +130,8 @@ void TestDataFile::emptyListIsEmptyFile() {
     QVERIFY(list.isEmpty());
 }
 
-void TestDataFile::truncatedFileKeepsEarlierRecords() {
+void TestDataFile::truncatedFileKeepsEarlierRecords()
+{
     TValueList list;
     for (int id = 1; id <= 3; ++id)
         list.insert(record(id, QStringLiteral("record %1").arg(id)));
@@ -141,7 +150,8 @@ void TestDataFile::truncatedFileKeepsEarlierRecords() {
     QCOMPARE(loaded.load("elements.dat", m_dirName), 304);
 }
 
-void TestDataFile::saveKeepsPreviousAsOld() {
+void TestDataFile::saveKeepsPreviousAsOld()
+{
     TValueList list;
     list.insert(record(1, "first"));
     list.save("elements.dat", m_dirName);
@@ -155,7 +165,8 @@ void TestDataFile::saveKeepsPreviousAsOld() {
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), (QStringList{"elements.dat", "elements.dat.old"}));
 }
 
-void TestDataFile::bytesMatchQtDataStream() {
+void TestDataFile::bytesMatchQtDataStream()
+{
     // Keys chosen so that code-unit order differs from code-point order: a surrogate pair sorts
     // before U+FF71.
     const QStringList keys = {"z",
@@ -212,7 +223,8 @@ void TestDataFile::bytesMatchQtDataStream() {
     QCOMPARE(readFile(m_path), expected);
 }
 
-void TestDataFile::oversizedCountFailsLoad() {
+void TestDataFile::oversizedCountFailsLoad()
+{
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << quint32(1) << QStringLiteral("id") << QStringLiteral("1") << quint32(1u << 24);
@@ -225,7 +237,8 @@ void TestDataFile::oversizedCountFailsLoad() {
     QVERIFY(file.open(QIODevice::ReadWrite));
 }
 
-void TestDataFile::compressedVariant() {
+void TestDataFile::compressedVariant()
+{
     TValueList list;
     list.insert(record(1, "packed"));
     list.save("elements.dat", m_dirName);
@@ -261,7 +274,8 @@ void TestDataFile::compressedVariant() {
     QCOMPARE(loaded.load("elements.dat", m_dirName), 0);
 }
 
-void TestDataFile::pathExpansion() {
+void TestDataFile::pathExpansion()
+{
     ScopedEnv path("POS_PATH", QFile::encodeName(m_dir->path()));
     ScopedEnv inner("LUM_TEST_INNER", "$(POS_PATH)/in");
     ScopedEnv loop("LUM_TEST_LOOP", "$(LUM_TEST_LOOP)");
@@ -280,7 +294,8 @@ void TestDataFile::pathExpansion() {
     QVERIFY(QFileInfo(m_dir->filePath("a/b")).isDir());
 }
 
-void TestDataFile::basePathFormsUseDataDir() {
+void TestDataFile::basePathFormsUseDataDir()
+{
     PosLib::TNamedList list(PosLib::TListNames::forRoot("currencies"));
     list.insert(record(1, "Euro"));
     list.save(m_dirName.constData());
@@ -291,7 +306,8 @@ void TestDataFile::basePathFormsUseDataDir() {
     QCOMPARE(loaded.count(), 1);
 }
 
-void TestDataFile::fileErrors() {
+void TestDataFile::fileErrors()
+{
     using Basics::TFile;
     using Basics::TFileError;
     const QString present = m_dir->filePath("present");
@@ -327,7 +343,8 @@ void TestDataFile::fileErrors() {
     QVERIFY(!file.isLocked());
 }
 
-void TestDataFile::failedSaveKeepsData() {
+void TestDataFile::failedSaveKeepsData()
+{
     TValueList list;
     list.insert(record(1, "kept"));
     list.save("elements.dat", m_dirName);
@@ -338,7 +355,8 @@ void TestDataFile::failedSaveKeepsData() {
     QCOMPARE(readFile(m_path), before);
 }
 
-void TestDataFile::locksBetweenOpenFiles() {
+void TestDataFile::locksBetweenOpenFiles()
+{
     writeFile(m_path, "data");
     Basics::TFile writer(m_path);
     QVERIFY(writer.open(QIODevice::ReadWrite));

@@ -23,7 +23,8 @@ Run lumdata(const QStringList& arguments, const QByteArray& input = QByteArray()
     process.closeWriteChannel();
     process.waitForFinished(30000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 QByteArray readFile(const QString& path)

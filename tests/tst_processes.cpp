@@ -164,8 +164,8 @@ void TestProcesses::concurrentLoadsAndSaves()
     std::vector<std::unique_ptr<QProcess>> workers;
     for (int i = 1; i <= 4; ++i) {
         workers.push_back(std::make_unique<QProcess>());
-        workers.back()->start(worker, {"load-save", dir.path(), QString::number(records), QString::number(seconds),
-                                       QString::number(i)});
+        workers.back()->start(worker, {"load-save", dir.path(), QString::number(records),
+                                       QString::number(seconds), QString::number(i)});
     }
     for (auto& process : workers) {
         QVERIFY(process->waitForFinished(seconds * 1000 + 60000));

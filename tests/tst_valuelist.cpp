@@ -33,7 +33,8 @@ public:
     QString elementName() const override { return QStringLiteral("currency"); }
 };
 
-TValue* record(int id, const QString& name = QString()) {
+TValue* record(int id, const QString& name = QString())
+{
     auto* value = new CountedValue;
     if (id != 0)
         value->setID(id);
@@ -41,14 +42,16 @@ TValue* record(int id, const QString& name = QString()) {
     return value;
 }
 
-QList<int> ids(const TValueList& list) {
+QList<int> ids(const TValueList& list)
+{
     QList<int> result;
     for (const TValue* value : list)
         result << value->getID();
     return result;
 }
 
-QDomElement parse(QDomDocument& doc, const QString& xml) {
+QDomElement parse(QDomDocument& doc, const QString& xml)
+{
     if (!doc.setContent(xml))
         qFatal("bad test document");
     return doc.documentElement();
@@ -75,7 +78,8 @@ private Q_SLOTS:
     void exchangeDocumentRoundTrip();
 };
 
-void TestValueList::appendGivesNextFreeId() {
+void TestValueList::appendGivesNextFreeId()
+{
     CountedList list;
     TValue* first = record(0, "one");
     list.append(first);
@@ -90,7 +94,8 @@ void TestValueList::appendGivesNextFreeId() {
     QCOMPARE(list.count(), 4);
 }
 
-void TestValueList::putOfPresentIdOnlyReportsChange() {
+void TestValueList::putOfPresentIdOnlyReportsChange()
+{
     CountedList list;
     list.put(record(5, "stored"));
     QSignalSpy inserted(&list, &TValueList::inserted);
@@ -104,7 +109,8 @@ void TestValueList::putOfPresentIdOnlyReportsChange() {
     QCOMPARE(list.count(), 1);
 }
 
-void TestValueList::insertUnderPresentIdShadows() {
+void TestValueList::insertUnderPresentIdShadows()
+{
     CountedList list;
     list.insert(record(3, "first"));
     list.insert(record(3, "second"));
@@ -116,14 +122,16 @@ void TestValueList::insertUnderPresentIdShadows() {
     QCOMPARE(list.find(2), nullptr);
 }
 
-void TestValueList::iterationIsAscending() {
+void TestValueList::iterationIsAscending()
+{
     CountedList list;
     for (int id : {500, 3, 77, -2, 1000000, 4})
         list.insert(record(id));
     QCOMPARE(ids(list), (QList<int>{-2, 3, 4, 77, 500, 1000000}));
 }
 
-void TestValueList::removeSignalsBeforeDeleting() {
+void TestValueList::removeSignalsBeforeDeleting()
+{
     CountedList list;
     list.insert(record(9, "Bar"));
     QString seen;
@@ -138,7 +146,8 @@ void TestValueList::removeSignalsBeforeDeleting() {
     QCOMPARE(removed.count(), 0);
 }
 
-void TestValueList::takeHandsOwnershipBack() {
+void TestValueList::takeHandsOwnershipBack()
+{
     CountedList list;
     TValue* value = record(2);
     list.insert(value);
@@ -151,7 +160,8 @@ void TestValueList::takeHandsOwnershipBack() {
     QCOMPARE(list.take(value), nullptr);
 }
 
-void TestValueList::clearAndDestructionDeleteEverything() {
+void TestValueList::clearAndDestructionDeleteEverything()
+{
     {
         CountedList list;
         for (int id = 1; id <= 10; ++id)
@@ -166,7 +176,8 @@ void TestValueList::clearAndDestructionDeleteEverything() {
     QCOMPARE(liveRecords, 0);
 }
 
-void TestValueList::blockedSignalsAreNotEmitted() {
+void TestValueList::blockedSignalsAreNotEmitted()
+{
     CountedList list;
     QSignalSpy inserted(&list, &TValueList::inserted);
     list.blockSignals(true);
@@ -176,7 +187,8 @@ void TestValueList::blockedSignalsAreNotEmitted() {
     QCOMPARE(inserted.count(), 1);
 }
 
-void TestValueList::importReplacesMergesAppendsAndDeletes() {
+void TestValueList::importReplacesMergesAppendsAndDeletes()
+{
     CurrencyList list;
     list.insert(record(1, "old"));
     QDomDocument doc;
@@ -208,7 +220,8 @@ void TestValueList::importReplacesMergesAppendsAndDeletes() {
     QCOMPARE(liveRecords, 2);
 }
 
-void TestValueList::importOfSettingsPuts() {
+void TestValueList::importOfSettingsPuts()
+{
     CountedList list;
     list.insert(record(0, "stored"));
     QDomDocument doc;
@@ -222,7 +235,8 @@ void TestValueList::importOfSettingsPuts() {
     QCOMPARE(liveRecords, 2); // the record put() did not keep is not leaked
 }
 
-void TestValueList::exportXmlAndText() {
+void TestValueList::exportXmlAndText()
+{
     CurrencyList list;
     list.insert(record(2, "Franc"));
     list.insert(record(1, "Euro"));
@@ -243,7 +257,8 @@ void TestValueList::exportXmlAndText() {
     QCOMPARE(text, QStringLiteral("Euro;1\nFranc;2\n"));
 }
 
-void TestValueList::exchangeDocumentRoundTrip() {
+void TestValueList::exchangeDocumentRoundTrip()
+{
     CurrencyList list;
     list.insert(record(1, QStringLiteral("Z\u0142oty & <co>")));
     const QByteArray xml = Basics::exportDocument(list);

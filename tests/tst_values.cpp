@@ -31,7 +31,8 @@ private Q_SLOTS:
     void xmlValueDateTimePairs();
 };
 
-void TestValues::variantTexts() {
+void TestValues::variantTexts()
+{
     QCOMPARE(TVariant(1.5).text(), QStringLiteral("1.50000"));
     QCOMPARE(TVariant(1.5).type(), int(TVariant::Double));
     QCOMPARE(TVariant(true).text(), QStringLiteral("yes"));
@@ -48,7 +49,8 @@ void TestValues::variantTexts() {
     QVERIFY(TVariant().text().isEmpty());
 }
 
-void TestValues::variantReading_data() {
+void TestValues::variantReading_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("asBool");
     QTest::addColumn<int>("asInt");
@@ -63,7 +65,8 @@ void TestValues::variantReading_data() {
     QTest::newRow("negative") << "-7" << false << -7;
 }
 
-void TestValues::variantReading() {
+void TestValues::variantReading()
+{
     QFETCH(QString, text);
     QFETCH(bool, asBool);
     QFETCH(int, asInt);
@@ -73,7 +76,8 @@ void TestValues::variantReading() {
     QCOMPARE(value.type(), int(TVariant::String));
 }
 
-void TestValues::copiesDetachOnWrite() {
+void TestValues::copiesDetachOnWrite()
+{
     TValue original;
     original.set("name", "Euro");
     TValue copy = original;
@@ -88,7 +92,8 @@ void TestValues::copiesDetachOnWrite() {
     QVERIFY(!third.contains("name"));
 }
 
-void TestValues::attributesStayInCodeUnitOrder() {
+void TestValues::attributesStayInCodeUnitOrder()
+{
     TValue value;
     value.set("b", 1);
     value.set("a", 2);
@@ -104,7 +109,8 @@ void TestValues::attributesStayInCodeUnitOrder() {
     QCOMPARE(value.getInt("missing", 17), 17);
 }
 
-void TestValues::storeOnlyWhatDiffers() {
+void TestValues::storeOnlyWhatDiffers()
+{
     TValue value;
     value.setName("Cash");
     value.setName(QString());
@@ -132,7 +138,8 @@ void TestValues::storeOnlyWhatDiffers() {
     QCOMPARE(TValue().getID(), 0);
 }
 
-void TestValues::streamFormWritesKeysInOrder() {
+void TestValues::streamFormWritesKeysInOrder()
+{
     TValue value;
     value.set("b", "2");
     value.set("a", "1");
@@ -161,7 +168,8 @@ void TestValues::streamFormWritesKeysInOrder() {
     QCOMPARE(back.get("a").type(), int(TVariant::String));
 }
 
-void TestValues::streamCountLimit() {
+void TestValues::streamCountLimit()
+{
     const auto streamWithCount = [](quint32 count) {
         QByteArray bytes;
         QDataStream out(&bytes, QIODevice::WriteOnly);
@@ -186,7 +194,8 @@ void TestValues::streamCountLimit() {
     QCOMPARE(justBelow.status(), QDataStream::ReadPastEnd);
 }
 
-void TestValues::xmlMergesAndStopsAtNonElement() {
+void TestValues::xmlMergesAndStopsAtNonElement()
+{
     QDomDocument doc;
     QVERIFY(doc.setContent(QStringLiteral("<currency><rate>1.50000</rate><name>Franc</name>"
                                           "<!--note--><shortname>CHF</shortname></currency>")));
@@ -211,7 +220,8 @@ void TestValues::xmlMergesAndStopsAtNonElement() {
     QCOMPARE(parent.firstChildElement("rate").text(), QStringLiteral("1.50000"));
 }
 
-void TestValues::textFormEscapes() {
+void TestValues::textFormEscapes()
+{
     TValue value;
     value.setName(QStringLiteral("a;b\n\""));
     value.set("id", 3);
@@ -222,7 +232,8 @@ void TestValues::textFormEscapes() {
     QCOMPARE(line, QStringLiteral("3;;a,b|'"));
 }
 
-void TestValues::xmlValueRoundTrip() {
+void TestValues::xmlValueRoundTrip()
+{
     PosLib::TXmlValue card(QStringLiteral("carddata"));
     card.set("uid", QStringLiteral("04A1\u00fc"));
     card.set("balance", 1250);
@@ -240,7 +251,8 @@ void TestValues::xmlValueRoundTrip() {
     QVERIFY(!back.setXml(QStringLiteral("<carddata><uid>1</uid>")));
 }
 
-void TestValues::xmlValueDateTimePairs() {
+void TestValues::xmlValueDateTimePairs()
+{
     PosLib::TXmlValue value(QStringLiteral("cardactiondata"));
     const QDateTime when(QDate(2026, 3, 14), QTime(15, 9, 26));
     value.setDateTime("trigger", when);

@@ -16,7 +16,8 @@ constexpr int loaded = 0;
 constexpr int noFile = 7;
 constexpr int storageError = -1;
 
-QString escaped(const QString& text) {
+QString escaped(const QString& text)
+{
     QString result;
     result.reserve(text.size());
     for (const QChar c : text) {
@@ -40,7 +41,8 @@ QString escaped(const QString& text) {
     return result;
 }
 
-QString describeResult(int result) {
+QString describeResult(int result)
+{
     return result == noFile ? QStringLiteral("the file does not exist")
                             : QStringLiteral("the data ends in the middle of a record or cannot be read");
 }
@@ -50,7 +52,8 @@ QString describeResult(int result) {
 // A list named after its file, loaded from it.
 class OpenedList {
 public:
-    OpenedList(const QString& path, const QString& root, const QString& element) {
+    OpenedList(const QString& path, const QString& root, const QString& element)
+    {
         const QFileInfo info(path);
         PosLib::TListNames names = PosLib::TListNames::forFile(info.fileName());
         if (!root.isEmpty()) {
@@ -76,17 +79,22 @@ private:
 
 DataTool::DataTool(QTextStream& out, QTextStream& err)
     : m_out(out)
-    , m_err(err) {}
+    , m_err(err)
+{
+}
 
-void DataTool::report(const QString& file, int code, const QString& reason) {
+void DataTool::report(const QString& file, int code, const QString& reason)
+{
     m_err << "lumdata: " << file << ": error " << code << ": " << reason << Qt::endl;
 }
 
-void DataTool::report(const QString& file, const Basics::TError& error) {
+void DataTool::report(const QString& file, const Basics::TError& error)
+{
     m_err << "lumdata: " << file << ": " << error.description() << Qt::endl;
 }
 
-int DataTool::load(OpenedList& opened, const QString& file, bool missingIsFine) {
+int DataTool::load(OpenedList& opened, const QString& file, bool missingIsFine)
+{
     try {
         const int result = opened.load();
         if (result != loaded && !(result == noFile && missingIsFine))
@@ -98,7 +106,8 @@ int DataTool::load(OpenedList& opened, const QString& file, bool missingIsFine) 
     }
 }
 
-int DataTool::show(const QString& file) {
+int DataTool::show(const QString& file)
+{
     OpenedList opened(file, m_root, m_element);
     const int result = load(opened, file);
     // The readable records of a damaged file are shown too: they tell where it broke.
@@ -114,7 +123,8 @@ int DataTool::show(const QString& file) {
     return result == loaded ? Success : Failure;
 }
 
-int DataTool::xml(const QString& file) {
+int DataTool::xml(const QString& file)
+{
     OpenedList opened(file, m_root, m_element);
     if (load(opened, file) != loaded)
         return Failure;
@@ -123,7 +133,8 @@ int DataTool::xml(const QString& file) {
     return Success;
 }
 
-int DataTool::import(const QString& xmlFile, const QString& file) {
+int DataTool::import(const QString& xmlFile, const QString& file)
+{
     QFile input;
     bool readable = false;
     if (xmlFile == u"-") {
@@ -158,7 +169,8 @@ int DataTool::import(const QString& xmlFile, const QString& file) {
     return Success;
 }
 
-int DataTool::text(const QString& file, const QStringList& columns) {
+int DataTool::text(const QString& file, const QStringList& columns)
+{
     OpenedList opened(file, m_root, m_element);
     if (load(opened, file) != loaded)
         return Failure;
@@ -167,7 +179,8 @@ int DataTool::text(const QString& file, const QStringList& columns) {
     return Success;
 }
 
-int DataTool::check(const QString& file) {
+int DataTool::check(const QString& file)
+{
     OpenedList opened(file, m_root, m_element);
     const int result = load(opened, file);
     if (result != storageError)

@@ -24,14 +24,16 @@ The list and element names come from the file name (currency.dat holds "currenci
 "currency" elements); other files hold "elements" of "element".
 Exit status: 0 success, 1 a load result other than 0 or a storage error, 2 wrong usage.)";
 
-int usageError(QCommandLineParser& parser, QTextStream& err, const QString& problem) {
+int usageError(QCommandLineParser& parser, QTextStream& err, const QString& problem)
+{
     err << "lumdata: " << problem << "\n\n" << parser.helpText();
     return DataTool::Usage;
 }
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumdata"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));

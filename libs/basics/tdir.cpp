@@ -11,7 +11,8 @@ namespace {
 constexpr int maxExpansionRounds = 32;
 }
 
-QString expandPath(const QString& path) {
+QString expandPath(const QString& path)
+{
     QString result = path;
     for (int round = 0; round < maxExpansionRounds; ++round) {
         const qsizetype start = result.indexOf(u"$(");
@@ -38,7 +39,8 @@ QString expandPath(const QString& path) {
     return result;
 }
 
-TDir::TDir(const QString& path, bool create) {
+TDir::TDir(const QString& path, bool create)
+{
     QString dir = expandPath(path);
     if (dir.size() > 1 && (dir.endsWith(u'/') || dir.endsWith(u'\\')))
         dir.chop(1);

@@ -7,7 +7,8 @@ namespace Basics {
 
 namespace {
 
-QString reason(int code) {
+QString reason(int code)
+{
     switch (code) {
     case 3:
         return QStringLiteral("the file name contains an unresolved '%'");
@@ -42,18 +43,21 @@ TError::TError(int line, const char* source, int code, int message, const QStrin
     , m_code(code)
     , m_message(message)
     , m_osError(errno)
-    , m_text(text) {
+    , m_text(text)
+{
     m_what = description().toUtf8();
 }
 
-QString TError::description() const {
+QString TError::description() const
+{
     QString result = QStringLiteral("error %1: %2: %3").arg(m_code).arg(m_text, reason(m_code));
     if (m_osError != 0 && m_code >= 200)
         result += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(m_osError)));
     return result;
 }
 
-const char* TError::what() const noexcept {
+const char* TError::what() const noexcept
+{
     return m_what.constData();
 }
 

@@ -20,7 +20,8 @@ Q_LOGGING_CATEGORY(storageLog, "lum.storage", QtInfoMsg)
 
 constexpr int openMessage = 301;
 
-bool sameFile(int fd, const QString& name) {
+bool sameFile(int fd, const QString& name)
+{
     struct stat opened = {};
     struct stat named = {};
     if (::fstat(fd, &opened) != 0 || ::stat(QFile::encodeName(name).constData(), &named) != 0)
@@ -28,7 +29,8 @@ bool sameFile(int fd, const QString& name) {
     return opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
-bool wantsTruncation(QIODevice::OpenMode mode) {
+bool wantsTruncation(QIODevice::OpenMode mode)
+{
     if (mode & QIODevice::Truncate)
         return true;
     return (mode & QIODevice::WriteOnly) &&
@@ -39,14 +41,18 @@ bool wantsTruncation(QIODevice::OpenMode mode) {
 
 TFile::TFile(const QString& name, int flags)
     : TLockedFile(name)
-    , m_flags(flags) {}
+    , m_flags(flags)
+{
+}
 
-TFile::~TFile() {
+TFile::~TFile()
+{
     if (isOpen())
         TFile::close();
 }
 
-bool TFile::open(OpenMode mode) {
+bool TFile::open(OpenMode mode)
+{
     const QString expanded = expandPath(fileName());
     if (expanded != fileName())
         setFileName(expanded);
@@ -85,7 +91,8 @@ bool TFile::open(OpenMode mode) {
     return true;
 }
 
-void TFile::close() {
+void TFile::close()
+{
     if (isOpen()) {
         flush();
         unlock();
@@ -93,12 +100,14 @@ void TFile::close() {
     QFile::close();
 }
 
-void TFile::writeDurably(const QByteArray& data) {
+void TFile::writeDurably(const QByteArray& data)
+{
     if (write(data) != data.size() || !flush() || ::fsync(handle()) != 0)
         throw TFileError(__LINE__, "tfile", 301, openMessage, fileName());
 }
 
-void TFile::remove(const QString& name) {
+void TFile::remove(const QString& name)
+{
     const QString expanded = expandPath(name);
     if (!QFileInfo::exists(expanded)) {
         qCDebug(storageLog).noquote() << expanded << "does not exist";
@@ -108,14 +117,16 @@ void TFile::remove(const QString& name) {
         throw TFileError(__LINE__, "tfile", 311, 311, expanded);
 }
 
-void TFile::rename(const QString& from, const QString& to) {
+void TFile::rename(const QString& from, const QString& to)
+{
     const QString source = expandPath(from);
     const QString target = expandPath(to);
     if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0)
         throw TFileError(__LINE__, "tfile", 312, 312, source);
 }
 
-void TFile::keepCopy(const QString& from, const QString& to) {
+void TFile::keepCopy(const QString& from, const QString& to)
+{
     const QString source = expandPath(from);
     const QString target = expandPath(to);
     const QByteArray sourceName = QFile::encodeName(source);
@@ -133,7 +144,8 @@ void TFile::keepCopy(const QString& from, const QString& to) {
     }
 }
 
-void TFile::syncDirectory(const QString& dir) {
+void TFile::syncDirectory(const QString& dir)
+{
     const QString expanded = expandPath(dir.isEmpty() ? QStringLiteral(".") : dir);
     const int fd = ::open(QFile::encodeName(expanded).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)

@@ -8,7 +8,8 @@ namespace Basics {
 
 namespace {
 
-int setLock(int fd, short type, bool block) {
+int setLock(int fd, short type, bool block)
+{
     struct flock fl = {};
     fl.l_type = type;
     fl.l_whence = SEEK_SET;
@@ -35,14 +36,18 @@ int setLock(int fd, short type, bool block) {
 TLockedFile::TLockedFile() = default;
 
 TLockedFile::TLockedFile(const QString& name)
-    : QFile(name) {}
+    : QFile(name)
+{
+}
 
-TLockedFile::~TLockedFile() {
+TLockedFile::~TLockedFile()
+{
     if (isOpen())
         unlock();
 }
 
-bool TLockedFile::lock(LockMode mode, bool block) {
+bool TLockedFile::lock(LockMode mode, bool block)
+{
     if (!isOpen() || mode == NoLock)
         return false;
     if (mode == m_lockMode)
@@ -55,7 +60,8 @@ bool TLockedFile::lock(LockMode mode, bool block) {
     return true;
 }
 
-bool TLockedFile::unlock() {
+bool TLockedFile::unlock()
+{
     if (!isOpen() || m_lockMode == NoLock)
         return m_lockMode == NoLock;
     const bool ok = setLock(handle(), F_UNLCK, false) == 0;

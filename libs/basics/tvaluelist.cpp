@@ -21,14 +21,16 @@ namespace {
 
 enum LoadResult { Loaded = 0, NoFile = 7, Unreadable = 304 };
 
-bool compressionEnabled() {
+bool compressionEnabled()
+{
     const QString value = qEnvironmentVariable("POS_COMPRESS").trimmed().toLower();
     return !value.isEmpty() && value != u"0" && value != u"false";
 }
 
 // qUncompress gives an empty array both for an empty payload and on failure; the length header
 // tells them apart.
-bool uncompress(QByteArray& data) {
+bool uncompress(QByteArray& data)
+{
     if (data.size() < 4)
         return false;
     const quint32 expected = qFromBigEndian<quint32>(data.constData());
@@ -43,31 +45,38 @@ bool uncompress(QByteArray& data) {
 
 TValueList::TValueList() = default;
 
-TValueList::~TValueList() {
+TValueList::~TValueList()
+{
     clear();
 }
 
-QString TValueList::rootName() const {
+QString TValueList::rootName() const
+{
     return QStringLiteral("elements");
 }
 
-QString TValueList::fileName() const {
+QString TValueList::fileName() const
+{
     return QStringLiteral("elements.dat");
 }
 
-QString TValueList::elementName() const {
+QString TValueList::elementName() const
+{
     return QStringLiteral("element");
 }
 
-QString TValueList::dataDir() const {
+QString TValueList::dataDir() const
+{
     return QStringLiteral("usr/data");
 }
 
-TValue* TValueList::createValue() const {
+TValue* TValueList::createValue() const
+{
     return new TValue;
 }
 
-TValue* TValueList::find(int id) const {
+TValue* TValueList::find(int id) const
+{
     auto it = m_values.upper_bound(id);
     if (it == m_values.begin())
         return nullptr;
@@ -75,19 +84,22 @@ TValue* TValueList::find(int id) const {
     return it->first == id ? it->second : nullptr;
 }
 
-void TValueList::raiseNextID(int id) {
+void TValueList::raiseNextID(int id)
+{
     if (id >= m_nextID)
         m_nextID = id == INT_MAX ? INT_MAX : id + 1;
 }
 
-void TValueList::append(TValue* value) {
+void TValueList::append(TValue* value)
+{
     if (m_nextID == 0)
         m_nextID = 1;
     value->setID(m_nextID);
     put(value);
 }
 
-void TValueList::insert(TValue* value) {
+void TValueList::insert(TValue* value)
+{
     const int id = value->getID();
     raiseNextID(id);
     // With the end as hint, an id above all others is added in constant time, and a present id
@@ -96,7 +108,8 @@ void TValueList::insert(TValue* value) {
     Q_EMIT inserted(value);
 }
 
-void TValueList::put(TValue* value) {
+void TValueList::put(TValue* value)
+{
     raiseNextID(value->getID());
     if (find(value->getID()))
         notifyChanged(value);
@@ -104,7 +117,8 @@ void TValueList::put(TValue* value) {
         insert(value);
 }
 
-TValueList::Map::iterator TValueList::locate(TValue* value) {
+TValueList::Map::iterator TValueList::locate(TValue* value)
+{
     const auto [first, last] = m_values.equal_range(value->getID());
     if (first == last)
         return m_values.end();
@@ -115,7 +129,8 @@ TValueList::Map::iterator TValueList::locate(TValue* value) {
     return std::prev(last);
 }
 
-TValue* TValueList::take(TValue* value) {
+TValue* TValueList::take(TValue* value)
+{
     const auto it = locate(value);
     if (it == m_values.end())
         return nullptr;
@@ -125,7 +140,8 @@ TValue* TValueList::take(TValue* value) {
     return taken;
 }
 
-bool TValueList::remove(TValue* value) {
+bool TValueList::remove(TValue* value)
+{
     const auto it = locate(value);
     if (it == m_values.end())
         return false;
@@ -141,11 +157,13 @@ bool TValueList::remove(TValue* value) {
     return true;
 }
 
-void TValueList::notifyChanged(TValue* value) {
+void TValueList::notifyChanged(TValue* value)
+{
     Q_EMIT changed(value);
 }
 
-int TValueList::load(const QString& file, const char* dir) {
+int TValueList::load(const QString& file, const char* dir)
+{
     const QString path = expandPath(TDir(QFile::decodeName(dir), true).path() + file);
     if (!QFileInfo::exists(path)) {
         clear();
@@ -178,12 +196,14 @@ int TValueList::load(const QString& file, const char* dir) {
     return Loaded;
 }
 
-int TValueList::load(const char* basePath) {
+int TValueList::load(const char* basePath)
+{
     const QString dir = TDir(TDir(QFile::decodeName(basePath), true).path() + dataDir(), true).path();
     return load(fileName(), QFile::encodeName(dir).constData());
 }
 
-void TValueList::save(const QString& file, const char* dir) const {
+void TValueList::save(const QString& file, const char* dir) const
+{
     const QString directory = TDir(QFile::decodeName(dir), true).path();
     const QString target = expandPath(directory + file);
     const QString temp = target + QStringLiteral(".new");
@@ -208,12 +228,14 @@ void TValueList::save(const QString& file, const char* dir) const {
     out.close();
 }
 
-void TValueList::save(const char* basePath) const {
+void TValueList::save(const char* basePath) const
+{
     const QString dir = TDir(TDir(QFile::decodeName(basePath), true).path() + dataDir(), true).path();
     save(fileName(), QFile::encodeName(dir).constData());
 }
 
-void TValueList::importXml(QDomElement& root) {
+void TValueList::importXml(QDomElement& root)
+{
     Q_EMIT importCount(int(root.childNodes().count()));
     QDomNode node = root.firstChild();
     if (!node.isNull() && node.nodeName() == u"_delete_") {
@@ -253,7 +275,8 @@ void TValueList::importXml(QDomElement& root) {
     }
 }
 
-void TValueList::exportXml(QDomDocument& doc, QDomElement& parent) {
+void TValueList::exportXml(QDomDocument& doc, QDomElement& parent)
+{
     Q_EMIT exportCount(int(count()));
     QDomElement root = doc.createElement(rootName());
     parent.appendChild(root);
@@ -268,7 +291,8 @@ void TValueList::exportXml(QDomDocument& doc, QDomElement& parent) {
     }
 }
 
-void TValueList::exportText(QTextStream& stream, const QList<QString>& columns) {
+void TValueList::exportText(QTextStream& stream, const QList<QString>& columns)
+{
     Q_EMIT exportCount(int(count()));
     int step = 0;
     for (TValue* value : *this) {
@@ -278,19 +302,23 @@ void TValueList::exportText(QTextStream& stream, const QList<QString>& columns) 
     }
 }
 
-bool TValueList::shallExport(TValue*) const {
+bool TValueList::shallExport(TValue*) const
+{
     return true;
 }
 
-bool TValueList::readValueXml(TValue* value, QDomElement& element) {
+bool TValueList::readValueXml(TValue* value, QDomElement& element)
+{
     return value->readXml(element);
 }
 
-void TValueList::writeValueXml(TValue* value, QDomDocument& doc, QDomElement& element) const {
+void TValueList::writeValueXml(TValue* value, QDomDocument& doc, QDomElement& element) const
+{
     value->writeXml(doc, element);
 }
 
-void TValueList::clear() {
+void TValueList::clear()
+{
     Map values;
     values.swap(m_values);
     for (auto& entry : values)

@@ -86,16 +86,19 @@ public:
 
         const_iterator() = default;
         reference operator*() const { return m_it->second; }
-        const_iterator& operator++() {
+        const_iterator& operator++()
+        {
             ++m_it;
             return *this;
         }
-        const_iterator operator++(int) {
+        const_iterator operator++(int)
+        {
             const_iterator old = *this;
             ++m_it;
             return old;
         }
-        const_iterator& operator--() {
+        const_iterator& operator--()
+        {
             --m_it;
             return *this;
         }
@@ -104,7 +107,9 @@ public:
     private:
         friend class TValueList;
         explicit const_iterator(Map::const_iterator it)
-            : m_it(it) {}
+            : m_it(it)
+        {
+        }
         Map::const_iterator m_it;
     };
 

@@ -14,74 +14,112 @@ const QString dateTimeFormat = QStringLiteral("yyyy-MM-ddThh:mm:ss");
 
 TVariant::TVariant(Type type, QString text)
     : m_type(type)
-    , m_text(std::move(text)) {}
+    , m_text(std::move(text))
+{
+}
 
 TVariant::TVariant(char value)
-    : TVariant(Char, QString(QChar(uchar(value)))) {}
+    : TVariant(Char, QString(QChar(uchar(value))))
+{
+}
 
 TVariant::TVariant(int value)
-    : TVariant(Int, QString::number(value)) {}
+    : TVariant(Int, QString::number(value))
+{
+}
 
 TVariant::TVariant(unsigned int value)
-    : TVariant(UInt, QString::number(value)) {}
+    : TVariant(UInt, QString::number(value))
+{
+}
 
 TVariant::TVariant(long value)
-    : TVariant(Long, QString::number(value)) {}
+    : TVariant(Long, QString::number(value))
+{
+}
 
 TVariant::TVariant(unsigned long value)
-    : TVariant(ULong, QString::number(value)) {}
+    : TVariant(ULong, QString::number(value))
+{
+}
 
 TVariant::TVariant(long long value)
-    : TVariant(Long, QString::number(value)) {}
+    : TVariant(Long, QString::number(value))
+{
+}
 
 TVariant::TVariant(unsigned long long value)
-    : TVariant(ULong, QString::number(value)) {}
+    : TVariant(ULong, QString::number(value))
+{
+}
 
 TVariant::TVariant(bool value)
-    : TVariant(Bool, value ? QStringLiteral("yes") : QStringLiteral("no")) {}
+    : TVariant(Bool, value ? QStringLiteral("yes") : QStringLiteral("no"))
+{
+}
 
 TVariant::TVariant(double value)
-    : TVariant(Double, QString::number(value, 'f', 5)) {}
+    : TVariant(Double, QString::number(value, 'f', 5))
+{
+}
 
 TVariant::TVariant(const QString& value)
-    : TVariant(String, value) {}
+    : TVariant(String, value)
+{
+}
 
 TVariant::TVariant(QString&& value)
-    : TVariant(String, std::move(value)) {}
+    : TVariant(String, std::move(value))
+{
+}
 
 TVariant::TVariant(const char* value)
-    : TVariant(String, QString::fromUtf8(value)) {}
+    : TVariant(String, QString::fromUtf8(value))
+{
+}
 
 TVariant::TVariant(const QDate& value)
-    : TVariant(DateOrTime, value.toString(dateFormat)) {}
+    : TVariant(DateOrTime, value.toString(dateFormat))
+{
+}
 
 TVariant::TVariant(const QTime& value)
-    : TVariant(DateOrTime, value.toString(timeFormat)) {}
+    : TVariant(DateOrTime, value.toString(timeFormat))
+{
+}
 
 TVariant::TVariant(const QDateTime& value)
-    : TVariant(DateTime, value.toString(dateTimeFormat)) {}
+    : TVariant(DateTime, value.toString(dateTimeFormat))
+{
+}
 
-int TVariant::toInt() const {
+int TVariant::toInt() const
+{
     return m_text.toInt(); // 0 when the text does not parse
 }
 
-unsigned int TVariant::toUInt() const {
+unsigned int TVariant::toUInt() const
+{
     return m_text.toUInt();
 }
 
-long TVariant::toLong() const {
+long TVariant::toLong() const
+{
     return m_text.toLong();
 }
 
-unsigned long TVariant::toULong() const {
+unsigned long TVariant::toULong() const
+{
     return m_text.toULong();
 }
 
-double TVariant::toDouble() const {
+double TVariant::toDouble() const
+{
     return m_text.toDouble(); // always "." as decimal point, whatever the locale
 }
 
-bool TVariant::toBool() const {
+bool TVariant::toBool() const
+{
     const QString lower = m_text.toLower();
     if (lower == u"yes" || lower == u"true" || lower == u"on")
         return true;
@@ -89,21 +127,25 @@ bool TVariant::toBool() const {
     return m_text.toInt(&ok) == 1 && ok;
 }
 
-char TVariant::toChar() const {
+char TVariant::toChar() const
+{
     if (m_text.isEmpty() || m_text.at(0).unicode() >= 256)
         return 0;
     return static_cast<char>(static_cast<signed char>(m_text.at(0).unicode()));
 }
 
-QDate TVariant::toDate() const {
+QDate TVariant::toDate() const
+{
     return QDate::fromString(m_text.left(10), dateFormat);
 }
 
-QTime TVariant::toTime() const {
+QTime TVariant::toTime() const
+{
     return QTime::fromString(m_text, timeFormat);
 }
 
-QDateTime TVariant::toDateTime() const {
+QDateTime TVariant::toDateTime() const
+{
     return QDateTime::fromString(m_text, dateTimeFormat);
 }
 

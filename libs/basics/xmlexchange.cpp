@@ -6,7 +6,8 @@
 
 namespace Basics {
 
-QByteArray exportDocument(TValueList& list) {
+QByteArray exportDocument(TValueList& list)
+{
     QDomDocument doc;
     doc.appendChild(doc.createProcessingInstruction(QStringLiteral("xml"),
                                                     QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
@@ -18,7 +19,8 @@ QByteArray exportDocument(TValueList& list) {
     return doc.toByteArray(1);
 }
 
-bool importDocument(TValueList& list, const QByteArray& xml, QString* error) {
+bool importDocument(TValueList& list, const QByteArray& xml, QString* error)
+{
     QDomDocument doc;
     QString message;
     int line = 0;
