@@ -6,5 +6,5 @@ scripts/setup.sh default
 
 demo=${LUM_DEMO_ROOT:-$HOME/.local/share/lumdialogs/demo}
 mkdir -p "$demo/usr/data"
-build/apps/lumdata/lumdata import data/demo/currencies.xml "$demo/usr/data/currency.dat"
-build/apps/lumdata/lumdata show "$demo/usr/data/currency.dat"
+build/bin/lumdata import data/demo/currencies.xml "$demo/usr/data/currency.dat"
+build/bin/lumdata show "$demo/usr/data/currency.dat"
