@@ -10,6 +10,8 @@ namespace {
 QString reason(int code)
 {
     switch (code) {
+    case 2:
+        return QStringLiteral("no file name is given");
     case 3:
         return QStringLiteral("the file name contains an unresolved '%'");
     case 5:
@@ -30,6 +32,10 @@ QString reason(int code)
         return QStringLiteral("the file does not exist");
     case 318:
         return QStringLiteral("the file cannot be locked");
+    case 401:
+        return QStringLiteral("the text cannot be enciphered");
+    case 403:
+        return QStringLiteral("the key is shorter than 32 bytes");
     default:
         return QStringLiteral("error");
     }

@@ -1,0 +1,158 @@
+#include "tcryption.h"
+
+#include "tcryptioncore.h"
+#include "terror.h"
+
+#include <QtEndian>
+
+#include <cerrno>
+
+namespace Basics {
+
+namespace {
+
+// Row 0 of the DES S-boxes (FIPS 46-3), k1 = S8 ... k8 = S1.
+constexpr TCryptionCore::SBoxes boxes = {{
+    {13, 2, 8, 4, 6, 15, 11, 1, 10, 9, 3, 14, 5, 0, 12, 7},
+    {4, 11, 2, 14, 15, 0, 8, 13, 3, 12, 9, 7, 5, 10, 6, 1},
+    {12, 1, 10, 15, 9, 2, 6, 8, 0, 13, 3, 4, 14, 7, 5, 11},
+    {2, 12, 4, 1, 7, 10, 11, 6, 8, 5, 3, 15, 13, 0, 14, 9},
+    {7, 13, 14, 3, 0, 6, 9, 10, 1, 2, 8, 5, 11, 12, 4, 15},
+    {10, 0, 9, 14, 6, 3, 15, 5, 1, 13, 12, 7, 11, 4, 2, 8},
+    {15, 1, 8, 14, 6, 11, 3, 4, 9, 7, 2, 13, 12, 0, 5, 10},
+    {14, 4, 13, 1, 2, 15, 11, 8, 3, 10, 6, 12, 5, 9, 0, 7},
+}};
+
+const char builtInKey[] = "Lumdialogs/remote-log/2f9c41e7a0b3d865";
+constexpr qsizetype keySize = 32;
+
+// Texts this long or longer carry an 8-digit length after a section sign.
+constexpr qsizetype longText = 64000;
+constexpr char16_t longMark = u'\u00a7';
+
+// The error's line field holds these numbers; the code repeats them.
+constexpr int emptyTextError = 401;
+constexpr int shortKeyError = 403;
+
+[[noreturn]] void fail(int number, const QString& text)
+{
+    errno = 0; // the operating system has nothing to do with it
+    throw TCryptError(number, "tcryption", number, number, text);
+}
+
+TCryptionCore::Key keyWords(const QByteArray& key)
+{
+    if (key.size() < keySize)
+        fail(shortKeyError, QStringLiteral("key of %1 bytes").arg(key.size()));
+    TCryptionCore::Key words = {};
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words[i] = qFromLittleEndian<quint32>(key.constData() + 4 * i);
+    return words;
+}
+
+// The length in the header, or -1 when the header is not one.
+qint64 readLength(QStringView digits)
+{
+    bool ok = false;
+    const uint length = digits.toUInt(&ok, 16);
+    return ok ? qint64(qint32(length)) : -1;
+}
+
+} // namespace
+
+TCryption::TCryption()
+    : TCryption(QByteArray::fromRawData(builtInKey, sizeof builtInKey - 1))
+{
+}
+
+TCryption::TCryption(const QByteArray& key)
+    : m_core(std::make_unique<TCryptionCore>(boxes, keyWords(key)))
+{
+}
+
+TCryption::TCryption(const TCryption& other)
+    : m_core(std::make_unique<TCryptionCore>(*other.m_core))
+{
+}
+
+TCryption& TCryption::operator=(const TCryption& other)
+{
+    *m_core = *other.m_core;
+    return *this;
+}
+
+TCryption::~TCryption() = default;
+
+QString TCryption::encrypt(const QString& text) const
+{
+    if (text.isEmpty())
+        fail(emptyTextError, QStringLiteral("empty text"));
+    const qsizetype n = text.size();
+    const QString header = n < longText ? QStringLiteral("%1").arg(n, 4, 16, QLatin1Char('0'))
+                                        : longMark + QStringLiteral("%1").arg(n, 8, 16, QLatin1Char('0'));
+    return encode((header + text).toUtf8());
+}
+
+QString TCryption::decrypt(const QString& cipherText) const
+{
+    const QString body = QString::fromUtf8(decode(cipherText));
+    const bool isLong = body.startsWith(longMark);
+    const qsizetype start = isLong ? 9 : 4;
+    if (body.size() < start)
+        return QString();
+    const qint64 length = readLength(QStringView(body).mid(isLong ? 1 : 0, isLong ? 8 : 4));
+    if (length <= 0 || length > body.size() - start)
+        return QString();
+    return body.mid(start, length);
+}
+
+QString TCryption::encode(const QByteArray& body) const
+{
+    QByteArray bytes = body;
+    if (bytes.size() % 8 != 0) {
+        bytes += '@';
+        for (char pad = 'B'; bytes.size() % 8 != 0; ++pad)
+            bytes += pad;
+    }
+    QString letters(bytes.size() * 2, Qt::Uninitialized);
+    QChar* out = letters.data();
+    for (qsizetype i = 0; i < bytes.size(); i += 8) {
+        char* block = bytes.data() + i;
+        quint32 n1 = qFromLittleEndian<quint32>(block);
+        quint32 n2 = qFromLittleEndian<quint32>(block + 4);
+        m_core->encrypt(n1, n2);
+        qToLittleEndian(n1, block);
+        qToLittleEndian(n2, block + 4);
+        for (int j = 0; j < 8; ++j) {
+            const uchar byte = uchar(block[j]);
+            *out++ = QChar(u'A' + (byte & 15));
+            *out++ = QChar(u'A' + (byte >> 4));
+        }
+    }
+    return letters;
+}
+
+QByteArray TCryption::decode(QStringView cipherText) const
+{
+    if (cipherText.isEmpty() || cipherText.size() % 16 != 0)
+        return QByteArray();
+    QByteArray bytes(cipherText.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char16_t low = cipherText[2 * i].unicode() - u'A';
+        const char16_t high = cipherText[2 * i + 1].unicode() - u'A';
+        if (low > 15 || high > 15)
+            return QByteArray();
+        bytes[i] = char(high << 4 | low);
+    }
+    for (qsizetype i = 0; i < bytes.size(); i += 8) {
+        char* block = bytes.data() + i;
+        quint32 n1 = qFromLittleEndian<quint32>(block);
+        quint32 n2 = qFromLittleEndian<quint32>(block + 4);
+        m_core->decrypt(n1, n2);
+        qToLittleEndian(n1, block);
+        qToLittleEndian(n2, block + 4);
+    }
+    return bytes;
+}
+
+} // namespace Basics

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "basics_global.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+namespace Basics {
+
+class TCryptionCore;
+
+// Turns a message text into printable cipher text and back. The cipher text is made of the capital
+// letters "A" to "P" only: the text with a length header, as UTF-8, padded to whole 8-byte blocks,
+// each block enciphered on its own with GOST 28147-89, each byte written as two letters (low nibble
+// first). Both sides of a connection need the same 32-byte key.
+class BASICS_EXPORT TCryption {
+public:
+    // The key built into the program.
+    TCryption();
+    // The first 32 bytes of key; a shorter key throws TCryptError (403).
+    explicit TCryption(const QByteArray& key);
+    TCryption(const TCryption& other);
+    TCryption& operator=(const TCryption& other);
+    ~TCryption();
+
+    // Throws TCryptError (401) for an empty text.
+    QString encrypt(const QString& text) const;
+    // The text, or a null string when the cipher text is malformed or its header says 0 or less.
+    QString decrypt(const QString& cipherText) const;
+
+    // The two halves of the transform. encode pads the bytes ("@", then "B", "C" ...) to whole
+    // blocks, enciphers and writes letters; decode returns the padded bytes, or a null array when
+    // the letters cannot be cipher text (odd block, a character outside "A" to "P").
+    QString encode(const QByteArray& body) const;
+    QByteArray decode(QStringView cipherText) const;
+
+private:
+    std::unique_ptr<TCryptionCore> m_core;
+};
+
+} // namespace Basics

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace Basics {
+
+// The GOST 28147-89 block cipher on one 64-bit block (32 rounds, 256-bit key). The substitution
+// boxes are a parameter: row i acts on the i-th nibble counted from the least significant one (k1
+// of the standard is row 0). TCryption uses it with its own boxes; other sets serve as a check
+// against published test vectors.
+class TCryptionCore {
+public:
+    using SBoxes = std::array<std::array<std::uint8_t, 16>, 8>;
+    using Key = std::array<std::uint32_t, 8>;
+
+    TCryptionCore(const SBoxes& boxes, const Key& key)
+        : m_key(key)
+    {
+        // Two neighbouring boxes merged into one byte table each: four lookups per round
+        // instead of eight.
+        for (int table = 0; table < 4; ++table) {
+            const auto& low = boxes[std::size_t(2 * table)];
+            const auto& high = boxes[std::size_t(2 * table + 1)];
+            for (int byte = 0; byte < 256; ++byte)
+                m_tables[std::size_t(table)][std::size_t(byte)] =
+                    std::uint8_t(high[std::size_t(byte >> 4)] << 4 | low[std::size_t(byte & 15)]);
+        }
+    }
+
+    // n1 is the half that enters the first round; the result replaces both halves.
+    void encrypt(std::uint32_t& n1, std::uint32_t& n2) const
+    {
+        for (int pass = 0; pass < 3; ++pass)
+            for (std::size_t k = 0; k < 8; k += 2)
+                twoRounds(n1, n2, m_key[k], m_key[k + 1]);
+        for (std::size_t k = 8; k > 0; k -= 2)
+            twoRounds(n1, n2, m_key[k - 1], m_key[k - 2]);
+        std::swap(n1, n2);
+    }
+
+    void decrypt(std::uint32_t& n1, std::uint32_t& n2) const
+    {
+        for (std::size_t k = 0; k < 8; k += 2)
+            twoRounds(n1, n2, m_key[k], m_key[k + 1]);
+        for (int pass = 0; pass < 3; ++pass)
+            for (std::size_t k = 8; k > 0; k -= 2)
+                twoRounds(n1, n2, m_key[k - 1], m_key[k - 2]);
+        std::swap(n1, n2);
+    }
+
+private:
+    std::uint32_t round(std::uint32_t x) const
+    {
+        x = std::uint32_t(m_tables[3][x >> 24 & 255]) << 24 |
+            std::uint32_t(m_tables[2][x >> 16 & 255]) << 16 | std::uint32_t(m_tables[1][x >> 8 & 255]) << 8 |
+            m_tables[0][x & 255];
+        return x << 11 | x >> 21;
+    }
+
+    void twoRounds(std::uint32_t& n1, std::uint32_t& n2, std::uint32_t k1, std::uint32_t k2) const
+    {
+        n2 ^= round(n1 + k1);
+        n1 ^= round(n2 + k2);
+    }
+
+    Key m_key;
+    std::array<std::array<std::uint8_t, 256>, 4> m_tables = {};
+};
+
+} // namespace Basics

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "basics_global.h"
+#include "tvalue.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class QIODevice;
+
+namespace Basics {
+
+class TCryption;
+
+// One message of the framed TCP protocol: three text fields and the attributes of a record. A
+// plain message travels as it is, behind a "*"; every other one as cipher text.
+struct BASICS_EXPORT TTcpMessage {
+    std::array<QString, 3> fields;
+    TValue attributes;
+    bool plain = false;
+
+    // The text before ciphering: the milliseconds of the current time (not for plain messages),
+    // then the fields behind 0x02 each, a closing 0x02, and the attributes in key order as key 0x04
+    // value, joined with 0x03.
+    QString text() const;
+    // What goes over the wire: "*" + text() for a plain message, the cipher text otherwise.
+    QByteArray wireText(const TCryption& cryption) const;
+    // Reads a text received from the wire (plain or cipher text) into fields and attributes;
+    // false when it is neither.
+    bool parse(const QString& wireText, const TCryption& cryption);
+};
+
+// Collects one framed message from the bytes of a connection: everything after 0x05 up to 0x06,
+// each byte taken as one character. Bytes before 0x05 are skipped.
+class BASICS_EXPORT TFrameReader {
+public:
+    // Frames longer than this are refused, so a peer cannot make the reader grow without end.
+    static constexpr qsizetype defaultLimit = 16 * 1024 * 1024;
+
+    explicit TFrameReader(qsizetype limit = defaultLimit);
+
+    // Takes bytes until the frame is complete and returns how many it took; the rest belongs to
+    // whatever follows the frame.
+    qsizetype feed(QByteArrayView bytes);
+    bool started() const { return m_started; }
+    bool complete() const { return m_complete; }
+    bool overflowed() const { return m_overflowed; }
+    const QString& text() const { return m_text; }
+    void reset();
+
+private:
+    qsizetype m_limit;
+    QString m_text;
+    bool m_started = false;
+    bool m_complete = false;
+    bool m_overflowed = false;
+};
+
+// Sends one message to a server over a blocking connection and can read one reply. Every wait is
+// bounded: connecting (with the name lookup) by connectTimeout, each write and each wait for reply
+// bytes by timeout.
+class BASICS_EXPORT TTcpClient : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int defaultTimeout = 11000;
+    static constexpr int defaultConnectTimeout = 1000;
+    // Characters per piece on the wire.
+    static constexpr qsizetype pieceSize = 512;
+
+    explicit TTcpClient(QObject* parent = nullptr);
+    ~TTcpClient() override;
+
+    int timeout() const { return m_timeout; }
+    void setTimeout(int milliseconds) { m_timeout = milliseconds; }
+    int connectTimeout() const { return m_connectTimeout; }
+    void setConnectTimeout(int milliseconds) { m_connectTimeout = milliseconds; }
+
+    // Connects, sends the message and, when reply is given, reads the answer into it. False when
+    // any step fails; errorString() then says which.
+    bool send(const QString& host, quint16 port, const TTcpMessage& message, TTcpMessage* reply = nullptr);
+    const QString& errorString() const { return m_error; }
+
+    // The framing of a message text: 0x05 and pieces of at most 512 characters, 0x06 after the
+    // last, each piece one write followed by a wait until it is written.
+    static bool writeFramed(QIODevice& device, const QByteArray& text, int timeout);
+    // Reads up to the end of one framed reply: up to 10 reads of at most 1000 bytes may pass
+    // without 0x05, and no wait for bytes may take longer than timeout.
+    static bool readFramed(QIODevice& device, QString& text, int timeout, QString* error = nullptr);
+
+private:
+    int m_timeout = defaultTimeout;
+    int m_connectTimeout = defaultConnectTimeout;
+    QString m_error;
+    std::unique_ptr<TCryption> m_cryption;
+};
+
+} // namespace Basics
