@@ -1,0 +1,104 @@
+// lumlogd: the remote log host. Programs whose KORVAXK7_LOGHOST names this machine send every log
+// entry here; lumlogd writes one line per entry to standard output or a file.
+
+#include "logreceiver.h"
+#include "tlog.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const description = R"(Receives the enciphered log messages that programs send to their log host
+(KORVAXK7_LOGHOST, KORVAXK7_LOGPORT) and writes one line per entry, fields separated
+by tabs: date, station, level, program, mod, class, entry. Backslash, tab and line
+breaks inside a field are written as \\, \t, \n and \r. Nothing is sent back.
+Ends on SIGINT or SIGTERM. Exit status: 0 after a signal, 1 when the port or the
+output cannot be opened, 2 on wrong usage.)";
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGINT and SIGTERM end the event loop; the handler itself only wakes it.
+bool quitOnSignals(QCoreApplication& app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return false;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lumlogd"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(description));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption portOption(
+        QStringLiteral("port"),
+        QStringLiteral("Port to listen on (%1; 0 picks a free one).").arg(Basics::TLog::defaultPort),
+        QStringLiteral("N"), QString::number(Basics::TLog::defaultPort));
+    const QCommandLineOption outputOption(
+        QStringLiteral("output"), QStringLiteral("Append the lines to FILE instead of standard output."),
+        QStringLiteral("FILE"));
+    parser.addOption(portOption);
+    parser.addOption(outputOption);
+    parser.process(app);
+
+    QFile err;
+    err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    bool ok = false;
+    const uint port = parser.value(portOption).toUInt(&ok);
+    if (!ok || port > 0xffff || !parser.positionalArguments().isEmpty()) {
+        err.write("lumlogd: wrong usage\n\n" + parser.helpText().toUtf8());
+        return 2;
+    }
+
+    QFile out;
+    const QString outputName = parser.value(outputOption);
+    if (!outputName.isEmpty())
+        out.setFileName(outputName);
+    const bool opened = outputName.isEmpty()
+                            ? out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered)
+                            : out.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+    if (!opened) {
+        err.write(
+            QStringLiteral("lumlogd: cannot open %1: %2\n").arg(outputName, out.errorString()).toUtf8());
+        return 1;
+    }
+
+    LogReceiver receiver(out, err);
+    if (!quitOnSignals(app) || !receiver.listen(quint16(port))) {
+        err.write(QStringLiteral("lumlogd: cannot listen on port %1: %2\n")
+                      .arg(port)
+                      .arg(receiver.errorString())
+                      .toUtf8());
+        return 1;
+    }
+    err.write(QStringLiteral("lumlogd: listening on port %1\n").arg(receiver.port()).toUtf8());
+    app.exec();
+    err.write("lumlogd: stopped\n");
+    return 0;
+}
