@@ -66,6 +66,7 @@ const QList<TListNames>& TListNames::known()
         entry("waiters", "waiter", "waiters.dat"),
         entry("outlets", "outlet", "outlets.dat"),
         entry("templatecardactions", "templatecardaction", "templatecardactions.dat"),
+        entry("pseudoproperties", "pseudoproperty", "pseudoproperties.dat"),
     };
     return table;
 }

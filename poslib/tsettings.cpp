@@ -17,4 +17,9 @@ QString TSettings::elementName() const
     return QStringLiteral("setting");
 }
 
+Basics::TValue* TSettings::createValue() const
+{
+    return new TSetting;
+}
+
 } // namespace PosLib
