@@ -138,6 +138,20 @@ void TestInifile::encodings()
     ini.read(big);
     QCOMPARE(ini.readString("s", "k"), QStringLiteral("ü"));
 
+    // The mark decides, whatever follows it.
+    const QByteArray nul = utf16File({QString(QChar(0)) + u'x', "[s]", "k=1"});
+    writeFile(big, nul);
+    ini.read(big);
+    ini.write();
+    QCOMPARE(readFile(big), nul);
+    const QByteArray marked = "\xef\xbb\xbf[s]\r\nk=1\r\n";
+    writeFile(big, marked);
+    ini.read(big);
+    QCOMPARE(ini.readString("s", "k"), QStringLiteral("1"));
+    ini.setLocal8Bit(true);
+    ini.write();
+    QCOMPARE(readFile(big), marked);
+
     // 8-bit files come back as they were when asked to, with "\r\n" after every line.
     const QString eight = m_dir->filePath("eight.ini");
     writeFile(eight, "[s]\r\nk = Grüße\r\n\r\n; end\r\n");

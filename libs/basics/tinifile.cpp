@@ -36,12 +36,28 @@ QString folded(const QString& name)
     return name.toCaseFolded();
 }
 
+constexpr char utf8Mark[] = "\xef\xbb\xbf";
+constexpr char16_t markCharacter = 0xfeff;
+
 QString decode(const QByteArray& bytes)
 {
-    // Only a byte-order mark tells UTF-16 (or UTF-8 with a mark) from 8-bit text.
-    const auto encoding = QStringConverter::encodingForData(bytes);
-    QStringDecoder decoder(encoding.value_or(QStringConverter::System));
-    return decoder(bytes);
+    // Only a byte-order mark tells UTF-16 (or UTF-8 with a mark) from 8-bit text. UTF-32 is not
+    // looked for: "\xff\xfe\0\0" starts a UTF-16 file whose first character is 0.
+    QStringConverter::Encoding encoding = QStringConverter::System;
+    qsizetype mark = 0;
+    if (bytes.startsWith("\xff\xfe")) {
+        encoding = QStringConverter::Utf16LE;
+        mark = 2;
+    } else if (bytes.startsWith("\xfe\xff")) {
+        encoding = QStringConverter::Utf16BE;
+        mark = 2;
+    } else if (bytes.startsWith(utf8Mark)) {
+        encoding = QStringConverter::Utf8;
+        mark = 3;
+    }
+    // Past the mark, a U+FEFF is text like any other.
+    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(QByteArrayView(bytes).sliced(mark));
 }
 
 // Lines end at "\n" or "\r\n"; a final line break does not start another line.
@@ -156,6 +172,7 @@ void TInifile::readFile(const QString& name, int depth)
     const int source = depth == 0 ? 0 : int(m_sources.size());
     if (depth > 0)
         m_sources.push_back({name, false});
+    m_sources[std::size_t(source)].utf8Mark = bytes.startsWith(utf8Mark);
     m_reading.append(canonical);
     TSection* current = nullptr;
     for (QString& text : splitLines(decode(bytes))) {
@@ -354,7 +371,11 @@ void TInifile::writeSource(int source, const QString& name) const
     }
     QByteArray bytes;
     if (m_local8Bit) {
-        bytes = QStringEncoder(QStringConverter::System)(text);
+        // The mark goes back where there was one, and where the text starts with the character
+        // that a reader would otherwise take for a mark.
+        if (m_sources[std::size_t(source)].utf8Mark || text.startsWith(QChar(markCharacter)))
+            bytes = utf8Mark;
+        bytes += QStringEncoder(QStringConverter::System)(text);
     } else {
         bytes = QByteArrayLiteral("\xff\xfe");
         bytes += QStringEncoder(QStringConverter::Utf16LE)(text);

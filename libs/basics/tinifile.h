@@ -116,6 +116,7 @@ private:
     struct Source {
         QString name;
         bool changed = false;
+        bool utf8Mark = false;
     };
 
     void clear();
