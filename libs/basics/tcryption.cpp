@@ -114,20 +114,12 @@ QString TCryption::encode(const QByteArray& body) const
         for (char pad = 'B'; bytes.size() % 8 != 0; ++pad)
             bytes += pad;
     }
+    inEveryBlock(bytes, &TCryptionCore::encrypt);
     QString letters(bytes.size() * 2, Qt::Uninitialized);
     QChar* out = letters.data();
-    for (qsizetype i = 0; i < bytes.size(); i += 8) {
-        char* block = bytes.data() + i;
-        quint32 n1 = qFromLittleEndian<quint32>(block);
-        quint32 n2 = qFromLittleEndian<quint32>(block + 4);
-        m_core->encrypt(n1, n2);
-        qToLittleEndian(n1, block);
-        qToLittleEndian(n2, block + 4);
-        for (int j = 0; j < 8; ++j) {
-            const uchar byte = uchar(block[j]);
-            *out++ = QChar(u'A' + (byte & 15));
-            *out++ = QChar(u'A' + (byte >> 4));
-        }
+    for (const char c : std::as_const(bytes)) {
+        *out++ = QChar(u'A' + (uchar(c) & 15));
+        *out++ = QChar(u'A' + (uchar(c) >> 4));
     }
     return letters;
 }
@@ -144,15 +136,22 @@ QByteArray TCryption::decode(QStringView cipherText) const
             return QByteArray();
         bytes[i] = char(high << 4 | low);
     }
-    for (qsizetype i = 0; i < bytes.size(); i += 8) {
+    inEveryBlock(bytes, &TCryptionCore::decrypt);
+    return bytes;
+}
+
+// Electronic codebook: every 8 bytes on their own, as two little-endian words.
+void TCryption::inEveryBlock(QByteArray& bytes,
+                             void (TCryptionCore::*transform)(quint32&, quint32&) const) const
+{
+    for (qsizetype i = 0; i + 8 <= bytes.size(); i += 8) {
         char* block = bytes.data() + i;
         quint32 n1 = qFromLittleEndian<quint32>(block);
         quint32 n2 = qFromLittleEndian<quint32>(block + 4);
-        m_core->decrypt(n1, n2);
+        (m_core.get()->*transform)(n1, n2);
         qToLittleEndian(n1, block);
         qToLittleEndian(n2, block + 4);
     }
-    return bytes;
 }
 
 } // namespace Basics

@@ -37,6 +37,8 @@ public:
     QByteArray decode(QStringView cipherText) const;
 
 private:
+    void inEveryBlock(QByteArray& bytes, void (TCryptionCore::*transform)(quint32&, quint32&) const) const;
+
     std::unique_ptr<TCryptionCore> m_core;
 };
 
