@@ -157,6 +157,8 @@ void TInifile::read(const QString& fileName)
 
 void TInifile::readFile(const QString& name, int depth)
 {
+    if (name.contains(QChar(0)))
+        return; // names no file
     const QFileInfo info(expandPath(name));
     if (!info.exists() || (depth > 0 && !info.isFile()))
         return;
