@@ -4,12 +4,12 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
 #include <QScopedValueRollback>
 #include <QStringListModel>
-#include <QStringMatcher>
 
 #include <algorithm>
 #include <charconv>
@@ -19,6 +19,28 @@ namespace QtWidgets {
 namespace {
 
 const QString chosenMark = QStringLiteral(")  ");
+
+// Which characters a text contains, as one bit per character class: a bit of its own for every
+// letter a-z and digit, the 28 other bits shared by all other characters. A text can only contain
+// a filter text whose bits it has all; for a single letter or digit the bit alone decides.
+constexpr int ownBits = 36;
+
+int charBit(char16_t c)
+{
+    if (c >= u'a' && c <= u'z')
+        return c - u'a';
+    if (c >= u'0' && c <= u'9')
+        return 26 + (c - u'0');
+    return ownBits + c % (64 - ownBits);
+}
+
+quint64 charMask(QStringView foldedText)
+{
+    quint64 mask = 0;
+    for (QChar c : foldedText)
+        mask |= quint64(1) << charBit(c.unicode());
+    return mask;
+}
 
 } // namespace
 
@@ -33,11 +55,12 @@ struct TComboBox::Data {
     QString filterText;
     QString foldedFilter;
     // Snapshot of all items while the filter is on, with a case-folded copy of their texts end to
-    // end (item i is folded.mid(offsets[i], offsets[i + 1] - offsets[i])) so that a keystroke is one
-    // scan over contiguous memory.
+    // end (item i is folded.mid(offsets[i], offsets[i + 1] - offsets[i])) and the character mask of
+    // every item, so that a keystroke tests one word per item and searches only where it may match.
     QStringList allItems;
     QString folded;
     QList<qsizetype> offsets{0};
+    QList<quint64> masks;
     bool allSorted = true;
     // Snapshot indexes of the items shown while filtered, ascending.
     QList<qsizetype> shown;
@@ -51,15 +74,22 @@ struct TComboBox::Data {
     QMetaObject::Connection filterConnection;
     // Set while the wrapper itself changes the combo box, whose text signals are then no input.
     bool updating = false;
+    // The wrapper chose how the combo box sizes itself (keepSizeHintCheap).
+    bool sizedByItems = false;
 
     bool filtered() const { return !filterText.isEmpty(); }
     QStringListModel* itemModel();
     void takeSnapshot(const QStringList& items);
     void appendToSnapshot(const QString& text);
+    QStringView foldedItem(qsizetype i) const
+    {
+        return QStringView(folded).sliced(offsets[i], offsets[i + 1] - offsets[i]);
+    }
     QList<qsizetype> match(QStringView foldedText) const;
     void setItems(const QStringList& items, int current);
     void showAll();
     int rowOf(int id) const;
+    void keepSizeHintCheap();
     void selectId(int id);
 };
 
@@ -110,6 +140,9 @@ void TComboBox::Data::takeSnapshot(const QStringList& items)
         }
         offsets[items.size()] = folded.size();
     }
+    masks.resize(items.size());
+    for (qsizetype i = 0; i < items.size(); ++i)
+        masks[i] = charMask(foldedItem(i));
     allSorted = std::is_sorted(items.cbegin(), items.cend());
     shown.clear();
     filterText.clear();
@@ -122,37 +155,36 @@ void TComboBox::Data::appendToSnapshot(const QString& text)
     allItems.append(text);
     folded.append(text.toCaseFolded());
     offsets.append(folded.size());
+    masks.append(charMask(foldedItem(allItems.size() - 1)));
 }
 
 // Snapshot indexes of the items whose folded text contains foldedText, ascending. A text that
-// extends the current filter only narrows the items shown now; any other text scans the whole
-// snapshot in one pass.
+// extends the current filter only narrows the items shown now.
 QList<qsizetype> TComboBox::Data::match(QStringView foldedText) const
 {
-    const QStringMatcher matcher(foldedText);
-    const qsizetype length = foldedText.size();
+    const quint64 mask = charMask(foldedText);
+    const bool maskDecides = foldedText.size() == 1 && charBit(foldedText.front().unicode()) < ownBits;
+    auto matches = [&](qsizetype i) {
+        if ((masks[i] & mask) != mask)
+            return false;
+        if (maskDecides)
+            return true;
+        // Item and filter texts are short: a plain search beats setting up a skip table.
+        const QStringView item = foldedItem(i);
+        return std::search(item.begin(), item.end(), foldedText.begin(), foldedText.end()) != item.end();
+    };
     QList<qsizetype> result;
     if (filtered() && foldedText.contains(foldedFilter)) {
         result.reserve(shown.size());
         for (qsizetype i : shown) {
-            const QStringView item = QStringView(folded).sliced(offsets[i], offsets[i + 1] - offsets[i]);
-            if (matcher.indexIn(item) >= 0)
+            if (matches(i))
                 result.append(i);
         }
-        return result;
-    }
-    const qsizetype count = allItems.size();
-    qsizetype item = 0;
-    qsizetype pos = 0;
-    while (item < count && (pos = matcher.indexIn(folded, pos)) >= 0) {
-        while (offsets[item + 1] <= pos)
-            ++item;
-        if (pos + length <= offsets[item + 1]) {
-            result.append(item);
-            pos = offsets[item + 1];
-            ++item;
-        } else {
-            ++pos; // the hit spans two items
+    } else {
+        result.reserve(allItems.size());
+        for (qsizetype i = 0; i < allItems.size(); ++i) {
+            if (matches(i))
+                result.append(i);
         }
     }
     return result;
@@ -172,6 +204,41 @@ void TComboBox::Data::showAll()
     foldedFilter.clear();
     shown.clear();
     setItems(allItems, allItems.isEmpty() ? -1 : 0);
+}
+
+// A combo box that sizes itself to its contents measures every item when it is first shown: half a
+// second for 100,000 articles, and again for its minimum size. With that many items its width is
+// taken from the longest texts alone, as a minimum contents length, unless the form chose how the
+// combo box sizes itself.
+void TComboBox::Data::keepSizeHintCheap()
+{
+    constexpr qsizetype manyItems = 1000;
+    constexpr int measuredTexts = 200;
+    const QStringList& items = model->stringList();
+    const bool formDefault = combo->sizeAdjustPolicy() == QComboBox::AdjustToContentsOnFirstShow &&
+                             combo->minimumContentsLength() == 0;
+    if (items.size() < manyItems || !(formDefault || sizedByItems))
+        return;
+    qsizetype longest = 0;
+    for (const QString& text : items)
+        longest = std::max(longest, text.size());
+    const QFontMetrics metrics = combo->fontMetrics();
+    int width = 0;
+    int measured = 0;
+    for (const QString& text : items) {
+        if (text.size() * 10 >= longest * 9 && measured++ < measuredTexts)
+            width = std::max(width, metrics.horizontalAdvance(text));
+    }
+    // The policy that skips measuring also keeps room for an icon, which id choosers never show: the
+    // texts take its width, and its height stays within the text's so the box is as high as others.
+    const QSize icon = combo->iconSize();
+    if (icon.height() > metrics.height())
+        combo->setIconSize(QSize(icon.width(), metrics.height()));
+    width = std::max(0, width - icon.width() - 4);
+    const int xWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('X')));
+    combo->setMinimumContentsLength((width + xWidth - 1) / xWidth);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    sizedByItems = true;
 }
 
 int TComboBox::Data::rowOf(int id) const
@@ -252,6 +319,7 @@ void TComboBox::fill(Basics::TValueList* list)
     if (!std::is_sorted(items.cbegin(), items.cend()))
         std::sort(items.begin(), items.end());
     d->setItems(items, items.isEmpty() ? -1 : 0);
+    d->keepSizeHintCheap();
 
     if (d->filterOn) {
         d->takeSnapshot(items);

@@ -39,6 +39,8 @@ public:
 
     // Adds one item per record (id and "name"), records the names, sorts all items by text and makes
     // the first one current. Items added before (such as id 0 "None specified") sort among them.
+    // A combo box of 1000 items or more that sizes itself to its contents by default then takes its
+    // width from the longest texts instead of measuring every item when it is first shown.
     void fill(Basics::TValueList* list);
     // Adds one item at the end, without sorting.
     void insertItem(int id, const QString& name);

@@ -1,0 +1,254 @@
+// The id chooser with 100,000 articles: filling it, one keystroke of the type-ahead filter, and
+// choosing an item while filtered, each against the plain way of doing the same with QComboBox
+// (an addItem loop, and a clear/addItem rebuild per keystroke). The combo boxes are shown on the
+// offscreen platform, and every timed step ends with processing the events it queued, so the
+// figures include what the combo box does in reaction (geometry, repaints).
+
+#include "tcombobox.h"
+#include "tvaluelist.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <memory>
+
+using Basics::TValue;
+using Basics::TValueList;
+using QtWidgets::TComboBox;
+
+namespace {
+
+constexpr int articleCount = 100000;
+constexpr int idWidth = 6;
+
+// Article names as a till has them: a product, a size or kind, and a number.
+QString articleName(int id)
+{
+    static const std::array<const char*, 20> products = {
+        "Beer",  "Wine",  "Water", "Juice", "Coffee", "Tea", "Bread",     "Cake",     "Soup", "Salad",
+        "Pizza", "Pasta", "Steak", "Fish",  "Cheese", "Ham", "Ice cream", "Lemonade", "Cola", "Milk"};
+    static const std::array<const char*, 12> kinds = {"small",  "large",   "0.3l",    "0.5l",
+                                                      "bottle", "glass",   "special", "organic",
+                                                      "light",  "classic", "double",  "house"};
+    const quint32 hash = quint32(id) * 2654435761u;
+    return QStringLiteral("%1 %2 %3")
+        .arg(QLatin1String(products[hash % products.size()]),
+             QLatin1String(kinds[(hash >> 8) % kinds.size()]))
+        .arg(hash % 997);
+}
+
+const TValueList& articles()
+{
+    static const std::unique_ptr<TValueList> list = [] {
+        auto result = std::make_unique<TValueList>();
+        for (int id = 1; id <= articleCount; ++id) {
+            auto* value = new TValue;
+            value->setID(id);
+            value->setName(articleName(id));
+            result->insert(value);
+        }
+        return result;
+    }();
+    return *list;
+}
+
+const QStringList& articleTexts()
+{
+    static const QStringList texts = [] {
+        QStringList result;
+        for (const TValue* value : articles())
+            result.append(TComboBox::itemText(value->getID(), value->getName(), idWidth));
+        return result;
+    }();
+    return texts;
+}
+
+TValueList* articleList()
+{
+    return const_cast<TValueList*>(&articles());
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+}
+
+// A shown combo box with all articles, its text selected as when the operator tabs into it.
+struct Chooser {
+    QComboBox combo;
+    TComboBox chooser{&combo, idWidth};
+
+    Chooser()
+    {
+        chooser.fill(articleList());
+        chooser.enableFilter();
+        combo.show();
+        settle();
+    }
+
+    QLineEdit* edit() { return combo.lineEdit(); }
+    void restart()
+    {
+        edit()->setText(QString());
+        edit()->selectAll();
+        settle();
+    }
+};
+
+void fillChooser(benchmark::State& state)
+{
+    articles();
+    QComboBox combo;
+    TComboBox chooser(&combo, idWidth);
+    if (state.range(0))
+        chooser.enableFilter();
+    for (auto _ : state) {
+        state.PauseTiming();
+        chooser.clear();
+        settle();
+        state.ResumeTiming();
+        chooser.fill(articleList());
+        settle();
+    }
+    state.counters["items"] = combo.count();
+}
+BENCHMARK(fillChooser)->ArgName("filter")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void fillAddItem(benchmark::State& state)
+{
+    articleTexts();
+    QComboBox combo;
+    for (auto _ : state) {
+        state.PauseTiming();
+        combo.clear();
+        settle();
+        state.ResumeTiming();
+        for (const TValue* value : articles())
+            combo.addItem(TComboBox::itemText(value->getID(), value->getName(), idWidth));
+        settle();
+    }
+    state.counters["items"] = combo.count();
+}
+BENCHMARK(fillAddItem)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Showing a combo box of 100,000 items for the first time: it measures every item for its width.
+void firstShow(benchmark::State& state)
+{
+    articles();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto combo = std::make_unique<QComboBox>();
+        TComboBox chooser(combo.get(), idWidth);
+        chooser.fill(articleList());
+        state.ResumeTiming();
+        combo->show();
+        settle();
+    }
+}
+BENCHMARK(firstShow)->Unit(benchmark::kMillisecond);
+
+// The first letter typed over all 100,000 items ("s" matches about 45 % of them).
+void keystrokeFirst(benchmark::State& state)
+{
+    Chooser chooser;
+    for (auto _ : state) {
+        state.PauseTiming();
+        chooser.restart();
+        state.ResumeTiming();
+        chooser.edit()->insert(QStringLiteral("s"));
+        settle();
+    }
+    state.counters["shown"] = chooser.combo.count();
+}
+BENCHMARK(keystrokeFirst)->Unit(benchmark::kMillisecond);
+
+// The second letter, narrowing the items the first one left ("s" then "a").
+void keystrokeNarrowing(benchmark::State& state)
+{
+    Chooser chooser;
+    for (auto _ : state) {
+        state.PauseTiming();
+        chooser.restart();
+        chooser.edit()->insert(QStringLiteral("s"));
+        settle();
+        state.ResumeTiming();
+        chooser.edit()->insert(QStringLiteral("a"));
+        settle();
+    }
+    state.counters["shown"] = chooser.combo.count();
+}
+BENCHMARK(keystrokeNarrowing)->Unit(benchmark::kMillisecond);
+
+// A letter that keeps every item ("e"), so 100,000 items are shown again.
+void keystrokeAll(benchmark::State& state)
+{
+    Chooser chooser;
+    for (auto _ : state) {
+        state.PauseTiming();
+        chooser.restart();
+        state.ResumeTiming();
+        chooser.edit()->insert(QStringLiteral("e"));
+        settle();
+    }
+    state.counters["shown"] = chooser.combo.count();
+}
+BENCHMARK(keystrokeAll)->Unit(benchmark::kMillisecond);
+
+// Choosing an item (arrow key) while filtered: all 100,000 items come back, the chosen one current.
+void chooseWhileFiltered(benchmark::State& state)
+{
+    Chooser chooser;
+    for (auto _ : state) {
+        state.PauseTiming();
+        chooser.restart();
+        chooser.edit()->insert(QStringLiteral("sal"));
+        settle();
+        state.ResumeTiming();
+        chooser.combo.setCurrentIndex(0);
+        settle();
+    }
+    state.counters["shown"] = chooser.combo.count();
+}
+BENCHMARK(chooseWhileFiltered)->Unit(benchmark::kMillisecond);
+
+// The plain way: every keystroke clears the combo box and adds the matching items one by one.
+void keystrokeRebuild(benchmark::State& state)
+{
+    const QStringList& texts = articleTexts();
+    QComboBox combo;
+    combo.setEditable(true);
+    combo.setCompleter(nullptr);
+    combo.show();
+    settle();
+    const QString typed = QStringLiteral("s");
+    for (auto _ : state) {
+        combo.clear();
+        for (const QString& text : texts) {
+            if (text.contains(typed, Qt::CaseInsensitive))
+                combo.addItem(text);
+        }
+        combo.setEditText(typed);
+        settle();
+    }
+    state.counters["shown"] = combo.count();
+}
+BENCHMARK(keystrokeRebuild)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

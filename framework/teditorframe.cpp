@@ -1,0 +1,64 @@
+#include "teditorframe.h"
+
+#include "tlumconfig.h"
+#include "tlumdlg.h"
+#include "tlumlistview.h"
+#include "tlumwindow.h"
+#include "tprompts.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+
+namespace LumDialogs {
+
+void initEditor(QDialog* dialog, TLumWindow* window, const TEditorWidgets& widgets)
+{
+    if (window && window->config())
+        window->config()->checkDlgRight(dialog, window);
+    const QStyle* style = dialog->style();
+    widgets.first->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    widgets.prev->setShortcut(QKeySequence(Qt::Key_PageUp));
+    widgets.next->setShortcut(QKeySequence(Qt::Key_PageDown));
+    widgets.last->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    widgets.first->setIcon(style->standardIcon(QStyle::SP_MediaSkipBackward));
+    widgets.prev->setIcon(style->standardIcon(QStyle::SP_MediaSeekBackward));
+    widgets.next->setIcon(style->standardIcon(QStyle::SP_MediaSeekForward));
+    widgets.last->setIcon(style->standardIcon(QStyle::SP_MediaSkipForward));
+    widgets.help->setEnabled(TLumDlg::helpAvailable());
+    widgets.number->setFocus();
+}
+
+void enableNavigation(const TEditorWidgets& widgets, bool enabled)
+{
+    for (QPushButton* button : {widgets.first, widgets.prev, widgets.next, widgets.last})
+        button->setEnabled(enabled);
+}
+
+void lockNumber(const TEditorWidgets& widgets, QWidget* firstTextField)
+{
+    if (widgets.number->hasFocus() && firstTextField)
+        firstTextField->setFocus();
+    widgets.number->setEnabled(false);
+}
+
+void reportStorageError(QWidget* parent, const QString& description)
+{
+    prompts().critical(
+        parent, QCoreApplication::translate("LumDialogs", "Storage error"),
+        QCoreApplication::translate("LumDialogs", "The change could not be stored:\n%1").arg(description));
+}
+
+TLumListView* parentListView(const QDialog* dialog)
+{
+    return qobject_cast<TLumListView*>(dialog->parentWidget());
+}
+
+void notImplemented(const char* classAndSlot)
+{
+    qWarning("%s: Not implemented yet", classAndSlot);
+}
+
+} // namespace LumDialogs

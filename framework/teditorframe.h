@@ -1,0 +1,45 @@
+#pragma once
+
+// What every record editor shares, apart from the record type: the id field and the buttons.
+
+#include "lumdialogs_global.h"
+
+#include <QString>
+
+class QDialog;
+class QPushButton;
+class QSpinBox;
+class QWidget;
+class TLumListView;
+class TLumWindow;
+
+namespace LumDialogs {
+
+// The widgets every editor form has.
+struct TEditorWidgets {
+    QSpinBox* number;
+    QPushButton* ok;
+    QPushButton* help;
+    QPushButton* first;
+    QPushButton* prev;
+    QPushButton* next;
+    QPushButton* last;
+};
+
+// The common part of initData: the user's rights, the navigation keys and icons, help only where it
+// can be shown, the focus on the id.
+LUMDIALOGS_EXPORT void initEditor(QDialog* dialog, TLumWindow* window, const TEditorWidgets& widgets);
+// The four navigation buttons work only where there is a list view to move in.
+LUMDIALOGS_EXPORT void enableNavigation(const TEditorWidgets& widgets, bool enabled);
+// Edit mode: stored ids are never changed, so the id field is disabled and gives the focus away.
+LUMDIALOGS_EXPORT void lockNumber(const TEditorWidgets& widgets, QWidget* firstTextField);
+// Reports a storage error to the operator instead of letting it escape into the event loop.
+LUMDIALOGS_EXPORT void reportStorageError(QWidget* parent, const QString& description);
+// The dialog's parent as the list view the navigation moves in.
+LUMDIALOGS_EXPORT TLumListView* parentListView(const QDialog* dialog);
+// The warning of a layout slot that its form gives no code: "<Class>::<slot>: Not implemented yet".
+LUMDIALOGS_EXPORT void notImplemented(const char* classAndSlot);
+
+inline constexpr const char* helpFile = "lumdialogs.html";
+
+} // namespace LumDialogs

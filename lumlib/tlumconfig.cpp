@@ -1,0 +1,165 @@
+#include "tlumconfig.h"
+
+#include "tinifile.h"
+#include "tlumwindow.h"
+#include "tprompts.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+const QString TLumConfig::defaultFileName = QStringLiteral("lumconfig.ini");
+
+namespace {
+
+const char* const rightProperty = "lumRight";
+const QString rightsSection = QStringLiteral("Rights");
+const QString separator = QStringLiteral("|");
+
+// Buttons that only look or move, never change a record.
+bool isHarmless(const QAbstractButton* button)
+{
+    static const QStringList names = {QStringLiteral("b_Help"),     QStringLiteral("b_First"),
+                                      QStringLiteral("b_Prev"),     QStringLiteral("b_Next"),
+                                      QStringLiteral("b_Last"),     QStringLiteral("buttonCancel"),
+                                      QStringLiteral("buttonClose")};
+    return names.contains(button->objectName());
+}
+
+void disableInputs(QDialog* dialog)
+{
+    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            if (!isHarmless(button))
+                button->setEnabled(false);
+        } else if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                   qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QTextEdit*>(widget) ||
+                   qobject_cast<QPlainTextEdit*>(widget)) {
+            widget->setEnabled(false);
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
+            view->setEditTriggers(QAbstractItemView::NoEditTriggers); // still scrolls and selects
+        }
+    }
+}
+
+TLumConfig::Right parseRight(const QString& text)
+{
+    const QString right = text.trimmed().toLower();
+    if (right == u"readonly" || right == u"read" || right == u"read only")
+        return TLumConfig::ReadOnly;
+    if (right == u"none" || right == u"no")
+        return TLumConfig::NoAccess;
+    return TLumConfig::Full;
+}
+
+bool parseBool(const QString& text)
+{
+    const QString value = text.trimmed().toLower();
+    return value == u"yes" || value == u"true" || value == u"on" || value == u"1";
+}
+
+} // namespace
+
+TLumConfig::TLumConfig(const QString& fileName)
+    : m_fileName(fileName)
+    , m_ini(std::make_unique<Basics::TInifile>())
+{
+    QFile file(fileName);
+    if (file.open(QIODevice::ReadOnly)) {
+        // Written back in the encoding it came in: UTF-16 with its byte-order mark, or 8-bit text.
+        const QByteArray head = file.read(2);
+        m_ini->setLocal8Bit(!(head == "\xff\xfe" || head == "\xfe\xff"));
+    }
+    m_ini->read(fileName);
+}
+
+TLumConfig::~TLumConfig() = default;
+
+TLumConfig::Right TLumConfig::right(const QString& dialog, int user) const
+{
+    QStringList sections;
+    if (user > 0)
+        sections << rightsSection + u'.' + QString::number(user);
+    sections << rightsSection;
+    for (const QString& section : sections) {
+        for (const QString& key : {dialog, QStringLiteral("*")}) {
+            const QString value = m_ini->readString(section, key);
+            if (!value.isEmpty())
+                return parseRight(value);
+        }
+    }
+    return Full;
+}
+
+void TLumConfig::checkDlgRight(QDialog* dialog, TLumWindow* window) const
+{
+    if (!dialog)
+        return;
+    const Right granted = right(dialog->objectName(), window ? window->userId() : 0);
+    dialog->setProperty(rightProperty, int(granted));
+    if (granted == Full)
+        return;
+    disableInputs(dialog);
+    if (granted == NoAccess)
+        prompts().warning(dialog, QCoreApplication::translate("TLumConfig", "No access"),
+                          QCoreApplication::translate("TLumConfig", "You have no access to this dialog.\n"
+                                                                    "Nothing can be changed here."));
+}
+
+void TLumConfig::reapplyRight(QDialog* dialog)
+{
+    if (dialog && appliedRight(dialog) != Full)
+        disableInputs(dialog);
+}
+
+TLumConfig::Right TLumConfig::appliedRight(const QDialog* dialog)
+{
+    const QVariant value = dialog ? dialog->property(rightProperty) : QVariant();
+    return value.isValid() ? Right(value.toInt()) : Full;
+}
+
+bool TLumConfig::restOfWorld() const
+{
+    return parseBool(m_ini->readString(QStringLiteral("General"), QStringLiteral("RestOfWorld")));
+}
+
+bool TLumConfig::doTaxComposite() const
+{
+    return parseBool(m_ini->readString(QStringLiteral("General"), QStringLiteral("TaxComposite")));
+}
+
+QStringList TLumConfig::getKostForms() const
+{
+    QStringList forms;
+    const Basics::TSection* section = m_ini->section(QStringLiteral("KostForms"));
+    if (!section)
+        return forms;
+    for (const auto& entry : section->entries()) {
+        if (entry->kind() == Basics::TEntry::Value && !entry->value().text().isEmpty())
+            forms << entry->value().text();
+    }
+    return forms;
+}
+
+QStringList TLumConfig::GetTextGroupSuggestionsList() const
+{
+    return m_ini->readString(QStringLiteral("TextGroups"), QStringLiteral("Suggestions"))
+        .split(separator, Qt::SkipEmptyParts);
+}
+
+void TLumConfig::SetTextGroupSuggestionsList(const QStringList& suggestions)
+{
+    m_ini->setValue(QStringLiteral("TextGroups"), QStringLiteral("Suggestions"), suggestions.join(separator));
+}
+
+void TLumConfig::save()
+{
+    m_ini->write(m_fileName);
+}

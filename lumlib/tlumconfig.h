@@ -1,0 +1,64 @@
+#pragma once
+
+#include "lumlib_global.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QDialog;
+class TLumWindow;
+
+namespace Basics {
+class TInifile;
+}
+
+// The host configuration: an INI file in the data root (defaultFileName) with the operator's rights
+// per dialog and a few switches of the installation:
+//
+//   [General]
+//   RestOfWorld = no          ; VAT rates as outside the home country
+//   TaxComposite = no         ; composite VAT rates
+//   [KostForms]
+//   Form1 = A Summary by cost centre   ; KOST summary forms, each beginning with its code
+//   [TextGroups]
+//   Suggestions = Drinks|Food         ; group-name suggestions of the text-module groups
+//   [Rights]                   ; everybody, and anybody when no one is logged in
+//   * = full                   ; full, readonly or none; "*" for every dialog
+//   [Rights.3]                 ; the user with id 3, before [Rights]
+//   TCurrencyDlg = readonly    ; a dialog by its object name
+class LUMLIB_EXPORT TLumConfig {
+public:
+    enum Right { Full, ReadOnly, NoAccess };
+
+    static const QString defaultFileName;
+
+    // Reads the file; a missing file gives full rights and every switch off.
+    explicit TLumConfig(const QString& fileName);
+    ~TLumConfig();
+
+    const QString& fileName() const { return m_fileName; }
+
+    // The right of a user (0: nobody logged in) for a dialog (by object name).
+    Right right(const QString& dialog, int user) const;
+    // Applies the right of the window's user to the dialog: read only disables every input and OK,
+    // no access also tells the operator so.
+    void checkDlgRight(QDialog* dialog, TLumWindow* window) const;
+    // The right applied to a dialog last, applied once more (filling a dialog may enable inputs).
+    static void reapplyRight(QDialog* dialog);
+    // The right applied to a dialog, Full when none was applied.
+    static Right appliedRight(const QDialog* dialog);
+
+    bool restOfWorld() const;
+    bool doTaxComposite() const;
+    QStringList getKostForms() const;
+    QStringList GetTextGroupSuggestionsList() const;
+    void SetTextGroupSuggestionsList(const QStringList& suggestions);
+    // Writes the file back; the lines not changed stay as they were. Throws Basics::TError.
+    void save();
+
+private:
+    QString m_fileName;
+    std::unique_ptr<Basics::TInifile> m_ini;
+};

@@ -1,0 +1,168 @@
+#include "tlumlistview.h"
+
+#include "tvalue.h"
+
+#include <QColor>
+#include <QDomDocument>
+#include <QDomElement>
+#include <QHeaderView>
+
+namespace {
+
+bool parseNumber(const QString& text, double& number)
+{
+    bool ok = false;
+    number = text.toDouble(&ok);
+    return ok;
+}
+
+} // namespace
+
+TLumListView::TLumListView(QWidget* parent)
+    : QTreeWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setAlternatingRowColors(true);
+}
+
+void TLumListView::setColumns(const QList<TLumColumn>& columns)
+{
+    m_columns = columns;
+    setColumnCount(int(columns.size()));
+    QStringList titles;
+    for (const TLumColumn& column : columns)
+        titles << column.title;
+    setHeaderLabels(titles);
+}
+
+QList<QTreeWidgetItem*> TLumListView::itemsInOrder() const
+{
+    QList<QTreeWidgetItem*> items;
+    items.reserve(topLevelItemCount());
+    for (QTreeWidgetItemIterator it(const_cast<TLumListView*>(this)); *it; ++it)
+        items << *it;
+    return items;
+}
+
+QList<QTreeWidgetItem*> TLumListView::selectedInOrder() const
+{
+    QList<QTreeWidgetItem*> items;
+    for (QTreeWidgetItemIterator it(const_cast<TLumListView*>(this), QTreeWidgetItemIterator::Selected); *it;
+         ++it)
+        items << *it;
+    return items;
+}
+
+void TLumListView::selectOnly(QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    clearSelection();
+    setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollToItem(item);
+}
+
+void TLumListView::exportXml(QDomDocument& doc, QDomElement& parent) const
+{
+    for (QTreeWidgetItem* item : itemsInOrder()) {
+        const TLumListItem* recordItem = TLumListItem::of(item);
+        if (!recordItem || !recordItem->value())
+            continue;
+        QDomElement element = doc.createElement(m_elementName);
+        recordItem->value()->writeXml(doc, element);
+        parent.appendChild(element);
+    }
+}
+
+TLumListItem::TLumListItem(QTreeWidget* view, Basics::TValue* value)
+    : QTreeWidgetItem(view, Type)
+    , m_value(value)
+{
+}
+
+TLumListItem::TLumListItem(QTreeWidgetItem* parent, Basics::TValue* value)
+    : QTreeWidgetItem(parent, Type)
+    , m_value(value)
+{
+}
+
+TLumListItem::TLumListItem(QTreeWidget* view, int id, QTreeWidgetItem* after, const QString& text0,
+                           const QString& text1, const QString& text2, const QString& text3,
+                           const QString& text4, const QString& text5, const QString& text6,
+                           const QString& text7)
+    : QTreeWidgetItem(view, after, Type)
+    , m_id(id)
+{
+    const QString texts[] = {text0, text1, text2, text3, text4, text5, text6, text7};
+    for (int column = 0; column < 8; ++column) {
+        if (!texts[column].isNull())
+            setText(column, texts[column]);
+    }
+}
+
+int TLumListItem::id() const
+{
+    return m_value ? m_value->getID() : m_id;
+}
+
+TLumListItem* TLumListItem::of(QTreeWidgetItem* item)
+{
+    return item && item->type() == Type ? static_cast<TLumListItem*>(item) : nullptr;
+}
+
+QString TLumListItem::recordText(int column) const
+{
+    const auto* view = qobject_cast<const TLumListView*>(treeWidget());
+    if (!view || !m_value || column < 0 || column >= view->columns().size())
+        return QString();
+    const QString& key = view->columns().at(column).key;
+    return key == u"id" ? QString::number(m_value->getID()) : m_value->getString(key);
+}
+
+QVariant TLumListItem::data(int column, int role) const
+{
+    const auto* view = qobject_cast<const TLumListView*>(treeWidget());
+    if (m_value && view && column < view->columns().size()) {
+        if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+            return recordText(column);
+        if (role == Qt::TextAlignmentRole && view->columns().at(column).numeric)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return QTreeWidgetItem::data(column, role);
+}
+
+int TLumListItem::compare(QTreeWidgetItem* other, int column, bool) const
+{
+    const QString mine = data(column, Qt::DisplayRole).toString();
+    const QString theirs = other->data(column, Qt::DisplayRole).toString();
+    double a = 0;
+    double b = 0;
+    if (parseNumber(mine, a) && parseNumber(theirs, b))
+        return a < b ? -1 : (b < a ? 1 : 0);
+    return mine.localeAwareCompare(theirs);
+}
+
+bool TLumListItem::operator<(const QTreeWidgetItem& other) const
+{
+    const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+    return compare(const_cast<QTreeWidgetItem*>(&other), column, true) < 0;
+}
+
+TLumListPaintedItem::TLumListPaintedItem(QTreeWidget* view, Basics::TValue* value, TLumWindow* window)
+    : TLumListItem(view, value)
+    , m_window(window)
+{
+}
+
+QVariant TLumListPaintedItem::data(int column, int role) const
+{
+    if (value() && (role == Qt::BackgroundRole || role == Qt::ForegroundRole)) {
+        const QColor colour(value()->getString(role == Qt::BackgroundRole ? "color" : "textcolor"));
+        if (colour.isValid())
+            return colour;
+    }
+    return TLumListItem::data(column, role);
+}

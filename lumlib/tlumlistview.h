@@ -1,0 +1,101 @@
+#pragma once
+
+#include "lumlib_global.h"
+
+#include <QList>
+#include <QString>
+#include <QTreeWidget>
+#include <QTreeWidgetItem>
+
+class QDomDocument;
+class QDomElement;
+class TLumWindow;
+
+namespace Basics {
+class TValue;
+}
+
+// A column of a record view: its title and the attribute it shows ("id" shows the record id).
+// Numeric columns sort by value and are right-aligned.
+struct LUMLIB_EXPORT TLumColumn {
+    QString title;
+    QString key;
+    bool numeric = false;
+};
+
+// The host's view of records: one item per record, several selectable. When columns are set, the
+// items of records show the columns' attributes, read from the record whenever they are painted,
+// so a changed record needs no refill and a view of many records costs no copies of their texts.
+class LUMLIB_EXPORT TLumListView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit TLumListView(QWidget* parent = nullptr);
+
+    void setColumns(const QList<TLumColumn>& columns);
+    const QList<TLumColumn>& columns() const { return m_columns; }
+
+    // The tag of one record in exportXml ("element" unless set).
+    void setElementName(const QString& name) { m_elementName = name; }
+    const QString& elementName() const { return m_elementName; }
+
+    // The items in list (display) order and the selected ones among them.
+    QList<QTreeWidgetItem*> itemsInOrder() const;
+    QList<QTreeWidgetItem*> selectedInOrder() const;
+    // Selects exactly this item, makes it current and shows it.
+    void selectOnly(QTreeWidgetItem* item);
+
+    // One element per item that holds a record, in list order, appended to parent.
+    void exportXml(QDomDocument& doc, QDomElement& parent) const;
+
+private:
+    QList<TLumColumn> m_columns;
+    QString m_elementName = QStringLiteral("element");
+};
+
+// An item that carries its record (or, built from texts, only an id).
+class LUMLIB_EXPORT TLumListItem : public QTreeWidgetItem {
+public:
+    enum { Type = QTreeWidgetItem::UserType + 1 };
+
+    TLumListItem(QTreeWidget* view, Basics::TValue* value);
+    TLumListItem(QTreeWidgetItem* parent, Basics::TValue* value);
+    TLumListItem(QTreeWidget* view, int id, QTreeWidgetItem* after, const QString& text0,
+                 const QString& text1 = QString(), const QString& text2 = QString(),
+                 const QString& text3 = QString(), const QString& text4 = QString(),
+                 const QString& text5 = QString(), const QString& text6 = QString(),
+                 const QString& text7 = QString());
+
+    Basics::TValue* value() const { return m_value; }
+    void setValue(Basics::TValue* value) { m_value = value; }
+    // The record's id, or the id the item was built with.
+    int id() const;
+
+    // Negative, zero or positive as this item sorts before, with or after other in the column:
+    // numbers by value, other texts by the locale's rules.
+    virtual int compare(QTreeWidgetItem* other, int column, bool ascending) const;
+    bool operator<(const QTreeWidgetItem& other) const override;
+    QVariant data(int column, int role) const override;
+
+    // The item that carries this record in the view, or null.
+    static TLumListItem* of(QTreeWidgetItem* item);
+
+protected:
+    // The text of a column taken from the record; empty when the view has no such column.
+    QString recordText(int column) const;
+
+private:
+    Basics::TValue* m_value = nullptr;
+    int m_id = 0;
+};
+
+// A record item painted in the record's own colours: "color" for the background and "textcolor"
+// for the text, each a colour name such as "#ffd0a0" or "lightblue".
+class LUMLIB_EXPORT TLumListPaintedItem : public TLumListItem {
+public:
+    TLumListPaintedItem(QTreeWidget* view, Basics::TValue* value, TLumWindow* window);
+
+    QVariant data(int column, int role) const override;
+
+private:
+    TLumWindow* m_window;
+};

@@ -1,0 +1,254 @@
+#include "tlumworkspace.h"
+
+#include "tcurrencies.h"
+#include "terror.h"
+#include "tlistnames.h"
+#include "tlumdocument.h"
+#include "tsettings.h"
+#include "tvaluelist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
+
+#include <sys/stat.h>
+
+Devices::TDeviceList TLumWorkspace::ReaderDeviceList;
+Devices::TDeviceList TLumWorkspace::FiscalDeviceList;
+Basics::TValue TLumWorkspace::Cardmapping;
+
+namespace {
+
+constexpr int loaded = 0;
+constexpr int noFile = 7;
+
+std::map<QString, TLumWorkspace::ListFactory>& factories()
+{
+    static std::map<QString, TLumWorkspace::ListFactory> registered = {
+        {QStringLiteral("currencies"), [] { return new TCurrencies; }},
+        {QStringLiteral("settings"), [] { return new PosLib::TSettings; }},
+    };
+    return registered;
+}
+
+Basics::TValueList* createList(const QString& name)
+{
+    const auto& registered = factories();
+    const auto it = registered.find(name);
+    if (it != registered.end())
+        return it->second();
+    if (PosLib::TListNames::isKnownRoot(name))
+        return new PosLib::TNamedList(PosLib::TListNames::forRoot(name));
+    return nullptr;
+}
+
+} // namespace
+
+TLumWorkspace::TLumWorkspace(const QString& dataRoot, QObject* parent)
+    : QObject(parent)
+    , m_dataRoot(QDir(dataRoot).absolutePath() + u'/')
+    , m_watcher(new QFileSystemWatcher(this))
+{
+    // A save replaces the file by a rename, which the directory sees; a program that rewrites the
+    // file in place is seen by the file's own watch.
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &TLumWorkspace::reloadChangedFiles);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &TLumWorkspace::reloadChangedFiles);
+}
+
+TLumWorkspace::~TLumWorkspace()
+{
+    blockSignals(true); // whoever listened may be gone already
+    saveChanges();
+}
+
+QStringList TLumWorkspace::knownLists()
+{
+    QStringList names;
+    for (const auto& entry : PosLib::TListNames::known())
+        names << entry.root;
+    for (const auto& [name, factory] : factories()) {
+        if (!names.contains(name))
+            names << name;
+    }
+    return names;
+}
+
+void TLumWorkspace::registerList(const QString& name, ListFactory factory)
+{
+    factories()[name] = std::move(factory);
+}
+
+Basics::TValueList* TLumWorkspace::getData(const QString& name)
+{
+    auto it = m_lists.find(name);
+    if (it == m_lists.end()) {
+        Entry entry;
+        entry.list.reset(createList(name));
+        if (!entry.list)
+            return nullptr;
+        it = m_lists.emplace(name, std::move(entry)).first;
+        load(name, it->second);
+        Basics::TValueList* list = it->second.list.get();
+        connect(list, &Basics::TValueList::inserted, this, [this, name] { markChanged(name); });
+        connect(list, &Basics::TValueList::changed, this, [this, name] { markChanged(name); });
+        connect(list, &Basics::TValueList::removed, this, [this, name] { markChanged(name); });
+    }
+    return it->second.list.get();
+}
+
+void TLumWorkspace::load(const QString& name, Entry& entry)
+{
+    Basics::TValueList* list = entry.list.get();
+    QString reason;
+    const QByteArray base = QFile::encodeName(m_dataRoot);
+    list->blockSignals(true); // loading is not a change
+    try {
+        const int result = list->load(base.constData());
+        if (result != loaded && result != noFile)
+            reason = tr("The data ends in the middle of a record or cannot be read (error %1).").arg(result);
+    } catch (const Basics::TError& error) {
+        reason = error.description();
+    }
+    list->blockSignals(false);
+    entry.stamp = stampOf(filePath(name));
+    entry.damaged = !reason.isEmpty();
+    if (entry.damaged)
+        Q_EMIT loadFailed(name, filePath(name), reason);
+    watch(filePath(name));
+}
+
+TLumWorkspace::FileStamp TLumWorkspace::stampOf(const QString& path)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {true, quint64(info.st_ino), qint64(info.st_size),
+            qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+void TLumWorkspace::watch(const QString& path)
+{
+    const QString directory = QFileInfo(path).absolutePath();
+    if (QFileInfo(directory).isDir() && !m_watcher->directories().contains(directory))
+        m_watcher->addPath(directory);
+    if (QFileInfo::exists(path) && !m_watcher->files().contains(path))
+        m_watcher->addPath(path); // renamed over, the file needs a new watch
+}
+
+void TLumWorkspace::reloadChangedFiles()
+{
+    if (m_reloadHolds > 0)
+        return;
+    for (auto& [name, entry] : m_lists) {
+        const QString path = filePath(name);
+        watch(path);
+        if (entry.dirty || stampOf(path) == entry.stamp)
+            continue;
+        load(name, entry);
+        Q_EMIT listReloaded(name);
+    }
+}
+
+TLumWorkspace::ReloadHold::ReloadHold(TLumWorkspace* workspace)
+    : m_workspace(workspace)
+{
+    if (m_workspace)
+        ++m_workspace->m_reloadHolds;
+}
+
+TLumWorkspace::ReloadHold::~ReloadHold()
+{
+    if (m_workspace && --m_workspace->m_reloadHolds == 0)
+        m_workspace->reloadChangedFiles();
+}
+
+void TLumWorkspace::markChanged(const QString& name)
+{
+    const auto it = m_lists.find(name);
+    if (it == m_lists.end())
+        return;
+    it->second.dirty = true;
+    if (!m_saveScheduled) {
+        m_saveScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_saveScheduled = false;
+            saveChanges();
+        });
+    }
+}
+
+bool TLumWorkspace::save(const QString& name, Entry& entry)
+{
+    if (entry.damaged)
+        return false; // never over a file that could not be read completely
+    try {
+        entry.list->save(QFile::encodeName(m_dataRoot).constData());
+    } catch (const Basics::TError& error) {
+        Q_EMIT saveFailed(name, filePath(name), error.description());
+        return false;
+    }
+    entry.dirty = false;
+    entry.stamp = stampOf(filePath(name));
+    watch(filePath(name));
+    Q_EMIT listSaved(name);
+    return true;
+}
+
+bool TLumWorkspace::saveChanges()
+{
+    bool ok = true;
+    for (auto& [name, entry] : m_lists) {
+        if (entry.dirty && !save(name, entry))
+            ok = false;
+    }
+    return ok;
+}
+
+TLumDocument* TLumWorkspace::get(const QString& name)
+{
+    auto& document = m_documents[name];
+    if (!document) {
+        document = std::make_unique<TLumDocument>(name);
+        document->setPrintFolder(m_dataRoot + QStringLiteral("var/print"));
+    }
+    return document.get();
+}
+
+QString TLumWorkspace::GetDataPath() const
+{
+    return m_dataRoot;
+}
+
+PosLib::TSetting* TLumWorkspace::GetActiveSetting()
+{
+    Basics::TValueList* settings = getData(QStringLiteral("settings"));
+    return settings ? dynamic_cast<PosLib::TSetting*>(settings->find(0)) : nullptr;
+}
+
+bool TLumWorkspace::isLoaded(const QString& name) const
+{
+    return m_lists.count(name) != 0;
+}
+
+bool TLumWorkspace::isDamaged(const QString& name) const
+{
+    const auto it = m_lists.find(name);
+    return it != m_lists.end() && it->second.damaged;
+}
+
+bool TLumWorkspace::hasUnsavedChanges(const QString& name) const
+{
+    const auto it = m_lists.find(name);
+    return it != m_lists.end() && it->second.dirty;
+}
+
+QString TLumWorkspace::filePath(const QString& name) const
+{
+    const auto it = m_lists.find(name);
+    if (it != m_lists.end())
+        return m_dataRoot + it->second.list->dataDir() + u'/' + it->second.list->fileName();
+    const PosLib::TListNames names = PosLib::TListNames::forRoot(name);
+    return m_dataRoot + QStringLiteral("usr/data/") + names.file;
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "lumlib_global.h"
+#include "tdevicelist.h"
+#include "tvalue.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class QFileSystemWatcher;
+class TLumDocument;
+
+namespace Basics {
+class TValueList;
+}
+namespace PosLib {
+class TSetting;
+}
+
+// The named record lists of one data root. A list is loaded from its data file when it is first
+// asked for, and saved after it reported an insert, a change or a removal (at most once per turn of
+// the event loop) and when the workspace is destroyed. A list whose file could not be read
+// completely is never saved: its file stays as it was.
+//
+// When another program replaces or rewrites the data file of a loaded list, the list is loaded
+// anew (and listReloaded tells its views to show it again), unless it has unsaved changes of its
+// own, or reloads are held: the records of a list that is reloaded are deleted, so whoever holds
+// record pointers (an open editor) holds the reloads too.
+class LUMLIB_EXPORT TLumWorkspace : public QObject {
+    Q_OBJECT
+public:
+    using ListFactory = std::function<Basics::TValueList*()>;
+
+    explicit TLumWorkspace(const QString& dataRoot, QObject* parent = nullptr);
+    ~TLumWorkspace() override;
+
+    // The list of that name, loaded on first use; null for a name the system does not know.
+    Basics::TValueList* getData(const QString& name);
+    // The document of that name, created on first use.
+    TLumDocument* get(const QString& name);
+    // The data root, with "/" at the end.
+    QString GetDataPath() const;
+    // Record 0 of the "settings" list; null when there is none.
+    PosLib::TSetting* GetActiveSetting();
+
+    // Every list name getData knows.
+    static QStringList knownLists();
+    // Makes getData build the list of that name with the factory (a host list class).
+    static void registerList(const QString& name, ListFactory factory);
+
+    bool isLoaded(const QString& name) const;
+    // The list could not be read completely (or not at all) and will not be saved.
+    bool isDamaged(const QString& name) const;
+    bool hasUnsavedChanges(const QString& name) const;
+    // The data file of a list.
+    QString filePath(const QString& name) const;
+    // Saves every list with unsaved changes now; false when one of them failed.
+    bool saveChanges();
+    // Loads every list whose file another program changed (and that has no unsaved changes).
+    void reloadChangedFiles();
+
+    // Holds reloads for its lifetime; the files changed meanwhile are looked at when the last
+    // hold ends.
+    class ReloadHold {
+    public:
+        explicit ReloadHold(TLumWorkspace* workspace);
+        ~ReloadHold();
+        ReloadHold(const ReloadHold&) = delete;
+        ReloadHold& operator=(const ReloadHold&) = delete;
+
+    private:
+        TLumWorkspace* m_workspace;
+    };
+
+    static Devices::TDeviceList ReaderDeviceList;
+    static Devices::TDeviceList FiscalDeviceList;
+    static Basics::TValue Cardmapping;
+
+Q_SIGNALS:
+    void loadFailed(const QString& name, const QString& file, const QString& reason);
+    void saveFailed(const QString& name, const QString& file, const QString& reason);
+    void listSaved(const QString& name);
+    // The list was loaded anew from its file: its former records are gone.
+    void listReloaded(const QString& name);
+
+private:
+    // What identifies the content of a file without reading it.
+    struct FileStamp {
+        bool exists = false;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modified = 0; // nanoseconds
+        bool operator==(const FileStamp&) const = default;
+    };
+
+    struct Entry {
+        std::unique_ptr<Basics::TValueList> list;
+        bool damaged = false;
+        bool dirty = false;
+        FileStamp stamp;
+    };
+
+    static FileStamp stampOf(const QString& path);
+    void load(const QString& name, Entry& entry);
+    void watch(const QString& path);
+    void markChanged(const QString& name);
+    bool save(const QString& name, Entry& entry);
+
+    QString m_dataRoot;
+    std::map<QString, Entry> m_lists;
+    std::map<QString, std::unique_ptr<TLumDocument>> m_documents;
+    bool m_saveScheduled = false;
+    QFileSystemWatcher* m_watcher;
+    int m_reloadHolds = 0;
+};

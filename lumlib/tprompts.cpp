@@ -1,0 +1,95 @@
+#include "tprompts.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QPushButton>
+
+namespace {
+TPrompts* installed = nullptr;
+}
+
+TPrompts::~TPrompts() = default;
+
+void TPrompts::information(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox::information(parent, caption, text);
+}
+
+void TPrompts::warning(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox::warning(parent, caption, text);
+}
+
+void TPrompts::critical(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox::critical(parent, caption, text);
+}
+
+QMessageBox::StandardButton TPrompts::question(QWidget* parent, const QString& caption, const QString& text,
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton)
+{
+    return QMessageBox::question(parent, caption, text, buttons, defaultButton);
+}
+
+int TPrompts::choose(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+                     const QStringList& buttons, int defaultButton, int escapeButton)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
+    QList<QPushButton*> pushButtons;
+    for (const QString& label : buttons)
+        pushButtons << box.addButton(label, QMessageBox::ActionRole);
+    if (defaultButton >= 0 && defaultButton < pushButtons.size())
+        box.setDefaultButton(pushButtons[defaultButton]);
+    if (escapeButton >= 0 && escapeButton < pushButtons.size())
+        box.setEscapeButton(pushButtons[escapeButton]);
+    box.exec();
+    const qsizetype chosen = pushButtons.indexOf(static_cast<QPushButton*>(box.clickedButton()));
+    return chosen >= 0 ? int(chosen) : escapeButton;
+}
+
+QString TPrompts::getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                  const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString TPrompts::getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                  const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+QString TPrompts::getText(QWidget* parent, const QString& caption, const QString& label, const QString& text,
+                          bool* ok)
+{
+    return QInputDialog::getText(parent, caption, label, QLineEdit::Normal, text, ok);
+}
+
+int TPrompts::getInt(QWidget* parent, const QString& caption, const QString& label, int value, int minimum,
+                     int maximum, int step, bool* ok)
+{
+    return QInputDialog::getInt(parent, caption, label, value, minimum, maximum, step, ok);
+}
+
+QString TPrompts::getItem(QWidget* parent, const QString& caption, const QString& label,
+                          const QStringList& items, int current, bool editable, bool* ok)
+{
+    return QInputDialog::getItem(parent, caption, label, items, current, editable, ok);
+}
+
+TPrompts& TPrompts::current()
+{
+    static TPrompts real;
+    return installed ? *installed : real;
+}
+
+void TPrompts::install(TPrompts* prompts)
+{
+    installed = prompts;
+}
+
+TPrompts& prompts()
+{
+    return TPrompts::current();
+}

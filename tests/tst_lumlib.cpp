@@ -1,0 +1,365 @@
+// The host library: the no-change states of the input functions, id proposals and checks, moving
+// the selection, the workspace's loading and saving, the configuration and its rights.
+
+#include "lumtesthost.h"
+#include "tcombobox.h"
+#include "tcurrencies.h"
+#include "tlumconfig.h"
+#include "tlumdlg.h"
+#include "tlumdocument.h"
+#include "tprnprintdlg.h"
+#include "tsettings.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDomDocument>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+
+using Basics::TValue;
+
+namespace {
+
+TValue* named(int id, const QString& name)
+{
+    auto* value = new TValue;
+    value->setID(id);
+    value->setName(name);
+    return value;
+}
+
+// TLumDlg is the private base of the editors; a test reaches it the same way.
+class Host : public TLumDlg {
+public:
+    using TLumDlg::multi;
+};
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestLumLib : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void noChangeStates();
+    void idProposalsAndChecks();
+    void movingTheSelection();
+    void findingRows();
+    void workspaceListsAndNames();
+    void workspaceSavesOncePerTurn();
+    void damagedFilesAreNeverSaved();
+    void rightsAndSwitches();
+    void suggestionsKeepTheRestOfTheFile();
+    void printerChooser();
+    void documents();
+};
+
+void TestLumLib::noChangeStates()
+{
+    Host host;
+    QWidget form;
+    auto* edit = new QLineEdit(&form);
+    host.inputText(edit, true, "x");
+    QVERIFY(TLumDlg::inputEmpty(edit));
+    host.inputText(edit, false, "x");
+    QCOMPARE(edit->text(), QStringLiteral("x"));
+
+    auto* box = new QCheckBox(&form);
+    host.checkBox(box, true, true);
+    QVERIFY(TLumDlg::checkEmpty(box));
+    host.checkBox(box, false, true);
+    QVERIFY(!box->isTristate() && box->isChecked());
+
+    auto* spin = new QSpinBox(&form);
+    spin->setRange(0, 99);
+    host.spinBox(spin, true, 5);
+    QVERIFY(TLumDlg::spinEmpty(spin));
+    QCOMPARE(spin->value(), -1);
+    QCOMPARE(spin->text().trimmed(), QString()); // shown blank
+    spin->setValue(7);                           // the operator typed a value
+    QVERIFY(!TLumDlg::spinEmpty(spin));
+    host.spinBox(spin, false, 5);
+    QCOMPARE(spin->minimum(), 0);
+    QCOMPARE(spin->value(), 5);
+
+    auto* combo = new QComboBox(&form);
+    QtWidgets::TComboBox ids(combo, 3);
+    ids.insertItem(1, "Cash");
+    ids.insertItem(2, "Card");
+    host.comboCurrent(ids, true, 2);
+    QVERIFY(TLumDlg::comboEmpty(ids));
+    host.comboCurrent(ids, false, 2);
+    QCOMPARE(ids.currentId(), 2);
+
+    QButtonGroup group;
+    auto* first = new QRadioButton(&form);
+    auto* second = new QRadioButton(&form);
+    group.addButton(first, 0);
+    group.addButton(second, 1);
+    host.checkRadio(&group, false, 1);
+    QVERIFY(second->isChecked());
+    host.checkRadio(&group, true, 1);
+    QVERIFY(TLumDlg::radioEmpty(&group));
+    QVERIFY(group.exclusive());
+
+    auto* date = new QDateEdit(&form);
+    date->setMinimumDate(QDate(2000, 1, 1));
+    host.inputDate(date, true, QDate(2020, 5, 5));
+    QVERIFY(TLumDlg::dateEmpty(date));
+    QCOMPARE(date->text().trimmed(), QString());
+    host.inputDate(date, false, QDate(2020, 5, 5));
+    QVERIFY(!TLumDlg::dateEmpty(date));
+    QCOMPARE(date->minimumDate(), QDate(2000, 1, 1));
+    QCOMPARE(date->date(), QDate(2020, 5, 5));
+
+    auto* stamp = new QDateTimeEdit(&form);
+    host.inputDateTime(stamp, true, QDateTime());
+    QVERIFY(TLumDlg::dateTimeEmpty(stamp));
+}
+
+void TestLumLib::idProposalsAndChecks()
+{
+    ScriptedPrompts prompts;
+    Host host;
+    Basics::TValueList list;
+    for (int id : {1, 2, 4, 9})
+        list.insert(named(id, QStringLiteral("record %1").arg(id)));
+    QSpinBox spin;
+    spin.setRange(1, 999999);
+    host.setListID(&spin, &list, nullptr, false);
+    QCOMPARE(spin.value(), 10);
+    host.setListID(&spin, &list, nullptr, true);
+    QCOMPARE(spin.value(), 3);
+    spin.setMaximum(9); // the numbers above are used up
+    host.setListID(&spin, &list, nullptr, false);
+    QCOMPARE(spin.value(), 3);
+    QLineEdit edit;
+    host.setListID(&edit, &list, nullptr, false);
+    QCOMPARE(edit.text(), QStringLiteral("10"));
+
+    QVERIFY(!host.checkElement(nullptr, &list, 0));
+    QVERIFY(!host.checkElement(nullptr, &list, 4));
+    QVERIFY(host.checkElement(nullptr, &list, 5));
+    QCOMPARE(prompts.messages.size(), 2);
+    QVERIFY(prompts.messages.last().text.contains("record 4"));
+}
+
+void TestLumLib::movingTheSelection()
+{
+    TestHost host;
+    Basics::TValueList* list = host.workspace->getData("families");
+    for (int id = 1; id <= 5; ++id)
+        list->insert(named(id, id % 2 ? "odd" : "even"));
+    host.showList("families");
+    Host dlg;
+    host.select({2});
+    QVERIFY(dlg.onNext(host.view));
+    QCOMPARE(TLumListItem::of(host.view->selectedInOrder().first())->id(), 3);
+    QVERIFY(dlg.onLast(host.view));
+    QVERIFY(!dlg.onLast(host.view)); // already there
+    QVERIFY(!dlg.onNext(host.view));
+    QVERIFY(dlg.onPrev(host.view));
+    QCOMPARE(TLumListItem::of(host.view->selectedInOrder().first())->id(), 4);
+    host.select({2, 3});
+    QVERIFY(dlg.onNext(host.view)); // after the last selected one
+    QCOMPARE(host.view->selectedInOrder().size(), 1);
+    QCOMPARE(TLumListItem::of(host.view->selectedInOrder().first())->id(), 4);
+    QVERIFY(dlg.onFirst(host.view));
+    QVERIFY(dlg.onMultiNext(host.view, 1, "odd"));
+    QCOMPARE(TLumListItem::of(host.view->selectedInOrder().first())->id(), 3);
+    QVERIFY(dlg.onMultiPrev(host.view, 1, "odd"));
+    QCOMPARE(TLumListItem::of(host.view->selectedInOrder().first())->id(), 1);
+    QVERIFY(!dlg.onMultiPrev(host.view, 1, "odd"));
+    QTreeWidgetItem* found = dlg.onFindItem(host.view, 1, "EV");
+    QCOMPARE(host.view->selectedInOrder(), QList<QTreeWidgetItem*>{found});
+    QCOMPARE(TLumListItem::of(found)->id(), 2);
+    QVERIFY(!dlg.onFirst(nullptr));
+}
+
+void TestLumLib::findingRows()
+{
+    TestHost host;
+    Basics::TValueList* list = host.workspace->getData("articles");
+    for (const auto& [id, name] : {std::pair{1, "Apple juice"}, {2, "Beer"}, {3, "Ginger beer"}})
+        list->insert(named(id, name));
+    host.showList("articles");
+    QTreeWidgetItem* found = host.window->findListItem("BEER", host.view);
+    QCOMPARE(TLumListItem::of(found)->id(), 2);
+    found = host.window->findListItem("beer", host.view); // again: the next one
+    QCOMPARE(TLumListItem::of(found)->id(), 3);
+    found = host.window->findListItem("beer", host.view);
+    QCOMPARE(TLumListItem::of(found)->id(), 2);
+    QCOMPARE(host.window->findListItem("wine", host.view), nullptr);
+    QCOMPARE(host.view->topLevelItem(0)->text(1), QStringLiteral("Apple juice")); // texts from the record
+    list->find(1)->setName("Apple cider");
+    QCOMPARE(host.view->topLevelItem(0)->text(1), QStringLiteral("Apple cider"));
+}
+
+void TestLumLib::workspaceListsAndNames()
+{
+    TestHost host;
+    TLumWorkspace& workspace = *host.workspace;
+    QVERIFY(qobject_cast<TCurrencies*>(workspace.getData("currencies")));
+    QVERIFY(qobject_cast<PosLib::TSettings*>(workspace.getData("settings")));
+    Basics::TValueList* payforms = workspace.getData("payforms");
+    QVERIFY(payforms);
+    QCOMPARE(payforms->fileName(), QStringLiteral("payform.dat"));
+    QCOMPARE(payforms->elementName(), QStringLiteral("payform"));
+    QCOMPARE(workspace.getData("payforms"), payforms); // one list per name
+    QCOMPARE(workspace.getData("nonsense"), nullptr);
+    QVERIFY(TLumWorkspace::knownLists().contains("pseudoproperties"));
+    QCOMPARE(workspace.filePath("costcenters"), host.dir.filePath("usr/data/centers.dat"));
+
+    QCOMPARE(workspace.GetActiveSetting(), nullptr);
+    auto* setting = new PosLib::TSetting;
+    setting->setID(0);
+    workspace.getData("settings")->insert(setting);
+    QCOMPARE(workspace.GetActiveSetting(), setting);
+}
+
+void TestLumLib::workspaceSavesOncePerTurn()
+{
+    QTemporaryDir dir;
+    {
+        TLumWorkspace workspace(dir.path());
+        Basics::TValueList* list = workspace.getData("discounts");
+        QSignalSpy saved(&workspace, &TLumWorkspace::listSaved);
+        list->insert(named(1, "Staff"));
+        list->insert(named(2, "Happy hour"));
+        list->notifyChanged(list->find(1));
+        QVERIFY(workspace.hasUnsavedChanges("discounts"));
+        QTRY_COMPARE(saved.count(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(saved.count(), 1); // three reports, one save
+        list->remove(list->find(2));
+        QVERIFY(workspace.hasUnsavedChanges("discounts"));
+    } // the destructor saves what is left
+    Basics::TValueList reread;
+    QCOMPARE(reread.load("discount.dat", QFile::encodeName(dir.filePath("usr/data")).constData()), 0);
+    QCOMPARE(reread.count(), 1);
+}
+
+void TestLumLib::damagedFilesAreNeverSaved()
+{
+    QTemporaryDir dir;
+    Basics::TValueList original;
+    for (int id = 1; id <= 3; ++id)
+        original.insert(named(id, "whole"));
+    original.save("discount.dat", QFile::encodeName(dir.filePath("usr/data")).constData());
+    const QString path = dir.filePath("usr/data/discount.dat");
+    QByteArray bytes = readFile(path);
+    bytes.chop(5);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+
+    {
+        TLumWorkspace workspace(dir.path());
+        QSignalSpy failed(&workspace, &TLumWorkspace::loadFailed);
+        Basics::TValueList* list = workspace.getData("discounts");
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(failed.first().at(1).toString(), path);
+        QVERIFY(workspace.isDamaged("discounts"));
+        QCOMPARE(list->count(), 2); // what could be read
+        list->insert(named(9, "new"));
+        QVERIFY(!workspace.saveChanges());
+    }
+    QCOMPARE(readFile(path), bytes);
+}
+
+void TestLumLib::rightsAndSwitches()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lumconfig.ini");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[General]\r\nRestOfWorld = yes\r\n[KostForms]\r\n; the summaries\r\nForm1 = A All centres\r\n"
+               "Form2 = B By waiter\r\n[Rights]\r\nTPayformDlg = none\r\n* = readonly\r\n"
+               "[Rights.3]\r\n* = full\r\nTVatRateDlg = readonly\r\n");
+    file.close();
+    TLumConfig config(path);
+    QCOMPARE(config.right("TCurrencyDlg", 0), TLumConfig::ReadOnly);
+    QCOMPARE(config.right("TPayformDlg", 0), TLumConfig::NoAccess);
+    QCOMPARE(config.right("TCurrencyDlg", 3), TLumConfig::Full);
+    QCOMPARE(config.right("TVatRateDlg", 3), TLumConfig::ReadOnly);
+    QCOMPARE(config.right("TPayformDlg", 3), TLumConfig::Full); // the user's "*" comes first
+    QVERIFY(config.restOfWorld());
+    QVERIFY(!config.doTaxComposite());
+    QCOMPARE(config.getKostForms(), (QStringList{"A All centres", "B By waiter"}));
+
+    TLumConfig missing(dir.filePath("absent.ini"));
+    QCOMPARE(missing.right("TCurrencyDlg", 0), TLumConfig::Full);
+    QVERIFY(missing.getKostForms().isEmpty());
+}
+
+void TestLumLib::suggestionsKeepTheRestOfTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lumconfig.ini");
+    const QByteArray original = "; installation of the bar\r\n[Rights]\r\n* = full\r\n";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(original);
+    file.close();
+    {
+        TLumConfig config(path);
+        QVERIFY(config.GetTextGroupSuggestionsList().isEmpty());
+        config.SetTextGroupSuggestionsList({"Drinks", "Food"});
+        config.save();
+    }
+    const QByteArray written = readFile(path);
+    QVERIFY(written.startsWith(original)); // 8-bit as it was read, the lines kept
+    TLumConfig again(path);
+    QCOMPARE(again.GetTextGroupSuggestionsList(), (QStringList{"Drinks", "Food"}));
+}
+
+void TestLumLib::printerChooser()
+{
+    TestHost host;
+    host.workspace->getData("prnconfigs")->insert(named(1, "Bar printer"));
+    host.workspace->getData("prnconfigs")->insert(named(2, "Kitchen"));
+    host.workspace->getData("layconfigs")->insert(named(5, "Bill"));
+    TPrnPrintDlg dialog(0, host.workspace.get(), host.window.get(), "TPrnPrintDlg");
+    dialog.setData(2, 5);
+    int printer = 0;
+    int layout = 0;
+    dialog.getData(printer, layout);
+    QCOMPARE(printer, 2);
+    QCOMPARE(layout, 5);
+    QVERIFY(dialog.findChild<QPushButton*>("buttonOk")->isEnabled());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Printout of bills"));
+}
+
+void TestLumLib::documents()
+{
+    TestHost host;
+    TLumDocument* document = host.workspace->get("actionlogs");
+    QCOMPARE(host.workspace->get("actionlogs"), document);
+    document->listView()->setColumns({{"Number", "id", true}, {"Name", "name", false}});
+    TValue entry;
+    entry.setID(4);
+    entry.setName("Top-up <10>");
+    new TLumListItem(document->listView(), &entry);
+    QDomDocument doc;
+    QDomElement root = doc.createElement("Actions");
+    document->exportXml(doc, root);
+    QCOMPARE(root.firstChildElement("actionlogs").firstChildElement("name").text(),
+             QStringLiteral("Top-up <10>"));
+    const QString printed = document->print();
+    QVERIFY(printed.startsWith(host.dir.path()));
+    QVERIFY(readFile(printed).contains("Top-up &lt;10&gt;"));
+}
+
+QTEST_MAIN(TestLumLib)
+#include "tst_lumlib.moc"
