@@ -136,13 +136,28 @@ QVariant TLumListItem::data(int column, int role) const
 
 int TLumListItem::compare(QTreeWidgetItem* other, int column, bool) const
 {
+    const auto order = [](auto a, auto b) { return a < b ? -1 : (b < a ? 1 : 0); };
+    // Records of a view with columns compare their values themselves: sorting many records must
+    // not build and parse a text per comparison.
+    const TLumListItem* theirs = of(other);
+    const auto* view = static_cast<const TLumListView*>(treeWidget());
+    if (m_value && theirs && theirs->m_value && view && column >= 0 && column < view->columns().size() &&
+        qobject_cast<const TLumListView*>(treeWidget())) {
+        const TLumColumn& shown = view->columns().at(column);
+        if (shown.key == u"id")
+            return order(m_value->getID(), theirs->m_value->getID());
+        if (shown.numeric)
+            return order(m_value->getDouble(shown.key), theirs->m_value->getDouble(shown.key));
+        return m_value->getString(shown.key).compare(theirs->m_value->getString(shown.key),
+                                                     Qt::CaseInsensitive);
+    }
     const QString mine = data(column, Qt::DisplayRole).toString();
-    const QString theirs = other->data(column, Qt::DisplayRole).toString();
+    const QString theirText = other->data(column, Qt::DisplayRole).toString();
     double a = 0;
     double b = 0;
-    if (parseNumber(mine, a) && parseNumber(theirs, b))
-        return a < b ? -1 : (b < a ? 1 : 0);
-    return mine.localeAwareCompare(theirs);
+    if (parseNumber(mine, a) && parseNumber(theirText, b))
+        return order(a, b);
+    return mine.localeAwareCompare(theirText);
 }
 
 bool TLumListItem::operator<(const QTreeWidgetItem& other) const

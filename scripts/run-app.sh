@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Sets up (packages, configure, build) and starts the main job on a demo data root.
+# Sets up (packages, configure, build) and starts the back office on the demo data root.
+# Extra arguments go to lumoffice (for example --user 1 to log in a waiter).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh default
 
-demo=${LUM_DEMO_ROOT:-$HOME/.local/share/lumdialogs/demo}
-mkdir -p "$demo/usr/data"
-build/bin/lumdata import data/demo/currencies.xml "$demo/usr/data/currency.dat"
-build/bin/lumdata show "$demo/usr/data/currency.dat"
+demo=${LUM_DEMO_ROOT:-${XDG_DATA_HOME:-$HOME/.local/share}/lumoffice-demo}
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display: starting under xvfb-run (the window is not visible)." >&2
+    exec xvfb-run -a build/bin/lumoffice --demo --data "$demo" "$@"
+fi
+exec build/bin/lumoffice --demo --data "$demo" "$@"

@@ -1,0 +1,326 @@
+#include "demodata.h"
+
+#include "tlistnames.h"
+#include "tvaluelist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+using Attributes = std::initializer_list<std::pair<const char*, QString>>;
+
+// One demo list, written only when its file is missing.
+class DemoList {
+public:
+    DemoList(const QString& root, const char* name)
+        : m_root(root)
+        , m_list(PosLib::TListNames::forRoot(QString::fromLatin1(name)))
+    {
+    }
+
+    DemoList& add(int id, Attributes attributes)
+    {
+        auto* value = new Basics::TValue;
+        value->setID(id);
+        for (const auto& [key, text] : attributes) {
+            if (!text.isEmpty())
+                value->set(key, text);
+        }
+        m_list.insert(value);
+        return *this;
+    }
+
+    // Writes the list unless its file exists; true when it was written.
+    bool save()
+    {
+        const QString path = m_root + QStringLiteral("usr/data/") + m_list.fileName();
+        if (QFileInfo::exists(path))
+            return false;
+        m_list.save(QFile::encodeName(m_root).constData());
+        return true;
+    }
+
+private:
+    QString m_root;
+    PosLib::TNamedList m_list;
+};
+
+QString n(qint64 value)
+{
+    return QString::number(value);
+}
+
+bool writeText(const QString& path, const QByteArray& text)
+{
+    if (QFileInfo::exists(path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(text);
+    return true;
+}
+
+int masterData(const QString& root)
+{
+    int written = 0;
+    written += DemoList(root, "currencies")
+                   .add(1, {{"name", "Euro"}, {"shortname", "EUR"}, {"rate", "1.00000"}, {"decpos", "2"}})
+                   .add(2, {{"name", "Schweizer Franken"},
+                            {"shortname", "CHF"},
+                            {"rate", "0.94120"},
+                            {"decpos", "2"},
+                            {"decchar", "."},
+                            {"thschar", "'"},
+                            {"return", "yes"}})
+                   .add(3, {{"name", "US Dollar"},
+                            {"shortname", "USD"},
+                            {"rate", "1.08340"},
+                            {"decpos", "2"},
+                            {"decchar", "."},
+                            {"thschar", ","}})
+                   .add(4, {{"name", "Pound Sterling"},
+                            {"shortname", "GBP"},
+                            {"rate", "0.85710"},
+                            {"decpos", "2"},
+                            {"decchar", "."},
+                            {"thschar", ","}})
+                   .save();
+    written += DemoList(root, "vatrates")
+                   .add(1, {{"name", "Standard rate"}, {"shortname", "A"}, {"rate", "1900"}})
+                   .add(2, {{"name", "Reduced rate"}, {"shortname", "B"}, {"rate", "700"}})
+                   .add(3, {{"name", "Exempt"}, {"shortname", "C"}, {"rate", "0"}})
+                   .add(4, {{"name", "Bottle deposit"}, {"shortname", "D"}, {"rate", "25"}, {"type", "2"}})
+                   .save();
+    written += DemoList(root, "taxgroups")
+                   .add(1, {{"name", "Food"}, {"rates", "2"}})
+                   .add(2, {{"name", "Beverages"}, {"rates", "1"}})
+                   .add(3, {{"name", "Bottled beverages"}, {"rates", "1:4"}})
+                   .save();
+    written +=
+        DemoList(root, "discounts")
+            .add(1, {{"name", "Staff meal"}, {"rate", "50.00000"}})
+            .add(2, {{"name", "Happy hour"}, {"rate", "20.00000"}, {"inorder", "yes"}})
+            .add(3, {{"name", "Voucher 5.00"}, {"rate", "500.00000"}, {"absolut", "yes"}, {"rounding", "2"}})
+            .save();
+    written += DemoList(root, "pricelevels")
+                   .add(1, {{"name", "Normal"}})
+                   .add(2, {{"name", "Happy hour"}, {"start", "1700"}, {"end", "1900"}, {"days", "62"}})
+                   .add(3, {{"name", "Weekend brunch"},
+                            {"start", "900"},
+                            {"end", "1400"},
+                            {"days", "65"},
+                            {"nodiscs", "yes"}})
+                   .save();
+    written += DemoList(root, "costcenters")
+                   .add(1, {{"name", "Restaurant"}, {"shortname", "REST"}, {"account", "4000"}})
+                   .add(2, {{"name", "Bar"}, {"shortname", "BAR"}, {"account", "4010"}})
+                   .add(3, {{"name", "Terrace"}, {"shortname", "TER"}, {"account", "4020"}})
+                   .add(4, {{"name", "Banquets"}, {"shortname", "BANQ"}, {"account", "4030"}})
+                   .save();
+    written += DemoList(root, "subventions")
+                   .add(1, {{"name", "Staff price"}})
+                   .add(2, {{"name", "Company canteen"}})
+                   .save();
+    written += DemoList(root, "departments")
+                   .add(1, {{"name", "Kitchen"}})
+                   .add(2, {{"name", "Bar"}})
+                   .add(3, {{"name", "Wine cellar"}})
+                   .add(4, {{"name", "Pastry"}})
+                   .add(5, {{"name", "Shop"}})
+                   .save();
+    return written;
+}
+
+int articles(const QString& root)
+{
+    // Families with their department and a few typical articles, repeated in sizes and variants.
+    struct Family {
+        const char* name;
+        int department;
+        int vatrate;
+        QList<const char*> items;
+        int basePrice;
+    };
+    const QList<Family> families = {
+        {"Starters",
+         1,
+         2,
+         {"Soup of the day", "Caesar salad", "Carpaccio", "Bruschetta", "Antipasti plate"},
+         750},
+        {"Main courses",
+         1,
+         2,
+         {"Wiener Schnitzel", "Grilled salmon", "Risotto", "Beef stew", "Vegetable curry"},
+         1850},
+        {"Pizza", 1, 2, {"Margherita", "Prosciutto", "Quattro stagioni", "Diavola", "Funghi"}, 1150},
+        {"Desserts", 4, 2, {"Tiramisu", "Apple strudel", "Creme brulee", "Ice cream", "Cheese cake"}, 650},
+        {"Coffee", 2, 1, {"Espresso", "Cappuccino", "Latte macchiato", "Americano", "Hot chocolate"}, 290},
+        {"Soft drinks", 2, 1, {"Cola", "Lemonade", "Orange juice", "Apple spritzer", "Iced tea"}, 350},
+        {"Beer", 2, 1, {"Lager", "Wheat beer", "Pale ale", "Stout", "Alcohol-free beer"}, 420},
+        {"White wine",
+         3,
+         1,
+         {"Riesling", "Gruener Veltliner", "Chardonnay", "Sauvignon blanc", "Pinot grigio"},
+         590},
+        {"Red wine", 3, 1, {"Blaufraenkisch", "Zweigelt", "Merlot", "Pinot noir", "Cabernet"}, 640},
+        {"Spirits", 2, 1, {"Gin", "Rum", "Whisky", "Grappa", "Apricot brandy"}, 480},
+        {"Cakes", 4, 2, {"Sacher cake", "Lemon tart", "Carrot cake", "Linzer cake", "Poppy seed cake"}, 420},
+        {"Shop", 5, 2, {"Olive oil", "House wine bottle", "Coffee beans", "Jam", "Gift voucher"}, 990},
+    };
+    const QList<std::pair<const char*, int>> variants = {{"", 0},           {" (small)", -150},
+                                                         {" (large)", 250}, {" to go", -50},
+                                                         {" special", 300}, {" (half)", -200}};
+    DemoList familyList(root, "families");
+    DemoList articleList(root, "articles");
+    int id = 1000;
+    for (int f = 0; f < families.size(); ++f) {
+        const Family& family = families[f];
+        familyList.add(f + 1,
+                       {{"name", QString::fromLatin1(family.name)}, {"department", n(family.department)}});
+        for (const auto& [suffix, extra] : variants) {
+            for (int i = 0; i < family.items.size(); ++i) {
+                const int price = std::max(100, family.basePrice + extra + i * 40);
+                articleList.add(++id,
+                                {{"name", QString::fromLatin1(family.items[i]) + QString::fromLatin1(suffix)},
+                                 {"price", n(price)},
+                                 {"family", n(f + 1)},
+                                 {"department", n(family.department)},
+                                 {"vatrate", n(family.vatrate)}});
+            }
+        }
+    }
+    return familyList.save() + articleList.save();
+}
+
+int venue(const QString& root)
+{
+    int written = 0;
+    written += DemoList(root, "payforms")
+                   .add(1, {{"name", "Cash"},
+                            {"shortname", "CASH"},
+                            {"button", "Cash"},
+                            {"account", "1000"},
+                            {"doaskgiven", "yes"},
+                            {"paycurr", "yes"},
+                            {"allowedcurrencies", "2;3"}})
+                   .add(2, {{"name", "Credit card"},
+                            {"shortname", "CARD"},
+                            {"button", "Card"},
+                            {"account", "1200"},
+                            {"dodrawer", "no"},
+                            {"dochanger", "no"},
+                            {"doasktip", "yes"},
+                            {"rndtype", "0"}})
+                   .add(3, {{"name", "Voucher"},
+                            {"shortname", "VOUCH"},
+                            {"button", "Voucher"},
+                            {"account", "1300"},
+                            {"noreturn", "yes"},
+                            {"printers", "1,1"}})
+                   .add(4, {{"name", "Room charge"},
+                            {"shortname", "ROOM"},
+                            {"button", "Room"},
+                            {"ishotel", "yes"},
+                            {"doaskguestaddr", "yes"},
+                            {"dodrawer", "no"}})
+                   .add(5, {{"name", "Staff account"},
+                            {"shortname", "STAFF"},
+                            {"isclients", "yes"},
+                            {"subvention", "1"},
+                            {"dodrawer", "no"}})
+                   .save();
+    written += DemoList(root, "waiters")
+                   .add(1, {{"name", "Anna Berger"}, {"shortname", "Anna"}})
+                   .add(2, {{"name", "Lukas Huber"}, {"shortname", "Lukas"}})
+                   .add(3, {{"name", "Sofia Rossi"}, {"shortname", "Sofia"}})
+                   .add(4, {{"name", "Max Trainee"}, {"shortname", "Max"}, {"trainee", "yes"}})
+                   .add(9, {{"name", "Manager"}, {"shortname", "Boss"}})
+                   .save();
+    written += DemoList(root, "prnconfigs")
+                   .add(1, {{"name", "Bar printer"}, {"device", "/dev/usb/lp0"}})
+                   .add(2, {{"name", "Kitchen printer"}, {"device", "kitchen.local:9100"}})
+                   .add(3, {{"name", "Office laser"}, {"device", "office"}})
+                   .save();
+    written += DemoList(root, "layconfigs")
+                   .add(1, {{"name", "Bill"}, {"file", "bill.lay"}})
+                   .add(2, {{"name", "Partial bill"}, {"file", "partbill.lay"}})
+                   .add(3, {{"name", "Restore receipt"}, {"file", "restore.lay"}})
+                   .add(4, {{"name", "Kitchen order"}, {"file", "kitchen.lay"}})
+                   .save();
+    written += DemoList(root, "outlets")
+                   .add(1, {{"name", "Restaurant Lindenhof"}})
+                   .add(2, {{"name", "Lindenhof Bar"}})
+                   .save();
+    written += DemoList(root, "menucards")
+                   .add(1, {{"name", "Lunch menu"}, {"pricelevel", "1"}})
+                   .add(2, {{"name", "Evening menu"}, {"pricelevel", "1"}})
+                   .add(3, {{"name", "Bar card"}, {"pricelevel", "2"}})
+                   .save();
+    written +=
+        DemoList(root, "shiftgroups").add(1, {{"name", "Service"}}).add(2, {{"name", "Kitchen"}}).save();
+    written += DemoList(root, "shifts")
+                   .add(1, {{"name", "Early"}, {"group", "1"}, {"start", "600"}, {"end", "1430"}})
+                   .add(2, {{"name", "Late"}, {"group", "1"}, {"start", "1400"}, {"end", "2300"}})
+                   .add(3, {{"name", "Kitchen day"}, {"group", "2"}, {"start", "900"}, {"end", "1730"}})
+                   .save();
+    written += DemoList(root, "tablecfgs")
+                   .add(1, {{"name", "Table 1"}, {"center", "1"}})
+                   .add(2, {{"name", "Table 2"}, {"center", "1"}})
+                   .add(20, {{"name", "Bar counter"}, {"center", "2"}})
+                   .add(40, {{"name", "Terrace 1"}, {"center", "3"}})
+                   .save();
+    written += DemoList(root, "settings")
+                   .add(0, {{"name", "Restaurant Lindenhof"},
+                            {"usebonus", "yes"},
+                            {"syscurr", "1"},
+                            {"cashoutlet", "1"}})
+                   .save();
+    return written;
+}
+
+int iniFiles(const QString& root)
+{
+    int written = 0;
+    written += writeText(root + QStringLiteral("lumconfig.ini"),
+                         "; Configuration of the back office\r\n"
+                         "[General]\r\nRestOfWorld = no\r\nTaxComposite = yes\r\n\r\n"
+                         "[KostForms]\r\nForm1 = A Summary by cost centre\r\nForm2 = W Summary by waiter\r\n"
+                         "Form3 = D Daily summary\r\n\r\n"
+                         "[TextGroups]\r\nSuggestions = Allergens|Kitchen notes|Bar notes\r\n\r\n"
+                         "; full, readonly or none, per dialog (its object name) or * for all\r\n"
+                         "[Rights]\r\n* = full\r\n\r\n"
+                         "; the trainee may look but not change\r\n"
+                         "[Rights.4]\r\n* = readonly\r\n");
+    written += writeText(root + QStringLiteral("outlets.ini"),
+                         "[Outlets]\r\nOutlet1 = Restaurant Lindenhof\r\nOutlet2 = Lindenhof Bar\r\n\r\n"
+                         "[Mandants]\r\nMandant1 = Lindenhof GmbH\r\n");
+    written += writeText(root + QStringLiteral("externaccountmap.ini"),
+                         "; payment forms and their accounts in the bookkeeping\r\n"
+                         "[Accounts]\r\nCash = 1000\r\nCredit card = 1200\r\nVoucher = 1300\r\n");
+    return written;
+}
+
+} // namespace
+
+int TDemoData::create(const QString& dataRoot)
+{
+    QDir().mkpath(dataRoot);
+    const QString root = QDir(dataRoot).absolutePath() + u'/';
+    for (const char* folder :
+         {"usr/data", "var/log", "var/tables", "var/archives", "var/statist", "var/activetables"})
+        QDir().mkpath(root + QString::fromLatin1(folder));
+    return masterData(root) + articles(root) + venue(root) + iniFiles(root);
+}
+
+QString TDemoData::defaultRoot()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/lumoffice-demo");
+}

@@ -1,0 +1,83 @@
+#include "screenshots.h"
+
+#include "editorregistry.h"
+#include "officewindow.h"
+#include "tlistnames.h"
+#include "tlumlistview.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPixmap>
+#include <QTreeWidget>
+
+namespace {
+
+// The widget as a window looks on a desktop: a title bar with its caption over it, a thin frame.
+QPixmap grab(QWidget* widget)
+{
+    widget->show();
+    QApplication::processEvents();
+    const QPixmap content = widget->grab();
+    const qreal ratio = content.devicePixelRatio();
+    const QSize size = content.deviceIndependentSize().toSize();
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int titleHeight = QFontMetrics(titleFont).height() + 12;
+    QPixmap framed(QSize(size.width() + 2, size.height() + titleHeight + 1) * ratio);
+    framed.setDevicePixelRatio(ratio);
+    framed.fill(QColor(0x4a, 0x5a, 0x6e));
+    QPainter painter(&framed);
+    painter.setFont(titleFont);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(10, 0, size.width() - 20, titleHeight), Qt::AlignVCenter | Qt::AlignLeft,
+                     widget->windowTitle());
+    painter.drawPixmap(QPointF(1, titleHeight), content);
+    return framed;
+}
+
+// The two pictures of an editor side by side, on the window colour, with a little room between.
+QPixmap sideBySide(const QPixmap& left, const QPixmap& right)
+{
+    constexpr int gap = 16;
+    const qreal ratio = left.devicePixelRatio();
+    QPixmap both(left.width() + right.width() + int(gap * ratio), std::max(left.height(), right.height()));
+    both.setDevicePixelRatio(ratio);
+    both.fill(QApplication::palette().color(QPalette::Window));
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, left);
+    painter.drawPixmap(QPointF(left.width() / ratio + gap, 0), right);
+    return both;
+}
+
+} // namespace
+
+int TScreenshots::render(TOfficeWindow& window, const QString& folder)
+{
+    if (!QDir().mkpath(folder))
+        return 0;
+    const QDir out(folder);
+    int written = 0;
+
+    window.showList(QStringLiteral("currencies"));
+    written += grab(&window).save(out.filePath(QStringLiteral("main-window.png")));
+
+    for (const QString& list : TEditorRegistry::lists()) {
+        if (!window.showList(list))
+            continue;
+        const TEditorRegistry::Factory& factory = *TEditorRegistry::find(list);
+        TLumListView* view = window.listView();
+        const QPixmap fresh = grab(factory(&window, view, TEditorRegistry::NewRecord).get());
+        view->clearSelection();
+        for (int row = 0; row < std::min(3, view->topLevelItemCount()); ++row)
+            view->topLevelItem(row)->setSelected(true);
+        QPixmap picture = fresh;
+        if (view->topLevelItemCount() > 1)
+            picture = sideBySide(fresh, grab(factory(&window, view, TEditorRegistry::EditSelection).get()));
+        const QString element = PosLib::TListNames::forRoot(list).element;
+        written += picture.save(out.filePath(element + QStringLiteral("-editor.png")));
+    }
+    return written;
+}
