@@ -2,6 +2,62 @@
 
 #include "tcurrency.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+qint64 powerOfTen(int exponent)
+{
+    qint64 factor = 1;
+    for (int i = 0; i < exponent; ++i)
+        factor *= 10;
+    return factor;
+}
+
+// Reads "[-+]units[.digits]" and scales it by 10^shift (a negative shift divides), rounding half
+// up; false when the text is not of that form.
+bool scaleExactly(const QString& text, int shift, qint64& result)
+{
+    static const QRegularExpression plain(QStringLiteral("^\\s*([-+]?)(\\d*)(?:\\.(\\d*))?\\s*$"));
+    const QRegularExpressionMatch match = plain.match(text);
+    if (!match.hasMatch() || (match.capturedLength(2) == 0 && match.capturedLength(3) == 0))
+        return false;
+    const bool negative = match.captured(1) == u"-";
+    QString digits = match.captured(2) + match.captured(3);
+    int point = int(match.capturedLength(2)) + shift; // the position of the decimal point after scaling
+    while (digits.size() < point + 1)
+        digits += u'0'; // one digit beyond the point decides the rounding
+    if (point < 0) {
+        digits = QString(-point, u'0') + digits;
+        point = 0;
+    }
+    qint64 value = 0;
+    for (int i = 0; i < point; ++i) {
+        if (value > (std::numeric_limits<qint64>::max() - 9) / 10)
+            return false;
+        value = value * 10 + digits.at(i).digitValue();
+    }
+    // Half up: toward positive infinity, as floor(value + 0.5) rounds.
+    const int next = digits.at(point).digitValue();
+    const QStringView beyond = QStringView(digits).mid(point + 1);
+    const bool moreBeyond = std::any_of(beyond.begin(), beyond.end(), [](QChar c) { return c != u'0'; });
+    if (negative) {
+        result = -value;
+        if (next > 5 || (next == 5 && moreBeyond))
+            result -= 1;
+    } else {
+        result = value + (next >= 5 ? 1 : 0);
+    }
+    return true;
+}
+
+} // namespace
+
 QString TCurrencies::rootName() const
 {
     return QStringLiteral("currencies");
@@ -25,4 +81,50 @@ Basics::TValue* TCurrencies::createValue() const
 void TCurrencies::addCurrency(Basics::TValue* currency)
 {
     put(currency);
+}
+
+const PosLib::TCurrency* TCurrencies::systemCurrency() const
+{
+    return dynamic_cast<const PosLib::TCurrency*>(find(m_systemCurrency));
+}
+
+QString TCurrencies::amountToText(qint64 amount) const
+{
+    const PosLib::TCurrency* currency = systemCurrency();
+    if (!currency)
+        return QString::number(amount);
+    const int decimals = currency->getDecPos();
+    if (decimals == 0)
+        return QString::number(amount);
+    const qint64 factor = powerOfTen(std::abs(decimals));
+    if (decimals < 0)
+        return QString::number(amount * factor);
+    const char sign = currency->getDecChar();
+    QString text = QString::number(amount / factor);
+    if (amount < 0 && amount > -factor)
+        text.prepend(u'-'); // the units are 0, which has no sign of its own
+    text += sign ? QChar(uchar(sign)) : QChar(u'.');
+    text += QString::number(std::abs(amount % factor)).rightJustified(decimals, u'0');
+    return text;
+}
+
+qint64 TCurrencies::textToAmount(const QString& text) const
+{
+    QString number = text;
+    const qsizetype comma = number.indexOf(u',');
+    if (comma >= 0)
+        number[comma] = u'.';
+    const PosLib::TCurrency* currency = systemCurrency();
+    if (!currency) {
+        if (number.endsWith(u'.'))
+            number.chop(1);
+        return number.trimmed().toLongLong();
+    }
+    const int decimals = currency->getDecPos();
+    qint64 amount = 0;
+    if (scaleExactly(number, decimals, amount))
+        return amount;
+    // Other forms of a number (an exponent ...) go through a double, rounded half up.
+    const double factor = std::pow(10.0, decimals);
+    return qint64(std::floor(number.toDouble() * factor + 0.5));
 }

@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTimer>
 
 #include <sys/stat.h>
@@ -61,6 +64,92 @@ TLumWorkspace::~TLumWorkspace()
 {
     blockSignals(true); // whoever listened may be gone already
     saveChanges();
+    if (!m_connectionName.isEmpty()) {
+        QSqlDatabase::database(m_connectionName, false).close();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+}
+
+void TLumWorkspace::setDatabase(const QString& driver, const QString& databaseName)
+{
+    if (m_connectionName.isEmpty())
+        m_connectionName = QStringLiteral("lumworkspace-%1").arg(quintptr(this), 0, 16);
+    else
+        QSqlDatabase::removeDatabase(m_connectionName);
+    QSqlDatabase db = QSqlDatabase::addDatabase(driver, m_connectionName);
+    db.setDatabaseName(databaseName);
+}
+
+namespace {
+
+// Runs the table scripts of the project's db/sqlite folder (compiled into the library) on a new
+// database. Statements are separated by ";" at the end of a line.
+bool createTables(QSqlDatabase& db, QString& error)
+{
+    for (const QString& script :
+         QDir(QStringLiteral(":/lum/db/sqlite")).entryList({QStringLiteral("*.sql")})) {
+        QFile file(QStringLiteral(":/lum/db/sqlite/") + script);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QString& statement : text.split(QRegularExpression(QStringLiteral(";\\s*\\n")))) {
+            QString sql = statement;
+            sql.remove(
+                QRegularExpression(QStringLiteral("^\\s*--[^\\n]*$"), QRegularExpression::MultilineOption));
+            if (sql.trimmed().isEmpty())
+                continue;
+            QSqlQuery query(db);
+            if (!query.exec(sql.trimmed())) {
+                error = QStringLiteral("%1: %2").arg(script, query.lastError().text());
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+namespace {
+
+// Whether the connection of that name opens (the copy of the handle is gone again afterwards, so
+// that the connection can be replaced).
+bool opens(const QString& connection)
+{
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    return db.isValid() && db.open();
+}
+
+} // namespace
+
+QSqlDatabase TLumWorkspace::database()
+{
+    m_databaseError.clear();
+    bool newFile = false;
+    if (m_connectionName.isEmpty()) {
+        // The system's own data source when it has one.
+        setDatabase(QStringLiteral("QODBC"), QStringLiteral("poscashdb"));
+        if (!opens(m_connectionName)) {
+            const QString file = m_dataRoot + QStringLiteral("var/db/poscash.sqlite");
+            QDir().mkpath(QFileInfo(file).absolutePath());
+            newFile = !QFileInfo::exists(file);
+            setDatabase(QStringLiteral("QODBC"), QStringLiteral("DRIVER={SQLite3};Database=%1").arg(file));
+            if (!opens(m_connectionName))
+                setDatabase(QStringLiteral("QSQLITE"), file);
+        }
+    }
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (!db.isValid()) {
+        m_databaseError = tr("No SQL driver for the database.");
+        return db;
+    }
+    if (!db.isOpen() && !db.open()) {
+        m_databaseError = db.lastError().text();
+        return db;
+    }
+    if (newFile && !createTables(db, m_databaseError))
+        db.close();
+    return db;
 }
 
 QStringList TLumWorkspace::knownLists()
@@ -91,6 +180,12 @@ Basics::TValueList* TLumWorkspace::getData(const QString& name)
         it = m_lists.emplace(name, std::move(entry)).first;
         load(name, it->second);
         Basics::TValueList* list = it->second.list.get();
+        if (auto* currencies = qobject_cast<TCurrencies*>(list)) {
+            // Amounts are written in the system currency that the settings name.
+            const Basics::TValueList* settings = getData(QStringLiteral("settings"));
+            const Basics::TValue* system = settings ? settings->find(0) : nullptr;
+            currencies->setSystemCurrencyId(system ? system->getInt("syscurr", 1) : 1);
+        }
         connect(list, &Basics::TValueList::inserted, this, [this, name] { markChanged(name); });
         connect(list, &Basics::TValueList::changed, this, [this, name] { markChanged(name); });
         connect(list, &Basics::TValueList::removed, this, [this, name] { markChanged(name); });

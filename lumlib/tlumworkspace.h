@@ -5,6 +5,7 @@
 #include "tvalue.h"
 
 #include <QObject>
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 
@@ -77,6 +78,16 @@ public:
         TLumWorkspace* m_workspace;
     };
 
+    // The workspace's SQL database, open; invalid (with databaseError telling why) when there is
+    // none. Unless setDatabase chose another, it is the ODBC data source "poscashdb" when the
+    // system has one, otherwise the SQLite file var/db/poscash.sqlite in the data root through
+    // the SQLite3 ODBC driver (or Qt's own SQLite driver where that ODBC driver is missing); a new
+    // SQLite file gets the tables of the scripts in the project's db/sqlite folder.
+    QSqlDatabase database();
+    QString databaseError() const { return m_databaseError; }
+    // Uses this Qt SQL driver and database name (for QODBC a data source or connection string).
+    void setDatabase(const QString& driver, const QString& databaseName);
+
     static Devices::TDeviceList ReaderDeviceList;
     static Devices::TDeviceList FiscalDeviceList;
     static Basics::TValue Cardmapping;
@@ -117,4 +128,6 @@ private:
     bool m_saveScheduled = false;
     QFileSystemWatcher* m_watcher;
     int m_reloadHolds = 0;
+    QString m_connectionName;
+    QString m_databaseError;
 };

@@ -1,14 +1,24 @@
 #include "tlistnames.h"
 
+#include "tcurrency.h"
+#include "tsettings.h"
+
 #include <algorithm>
 
 namespace PosLib {
 
 namespace {
 
-TListNames entry(const char* root, const char* element, const char* file)
+TListNames entry(const char* root, const char* element, const char* file,
+                 TListNames::Factory create = nullptr)
 {
-    return {QString::fromLatin1(root), QString::fromLatin1(element), QString::fromLatin1(file)};
+    return {QString::fromLatin1(root), QString::fromLatin1(element), QString::fromLatin1(file), create};
+}
+
+template <class Record>
+Basics::TValue* make()
+{
+    return new Record;
 }
 
 const TListNames& baseNames()
@@ -22,7 +32,7 @@ const TListNames& baseNames()
 const QList<TListNames>& TListNames::known()
 {
     static const QList<TListNames> table = {
-        entry("currencies", "currency", "currency.dat"),
+        entry("currencies", "currency", "currency.dat", &make<TCurrency>),
         entry("costcenters", "costcenter", "centers.dat"),
         entry("discounts", "discount", "discount.dat"),
         entry("pricelevels", "pricelevel", "prlevels.dat"),
@@ -44,7 +54,7 @@ const QList<TListNames>& TListNames::known()
         entry("salepromotions", "salepromotion", "salepromotions.dat"),
         entry("salepromotionsgroups", "salepromotionsgroup", "salepromotionsgroups.dat"),
         entry("waiterrights", "waiterright", "waiterrights.dat"),
-        entry("settings", "setting", "settings.dat"),
+        entry("settings", "setting", "settings.dat", &make<TSetting>),
         entry("realnetcardactions", "realnetcardaction", "realnetcardactions.dat"),
         entry("netclients", "netclient", "netclients.dat"),
         // Lists whose files the system names, with names in the same pattern.
@@ -96,6 +106,11 @@ bool TListNames::isKnownRoot(const QString& root)
 TNamedList::TNamedList(TListNames names)
     : m_names(std::move(names))
 {
+}
+
+Basics::TValue* TNamedList::createValue() const
+{
+    return m_names.create ? m_names.create() : new Basics::TValue;
 }
 
 } // namespace PosLib

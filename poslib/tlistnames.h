@@ -9,11 +9,15 @@
 namespace PosLib {
 
 // The names under which the system knows a record list: the list (and XML root) name, the XML
-// element name of one record, and the data file.
+// element name of one record, and the data file; and the record class of the list, so that every
+// record read from the file is an object of its real class.
 struct BASICS_EXPORT TListNames {
+    using Factory = Basics::TValue* (*)();
+
     QString root;
     QString element;
     QString file;
+    Factory create = nullptr; // null: plain records
 
     // Every list the system names.
     static const QList<TListNames>& known();
@@ -33,6 +37,7 @@ public:
     QString rootName() const override { return m_names.root; }
     QString fileName() const override { return m_names.file; }
     QString elementName() const override { return m_names.element; }
+    Basics::TValue* createValue() const override;
 
 private:
     TListNames m_names;

@@ -4,6 +4,7 @@
 #include "lumtesthost.h"
 #include "tcombobox.h"
 #include "tcurrencies.h"
+#include "tcurrency.h"
 #include "tlumconfig.h"
 #include "tlumdlg.h"
 #include "tlumdocument.h"
@@ -19,6 +20,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTest>
 
 using Basics::TValue;
@@ -62,6 +65,10 @@ private Q_SLOTS:
     void suggestionsKeepTheRestOfTheFile();
     void printerChooser();
     void documents();
+    void amountsInTheSystemCurrency_data();
+    void amountsInTheSystemCurrency();
+    void amountsWithoutSystemCurrency();
+    void workspaceDatabase();
 };
 
 void TestLumLib::noChangeStates()
@@ -359,6 +366,82 @@ void TestLumLib::documents()
     const QString printed = document->print();
     QVERIFY(printed.startsWith(host.dir.path()));
     QVERIFY(readFile(printed).contains("Top-up &lt;10&gt;"));
+}
+
+void TestLumLib::amountsInTheSystemCurrency_data()
+{
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<char>("sign");
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("2 places") << 2 << ',' << qint64(123456) << "1234,56";
+    QTest::newRow("2 places, point") << 2 << '.' << qint64(-150) << "-1.50";
+    QTest::newRow("minus half a unit") << 2 << ',' << qint64(-50) << "-0,50";
+    QTest::newRow("minus a cent") << 2 << ',' << qint64(-1) << "-0,01";
+    QTest::newRow("zero") << 2 << ',' << qint64(0) << "0,00";
+    QTest::newRow("no sign set") << 2 << '\0' << qint64(705) << "7.05";
+    QTest::newRow("0 places") << 0 << ',' << qint64(-1234) << "-1234";
+    QTest::newRow("-1 places") << -1 << ',' << qint64(123) << "1230";
+    QTest::newRow("3 places") << 3 << ',' << qint64(-999) << "-0,999";
+}
+
+void TestLumLib::amountsInTheSystemCurrency()
+{
+    QFETCH(int, decimals);
+    QFETCH(char, sign);
+    QFETCH(qint64, amount);
+    QFETCH(QString, text);
+    TCurrencies currencies;
+    auto* system = new PosLib::TCurrency;
+    system->setID(1);
+    system->setDecPos(decimals);
+    system->setDecChar(sign);
+    currencies.insert(system);
+    QCOMPARE(currencies.amountToText(amount), text);
+    QCOMPARE(currencies.textToAmount(text), amount); // and back
+}
+
+void TestLumLib::amountsWithoutSystemCurrency()
+{
+    TCurrencies currencies;
+    auto* euro = new PosLib::TCurrency;
+    euro->setID(1);
+    euro->setDecPos(2);
+    currencies.insert(euro);
+    // Reading: the first comma is a point, rounding is half up and exact.
+    QCOMPARE(currencies.textToAmount("12,345"), qint64(1235));
+    QCOMPARE(currencies.textToAmount("1.005"), qint64(101)); // 100.4999... in binary
+    QCOMPARE(currencies.textToAmount("-12.345"), qint64(-1234));
+    QCOMPARE(currencies.textToAmount("-12.3451"), qint64(-1235));
+    QCOMPARE(currencies.textToAmount(".5"), qint64(50));
+    QCOMPARE(currencies.textToAmount("1e2"), qint64(10000));
+    QCOMPARE(currencies.textToAmount("abc"), qint64(0));
+    euro->setDecPos(-1);
+    QCOMPARE(currencies.textToAmount("1235"), qint64(124));
+
+    currencies.setSystemCurrencyId(9); // no such currency: plain integers
+    QCOMPARE(currencies.amountToText(-1234), QStringLiteral("-1234"));
+    QCOMPARE(currencies.textToAmount("1234."), qint64(1234));
+    QCOMPARE(currencies.textToAmount("12,5"), qint64(0));
+}
+
+void TestLumLib::workspaceDatabase()
+{
+    TestHost host;
+    QSqlDatabase db = host.workspace->database();
+    QVERIFY2(db.isOpen(), qPrintable(host.workspace->databaseError()));
+    QVERIFY(QFile::exists(host.dir.filePath("var/db/poscash.sqlite")));
+    QCOMPARE(db.driverName(), QStringLiteral("QODBC")); // through the SQLite3 ODBC driver
+    QSqlQuery insert(db);
+    QVERIFY(insert.prepare("INSERT INTO Kostenstellen (KSCode, Bezeichnung) VALUES (?, ?)"));
+    insert.addBindValue(7);
+    insert.addBindValue(QStringLiteral("Terrasse \u00fcberdacht"));
+    QVERIFY2(insert.exec(), qPrintable(insert.lastError().text()));
+    QSqlQuery select(db);
+    QVERIFY(select.exec("SELECT KstNr, Bezeichnung FROM Kostenstellen WHERE KSCode = 7"));
+    QVERIFY(select.next());
+    QVERIFY(select.value(0).toInt() > 0);
+    QCOMPARE(select.value(1).toString(), QStringLiteral("Terrasse \u00fcberdacht"));
 }
 
 QTEST_MAIN(TestLumLib)
