@@ -179,28 +179,21 @@ void TestTcpClient::wireTextIsReadBack()
 
 void TestTcpClient::frameReader()
 {
+    // A frame across two reads; what follows its end is left for the next frame.
     TFrameReader reader;
-    QCOMPARE(reader.feed("noise"), 5);
-    QVERIFY(!reader.started());
-    QCOMPARE(reader.feed("ab\x05"
+    QCOMPARE(reader.feed("noise\x05"
                          "cd"),
-             5);
-    QVERIFY(reader.started() && !reader.complete());
+             8);
     QCOMPARE(reader.feed("\xe4"
-                         "f\x06rest"),
+                         "f\x06"
+                         "\x05next"),
              3);
     QVERIFY(reader.complete());
     QCOMPARE(reader.text(), QStringLiteral("cdäf"));
-    QCOMPARE(reader.feed("more"), 0);
-    reader.reset();
-    QCOMPARE(reader.feed("\x05\x06"), 2);
-    QVERIFY(reader.complete() && reader.text().isEmpty());
 
     TFrameReader limited(4);
     limited.feed("\x05"
-                 "abc");
-    QVERIFY(!limited.overflowed());
-    limited.feed("de");
+                 "abcde");
     QVERIFY(limited.overflowed() && !limited.complete());
 }
 
