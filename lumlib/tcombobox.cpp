@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 
 namespace QtWidgets {
 
