@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDateTimeEdit>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -21,6 +22,15 @@
 #include <vector>
 
 namespace LumDialogs {
+
+// How a field takes part in editing several records.
+struct TFieldOptions {
+    // false: the field has no no-change state; it shows the first record's value and is written
+    // into every selected record.
+    bool noChangeState = true;
+    // A text field writes an empty text too (its setter removes the attribute).
+    bool writeEmpty = false;
+};
 
 template <class Record>
 class TField {
@@ -32,6 +42,8 @@ public:
     // Writes the shown value into the record, unless the widget is in its no-change state.
     virtual void write(Record& record) const = 0;
     virtual QWidget* widget() const = 0;
+
+    TFieldOptions options;
 };
 
 namespace Detail {
@@ -49,7 +61,13 @@ public:
     {
     }
     bool differs(const Record& a, const Record& b) const override { return !(m_get(a) == m_get(b)); }
-    QWidget* widget() const override { return m_widget; }
+    QWidget* widget() const override
+    {
+        if constexpr (std::is_base_of_v<QWidget, Widget>)
+            return m_widget;
+        else
+            return nullptr;
+    }
 
 protected:
     Widget* m_widget;
@@ -80,7 +98,7 @@ public:
     // through an empty text field.
     void write(Record& record) const override
     {
-        if (!TLumDlg::inputEmpty(this->m_widget))
+        if (this->options.writeEmpty || !TLumDlg::inputEmpty(this->m_widget))
             this->m_set(record, m_parse(this->m_widget->text()));
     }
 
@@ -103,6 +121,16 @@ public:
         if (!TLumDlg::checkEmpty(this->m_widget))
             this->m_set(record, this->m_widget->isChecked());
     }
+};
+
+// A checkable group box: it has no no-change state of its own.
+template <class Record>
+class TGroupField : public TBoundField<Record, bool, QGroupBox> {
+    using TBoundField<Record, bool, QGroupBox>::TBoundField;
+
+public:
+    void show(TLumDlg&, const Record& record, bool) override { this->m_widget->setChecked(this->m_get(record)); }
+    void write(Record& record) const override { this->m_set(record, this->m_widget->isChecked()); }
 };
 
 template <class Record>
@@ -259,6 +287,14 @@ public:
         return add(std::make_unique<Detail::TCheckField<Record>>(box, Detail::getter<bool, Record>(get),
                                                                  Detail::setter<bool, Record>(set)));
     }
+    // A checkable group box; it always shows the first record's value.
+    template <class Get, class Set>
+    TFields& group(QGroupBox* box, Get get, Set set)
+    {
+        add(std::make_unique<Detail::TGroupField<Record>>(box, Detail::getter<bool, Record>(get),
+                                                          Detail::setter<bool, Record>(set)));
+        return shownFromFirst();
+    }
     template <class Get, class Set>
     TFields& spin(QSpinBox* spin, Get get, Set set)
     {
@@ -296,6 +332,19 @@ public:
         m_marks.push_back(false);
         return *this;
     }
+    // The field declared last has no no-change state: it shows the first record's value and is
+    // written into every selected record.
+    TFields& shownFromFirst()
+    {
+        m_fields.back()->options.noChangeState = false;
+        return *this;
+    }
+    // The text field declared last writes an empty text too, which its setter takes as "remove".
+    TFields& writingEmpty()
+    {
+        m_fields.back()->options.writeEmpty = true;
+        return *this;
+    }
 
     // The comparison walk: the first record is the reference; a field whose value differs in any
     // other record is marked, and a mark is never cleared within one walk.
@@ -304,7 +353,8 @@ public:
         std::fill(m_marks.begin(), m_marks.end(), false);
         for (qsizetype r = 1; r < records.size(); ++r) {
             for (std::size_t f = 0; f < m_fields.size(); ++f) {
-                if (!m_marks[f] && m_fields[f]->differs(*records.first(), *records[r]))
+                if (!m_marks[f] && m_fields[f]->options.noChangeState &&
+                    m_fields[f]->differs(*records.first(), *records[r]))
                     m_marks[f] = true;
             }
         }

@@ -1,6 +1,7 @@
 #include "tlistnames.h"
 
 #include "tcurrency.h"
+#include "tpayform.h"
 #include "tsettings.h"
 
 #include <algorithm>
@@ -60,7 +61,7 @@ const QList<TListNames>& TListNames::known()
         // Lists whose files the system names, with names in the same pattern.
         entry("articlehelptextsgroups", "articlehelptextsgroup", "articlehelptextsgroups.dat"),
         entry("netcardactions", "netcardaction", "netcardactions.dat"),
-        entry("payforms", "payform", "payform.dat"),
+        entry("payforms", "payform", "payform.dat", &make<TPayform>),
         entry("zcounts", "zcount", "zcount.dat"),
         entry("articles", "article", "articles.dat"),
         entry("cardproperties", "cardproperty", "cardproperties.dat"),

@@ -1,6 +1,7 @@
 #include "editorregistry.h"
 
 #include "tcurrencydlg.h"
+#include "tpayformdlg.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -14,6 +15,7 @@ const std::map<QString, TEditorRegistry::Factory>& registry()
 {
     static const std::map<QString, TEditorRegistry::Factory> editors = {
         {QStringLiteral("currencies"), TEditorRegistry::factory<TCurrencyDlg>()},
+        {QStringLiteral("payforms"), TEditorRegistry::factory<TPayformDlg>()},
     };
     return editors;
 }
