@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace {
@@ -52,6 +53,34 @@ QPixmap sideBySide(const QPixmap& left, const QPixmap& right)
     return both;
 }
 
+// Every page of a dialog with pages, two pages to a row, so that each can be looked at.
+QPixmap allPages(QDialog* dialog, QTabWidget* tabs)
+{
+    QList<QPixmap> pages;
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        pages << grab(dialog);
+    }
+    tabs->setCurrentIndex(0);
+    QPixmap rows;
+    for (qsizetype i = 0; i < pages.size(); i += 2) {
+        const QPixmap row = i + 1 < pages.size() ? sideBySide(pages[i], pages[i + 1]) : pages[i];
+        if (rows.isNull()) {
+            rows = row;
+            continue;
+        }
+        const qreal ratio = rows.devicePixelRatio();
+        QPixmap taller(std::max(rows.width(), row.width()), rows.height() + row.height() + int(16 * ratio));
+        taller.setDevicePixelRatio(ratio);
+        taller.fill(QApplication::palette().color(QPalette::Window));
+        QPainter painter(&taller);
+        painter.drawPixmap(0, 0, rows);
+        painter.drawPixmap(QPointF(0, rows.height() / ratio + 16), row);
+        rows = taller;
+    }
+    return rows;
+}
+
 } // namespace
 
 int TScreenshots::render(TOfficeWindow& window, const QString& folder)
@@ -69,14 +98,18 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
             continue;
         const TEditorRegistry::Factory& factory = *TEditorRegistry::find(list);
         TLumListView* view = window.listView();
-        const QPixmap fresh = grab(factory(&window, view, TEditorRegistry::NewRecord).get());
+        const QString element = PosLib::TListNames::forRoot(list).element;
+        const std::unique_ptr<QDialog> newRecord = factory(&window, view, TEditorRegistry::NewRecord);
+        const QPixmap fresh = grab(newRecord.get());
+        if (auto* tabs = newRecord->findChild<QTabWidget*>(); tabs && tabs->count() > 1)
+            written += allPages(newRecord.get(), tabs)
+                           .save(out.filePath(element + QStringLiteral("-editor-pages.png")));
         view->clearSelection();
         for (int row = 0; row < std::min(3, view->topLevelItemCount()); ++row)
             view->topLevelItem(row)->setSelected(true);
         QPixmap picture = fresh;
         if (view->topLevelItemCount() > 1)
             picture = sideBySide(fresh, grab(factory(&window, view, TEditorRegistry::EditSelection).get()));
-        const QString element = PosLib::TListNames::forRoot(list).element;
         written += picture.save(out.filePath(element + QStringLiteral("-editor.png")));
     }
     return written;
