@@ -1,8 +1,13 @@
 #include "tlistnames.h"
 
+#include "tcostcenter.h"
 #include "tcurrency.h"
+#include "tdiscount.h"
 #include "tpayform.h"
+#include "tpricelevel.h"
 #include "tsettings.h"
+#include "ttaxgroup.h"
+#include "tvatrate.h"
 
 #include <algorithm>
 
@@ -34,11 +39,11 @@ const QList<TListNames>& TListNames::known()
 {
     static const QList<TListNames> table = {
         entry("currencies", "currency", "currency.dat", &make<TCurrency>),
-        entry("costcenters", "costcenter", "centers.dat"),
-        entry("discounts", "discount", "discount.dat"),
-        entry("pricelevels", "pricelevel", "prlevels.dat"),
-        entry("taxgroups", "taxgroup", "taxgroups.dat"),
-        entry("vatrates", "vatrate", "vatrate.dat"),
+        entry("costcenters", "costcenter", "centers.dat", &make<TCostCenter>),
+        entry("discounts", "discount", "discount.dat", &make<TDiscount>),
+        entry("pricelevels", "pricelevel", "prlevels.dat", &make<TPricelevel>),
+        entry("taxgroups", "taxgroup", "taxgroups.dat", &make<TTaxGroup>),
+        entry("vatrates", "vatrate", "vatrate.dat", &make<TVatRate>),
         entry("articlehelptexts", "articlehelptext", "articlehelptexts.dat"),
         entry("subventmaps", "subventmap", "subventmap.dat"),
         entry("shifts", "shift", "shifts.dat"),
