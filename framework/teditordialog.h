@@ -15,7 +15,7 @@
 // From then on the frame does the rest: the id proposal for a new record, the comparison walk over
 // the selected records with the no-change state where they differ, the captions, accepting new and
 // changed records, navigation that saves first, and help. An editor overrides getData, validate,
-// createRecord or storeNew only for rules of its own.
+// createRecord, storeNew or storeChanged only for rules of its own.
 
 #include "teditorframe.h"
 #include "terror.h"
@@ -100,6 +100,13 @@ protected:
     virtual std::unique_ptr<Record> createRecord() const { return std::make_unique<Record>(); }
     // Hands a new record to the list, which owns it from then on.
     virtual void storeNew(Basics::TValueList* target, Record* record) { target->put(record); }
+    // Writes the inputs into one selected record and tells the list. An editor that keeps the
+    // records elsewhere as well overrides it; an error it throws stops the walk over the selection.
+    virtual void storeChanged(Basics::TValueList* target, Record* record)
+    {
+        getData(record);
+        target->notifyChanged(record);
+    }
     // Fills the widgets from the reference record; editors with more than fields extend it.
     virtual void showRecord(const Record& reference) { m_fields.show(*this, reference); }
 
@@ -116,10 +123,8 @@ protected:
             return;
         try {
             if (m_listView) {
-                for (Record* record : selectedRecords(m_listView)) {
-                    getData(record);
-                    target->notifyChanged(record);
-                }
+                for (Record* record : selectedRecords(m_listView))
+                    storeChanged(target, record);
             } else {
                 const int id = getID();
                 if (!checkElement(this, target, id))
@@ -129,6 +134,9 @@ protected:
                 getData(record.get());
                 storeNew(target, record.release());
             }
+        } catch (const Database::TDBError& error) {
+            reportStorageError(this, error.text()); // the operation and the database's reason
+            return;
         } catch (const Basics::TError& error) {
             reportStorageError(this, error.description());
             return;

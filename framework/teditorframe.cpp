@@ -1,9 +1,11 @@
 #include "teditorframe.h"
 
+#include "tcurrencies.h"
 #include "tlumconfig.h"
 #include "tlumdlg.h"
 #include "tlumlistview.h"
 #include "tlumwindow.h"
+#include "tlumworkspace.h"
 #include "tprompts.h"
 
 #include <QCoreApplication>
@@ -54,6 +56,29 @@ void reportStorageError(QWidget* parent, const QString& description)
 TLumListView* parentListView(const QDialog* dialog)
 {
     return qobject_cast<TLumListView*>(dialog->parentWidget());
+}
+
+namespace {
+
+const TCurrencies* currencies(const TLumWindow* window)
+{
+    TLumWorkspace* workspace = window ? window->workspace() : nullptr;
+    return workspace ? qobject_cast<const TCurrencies*>(workspace->getData(QStringLiteral("currencies")))
+                     : nullptr;
+}
+
+} // namespace
+
+QString amountText(const TLumWindow* window, qint64 amount)
+{
+    const TCurrencies* list = currencies(window);
+    return list ? list->amountToText(amount) : QString::number(amount);
+}
+
+qint64 amountOf(const TLumWindow* window, const QString& text)
+{
+    const TCurrencies* list = currencies(window);
+    return list ? list->textToAmount(text) : text.trimmed().toLongLong();
 }
 
 void notImplemented(const char* classAndSlot)

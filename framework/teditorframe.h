@@ -37,6 +37,10 @@ LUMDIALOGS_EXPORT void lockNumber(const TEditorWidgets& widgets, QWidget* firstT
 LUMDIALOGS_EXPORT void reportStorageError(QWidget* parent, const QString& description);
 // The dialog's parent as the list view the navigation moves in.
 LUMDIALOGS_EXPORT TLumListView* parentListView(const QDialog* dialog);
+// Amounts (integers in the smallest unit of the system currency) as the workspace's currency list
+// writes and reads them; plain integers where the workspace has no currency list.
+LUMDIALOGS_EXPORT QString amountText(const TLumWindow* window, qint64 amount);
+LUMDIALOGS_EXPORT qint64 amountOf(const TLumWindow* window, const QString& text);
 // The warning of a layout slot that its form gives no code: "<Class>::<slot>: Not implemented yet".
 LUMDIALOGS_EXPORT void notImplemented(const char* classAndSlot);
 

@@ -10,11 +10,13 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTimeEdit>
 
 #include <functional>
 #include <memory>
@@ -129,7 +131,10 @@ class TGroupField : public TBoundField<Record, bool, QGroupBox> {
     using TBoundField<Record, bool, QGroupBox>::TBoundField;
 
 public:
-    void show(TLumDlg&, const Record& record, bool) override { this->m_widget->setChecked(this->m_get(record)); }
+    void show(TLumDlg&, const Record& record, bool) override
+    {
+        this->m_widget->setChecked(this->m_get(record));
+    }
     void write(Record& record) const override { this->m_set(record, this->m_widget->isChecked()); }
 };
 
@@ -213,6 +218,119 @@ public:
         if (!TLumDlg::dateTimeEmpty(this->m_widget))
             this->m_set(record, this->m_widget->dateTime());
     }
+};
+
+// A time of day kept as hour * 100 + minute. A time edit has no blank state, so where the records
+// differ it shows blank and is disabled, and a disabled time field writes nothing.
+template <class Record>
+class TTimeField : public TBoundField<Record, int, QTimeEdit> {
+    using TBoundField<Record, int, QTimeEdit>::TBoundField;
+
+public:
+    void show(TLumDlg&, const Record& record, bool differs) override
+    {
+        QTimeEdit* edit = this->m_widget;
+        if (differs) {
+            if (!edit->property(savedSpecialText).isValid())
+                edit->setProperty(savedSpecialText, edit->specialValueText());
+            edit->setSpecialValueText(QStringLiteral(" "));
+            edit->setTime(edit->minimumTime());
+        } else if (edit->property(savedSpecialText).isValid()) {
+            edit->setSpecialValueText(edit->property(savedSpecialText).toString());
+            edit->setProperty(savedSpecialText, QVariant());
+        }
+        edit->setEnabled(!differs);
+        if (!differs)
+            edit->setTime(timeOf(this->m_get(record)));
+    }
+    void write(Record& record) const override
+    {
+        if (this->m_widget->isEnabled())
+            this->m_set(record, valueOf(this->m_widget->time()));
+    }
+
+    static QTime timeOf(int value) { return QTime(qBound(0, value / 100, 23), qBound(0, value % 100, 59)); }
+    static int valueOf(const QTime& time) { return time.hour() * 100 + time.minute(); }
+
+private:
+    static constexpr const char* savedSpecialText = "lumTimeSpecialText";
+};
+
+// A check box for one bit of an integer attribute: writing sets or clears that bit and keeps the
+// others as the record has them.
+template <class Record>
+class TBitField : public TBoundField<Record, int, QCheckBox> {
+    using Base = TBoundField<Record, int, QCheckBox>;
+
+public:
+    TBitField(QCheckBox* box, typename Base::Getter get, typename Base::Setter set, int bit)
+        : Base(box, std::move(get), std::move(set))
+        , m_mask(1 << bit)
+    {
+    }
+    bool differs(const Record& a, const Record& b) const override
+    {
+        return (this->m_get(a) & m_mask) != (this->m_get(b) & m_mask);
+    }
+    void show(TLumDlg& host, const Record& record, bool differs) override
+    {
+        host.checkBox(this->m_widget, differs, this->m_get(record) & m_mask);
+    }
+    void write(Record& record) const override
+    {
+        if (TLumDlg::checkEmpty(this->m_widget))
+            return;
+        const int value = this->m_get(record);
+        this->m_set(record, this->m_widget->isChecked() ? value | m_mask : value & ~m_mask);
+    }
+
+private:
+    int m_mask;
+};
+
+// A plain combo box whose item index is the value. Where the records differ no item is current,
+// and then nothing is written.
+template <class Record>
+class TChoiceField : public TBoundField<Record, int, QComboBox> {
+    using TBoundField<Record, int, QComboBox>::TBoundField;
+
+public:
+    void show(TLumDlg&, const Record& record, bool differs) override
+    {
+        this->m_widget->setCurrentIndex(differs ? -1 : this->m_get(record));
+    }
+    void write(Record& record) const override
+    {
+        if (this->m_widget->currentIndex() >= 0)
+            this->m_set(record, this->m_widget->currentIndex());
+    }
+};
+
+// Any field, written only while a widget (the page or group it stands on) is enabled.
+template <class Record>
+class TGuardedField : public TField<Record> {
+public:
+    TGuardedField(std::unique_ptr<TField<Record>> field, QWidget* guard)
+        : m_field(std::move(field))
+        , m_guard(guard)
+    {
+        this->options = m_field->options;
+    }
+    bool differs(const Record& a, const Record& b) const override { return m_field->differs(a, b); }
+    void show(TLumDlg& host, const Record& record, bool differs) override
+    {
+        m_field->show(host, record, differs);
+    }
+    void write(Record& record) const override
+    {
+        if (m_guard->isEnabled())
+            m_field->write(record);
+    }
+    QWidget* widget() const override { return m_field->widget(); }
+
+private:
+    std::unique_ptr<TField<Record>> m_field;
+    QWidget* m_guard;
 };
 
 // A getter or setter given as a member function pointer or as anything callable.
@@ -324,6 +442,34 @@ public:
     {
         return add(std::make_unique<Detail::TDateTimeField<Record>>(
             edit, Detail::getter<QDateTime, Record>(get), Detail::setter<QDateTime, Record>(set)));
+    }
+    // A time of day as hour * 100 + minute; where the records differ the field is disabled.
+    template <class Get, class Set>
+    TFields& time(QTimeEdit* edit, Get get, Set set)
+    {
+        return add(std::make_unique<Detail::TTimeField<Record>>(edit, Detail::getter<int, Record>(get),
+                                                                Detail::setter<int, Record>(set)));
+    }
+    // One bit (0 the lowest) of an integer attribute.
+    template <class Get, class Set>
+    TFields& bit(QCheckBox* box, Get get, Set set, int bit)
+    {
+        return add(std::make_unique<Detail::TBitField<Record>>(box, Detail::getter<int, Record>(get),
+                                                               Detail::setter<int, Record>(set), bit));
+    }
+    // The item index of a plain combo box.
+    template <class Get, class Set>
+    TFields& choice(QComboBox* combo, Get get, Set set)
+    {
+        return add(std::make_unique<Detail::TChoiceField<Record>>(combo, Detail::getter<int, Record>(get),
+                                                                  Detail::setter<int, Record>(set)));
+    }
+    // The field declared last is written only while the guard (its tab page or group) is enabled;
+    // declare it after the field's other options.
+    TFields& whileEnabled(QWidget* guard)
+    {
+        m_fields.back() = std::make_unique<Detail::TGuardedField<Record>>(std::move(m_fields.back()), guard);
+        return *this;
     }
     // A field of the editor's own kind.
     TFields& add(std::unique_ptr<TField<Record>> field)
