@@ -73,7 +73,7 @@ bool TFile::open(OpenMode mode)
             throw TFileError(__LINE__, "tfile", 301, openMessage, expanded);
         if (!lock(writing ? WriteLock : ReadLock, true)) {
             const int error = errno;
-            QFile::close();
+            TLockedFile::close();
             errno = error;
             throw TFileError(__LINE__, "tfile", 318, openMessage, expanded);
         }
@@ -81,8 +81,7 @@ bool TFile::open(OpenMode mode)
         // away meanwhile (a save publishes its ".new" file that way): start again on the name.
         if (!writing || sameFile(handle(), expanded))
             break;
-        unlock();
-        QFile::close();
+        TLockedFile::close();
     }
     if (truncate && !resize(0)) {
         TFile::close();
@@ -93,11 +92,9 @@ bool TFile::open(OpenMode mode)
 
 void TFile::close()
 {
-    if (isOpen()) {
-        flush();
-        unlock();
-    }
-    QFile::close();
+    if (isOpen())
+        flush(); // the data is in the file before another process may lock it
+    TLockedFile::close();
 }
 
 void TFile::writeDurably(const QByteArray& data)

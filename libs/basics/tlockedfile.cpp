@@ -60,6 +60,14 @@ bool TLockedFile::lock(LockMode mode, bool block)
     return true;
 }
 
+void TLockedFile::close()
+{
+    if (isOpen())
+        unlock();
+    m_lockMode = NoLock; // closing drops the lock in any case
+    QFile::close();
+}
+
 bool TLockedFile::unlock()
 {
     if (!isOpen() || m_lockMode == NoLock)

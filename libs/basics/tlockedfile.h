@@ -24,6 +24,8 @@ public:
     bool lock(LockMode mode, bool block = true);
     bool unlock();
     bool isLocked() const { return m_lockMode != NoLock; }
+    // Releases the lock, then closes.
+    void close() override;
     LockMode lockMode() const { return m_lockMode; }
 
 private:
