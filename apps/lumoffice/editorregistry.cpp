@@ -1,7 +1,12 @@
 #include "editorregistry.h"
 
+#include "tcostcenterdlg.h"
 #include "tcurrencydlg.h"
+#include "tdiscountdlg.h"
 #include "tpayformdlg.h"
+#include "tpriceleveldlg.h"
+#include "ttaxgroupdlg.h"
+#include "tvatratedlg.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -15,6 +20,11 @@ const std::map<QString, TEditorRegistry::Factory>& registry()
 {
     static const std::map<QString, TEditorRegistry::Factory> editors = {
         {QStringLiteral("currencies"), TEditorRegistry::factory<TCurrencyDlg>()},
+        {QStringLiteral("vatrates"), TEditorRegistry::factory<TVatRateDlg>()},
+        {QStringLiteral("taxgroups"), TEditorRegistry::factory<TTaxGroupDlg>()},
+        {QStringLiteral("discounts"), TEditorRegistry::factory<TDiscountDlg>()},
+        {QStringLiteral("pricelevels"), TEditorRegistry::factory<TPriceLevelDlg>()},
+        {QStringLiteral("costcenters"), TEditorRegistry::factory<TCostCenterDlg>()},
         {QStringLiteral("payforms"), TEditorRegistry::factory<TPayformDlg>()},
     };
     return editors;

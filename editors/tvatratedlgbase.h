@@ -1,0 +1,18 @@
+#pragma once
+
+#include "lumdialogs_global.h"
+#include "teditorform.h"
+#include "ui_TVatRateDlgBase.h"
+
+// The VAT-rate editor's form. OK needs a name.
+class LUMDIALOGS_EXPORT TVatRateDlgBase : public LumDialogs::TEditorForm, public Ui::TVatRateDlgBase {
+    Q_OBJECT
+public:
+    explicit TVatRateDlgBase(QWidget* parent = nullptr, const char* name = nullptr, bool modal = false,
+                             Qt::WindowFlags fl = {});
+
+protected Q_SLOTS:
+    virtual void languageChange();
+    // A type button was clicked: the rate field takes the input of that type.
+    virtual void onType(int type);
+};

@@ -1,0 +1,73 @@
+#include "teditorform.h"
+
+#include <QByteArray>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace LumDialogs {
+
+TEditorForm::TEditorForm(QWidget* parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+{
+}
+
+void TEditorForm::setUpForm(const char* className, const char* name, bool modal,
+                            const TEditorWidgets& widgets, QPushButton* cancel,
+                            const QList<QLineEdit*>& required)
+{
+    m_className = className;
+    m_ok = widgets.ok;
+    m_required = required;
+    setObjectName(QString::fromLatin1(name ? name : className));
+    setModal(modal);
+    connect(widgets.ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(widgets.first, &QPushButton::clicked, this, &TEditorForm::onFirst);
+    connect(widgets.prev, &QPushButton::clicked, this, &TEditorForm::onPrev);
+    connect(widgets.next, &QPushButton::clicked, this, &TEditorForm::onNext);
+    connect(widgets.last, &QPushButton::clicked, this, &TEditorForm::onLast);
+    connect(widgets.help, &QPushButton::clicked, this, &TEditorForm::onHelp);
+    for (QLineEdit* edit : required)
+        connect(edit, &QLineEdit::textChanged, this, &TEditorForm::onChange);
+}
+
+void TEditorForm::notImplemented(const char* slot) const
+{
+    LumDialogs::notImplemented(QByteArray(m_className).append("::").append(slot).constData());
+}
+
+void TEditorForm::onChange()
+{
+    if (m_ok)
+        m_ok->setEnabled(std::none_of(m_required.cbegin(), m_required.cend(),
+                                      [](const QLineEdit* edit) { return edit->text().isEmpty(); }));
+}
+
+void TEditorForm::onFirst()
+{
+    notImplemented("onFirst()");
+}
+
+void TEditorForm::onPrev()
+{
+    notImplemented("onPrev()");
+}
+
+void TEditorForm::onNext()
+{
+    notImplemented("onNext()");
+}
+
+void TEditorForm::onLast()
+{
+    notImplemented("onLast()");
+}
+
+void TEditorForm::onHelp()
+{
+    notImplemented("onHelp()");
+}
+
+} // namespace LumDialogs
