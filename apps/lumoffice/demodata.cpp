@@ -92,12 +92,23 @@ int masterData(const QString& root)
                             {"decchar", "."},
                             {"thschar", ","}})
                    .save();
-    written += DemoList(root, "vatrates")
-                   .add(1, {{"name", "Standard rate"}, {"shortname", "A"}, {"rate", "1900"}})
-                   .add(2, {{"name", "Reduced rate"}, {"shortname", "B"}, {"rate", "700"}})
-                   .add(3, {{"name", "Exempt"}, {"shortname", "C"}, {"rate", "0"}})
-                   .add(4, {{"name", "Bottle deposit"}, {"shortname", "D"}, {"rate", "25"}, {"type", "2"}})
-                   .save();
+    written +=
+        DemoList(root, "vatrates")
+            .add(1, {{"name", "Standard rate"},
+                     {"shortname", "A"},
+                     {"rate", "1900"},
+                     {"rkstaxid", "1"},
+                     {"fiscaltaxsign", "A"}})
+            .add(2, {{"name", "Reduced rate"},
+                     {"shortname", "B"},
+                     {"rate", "700"},
+                     {"rkstaxid", "2"},
+                     {"fiscaltaxsign", "B"},
+                     {"guestta", "yes"}})
+            .add(3, {{"name", "Exempt"}, {"shortname", "C"}, {"rkstaxid", "0"}, {"fiscaltaxsign", "C"}})
+            .add(4, {{"name", "Bottle deposit"}, {"shortname", "D"}, {"rate", "25"}, {"type", "2"}})
+            .add(5, {{"name", "Menu food and drink"}, {"shortname", "M"}, {"compose", "1:2"}})
+            .save();
     written += DemoList(root, "taxgroups")
                    .add(1, {{"name", "Food"}, {"rates", "2"}})
                    .add(2, {{"name", "Beverages"}, {"rates", "1"}})
@@ -108,6 +119,11 @@ int masterData(const QString& root)
             .add(1, {{"name", "Staff meal"}, {"rate", "50.00000"}})
             .add(2, {{"name", "Happy hour"}, {"rate", "20.00000"}, {"inorder", "yes"}})
             .add(3, {{"name", "Voucher 5.00"}, {"rate", "500.00000"}, {"absolut", "yes"}, {"rounding", "2"}})
+            .add(4, {{"name", "Loyalty card"},
+                     {"rate", "10.00000"},
+                     {"article", "1001"},
+                     {"suppressreason", "yes"},
+                     {"rounding", "3"}})
             .save();
     written += DemoList(root, "pricelevels")
                    .add(1, {{"name", "Normal"}})
