@@ -13,6 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "widgetbenchmarkmain.h"
+
 #include <array>
 #include <memory>
 
@@ -229,15 +231,4 @@ BENCHMARK(keystrokeRebuild)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+WIDGET_BENCHMARK_MAIN()

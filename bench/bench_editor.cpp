@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "widgetbenchmarkmain.h"
+
 namespace {
 
 // A host with n currencies, all selected in its list view.
@@ -76,12 +78,4 @@ BENCHMARK(BM_SetDataSelected)
     ->Complexity();
 BENCHMARK(BM_AcceptSelected)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+WIDGET_BENCHMARK_MAIN()

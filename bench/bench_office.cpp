@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "widgetbenchmarkmain.h"
+
 namespace {
 
 constexpr int articleCount = 100000;
@@ -73,12 +75,4 @@ void BM_OpenArticlesInMainWindow(benchmark::State& state)
 BENCHMARK(BM_LoadArticles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenArticlesInMainWindow)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+WIDGET_BENCHMARK_MAIN()

@@ -15,6 +15,16 @@
 
 #include <memory>
 
+// A widget of a dialog by its object name, as a test reaches the widgets of a form.
+template <class T>
+T* child(QWidget* dialog, const char* name)
+{
+    T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
 class ScriptedPrompts : public TPrompts {
 public:
     struct Message {

@@ -24,16 +24,6 @@ TCurrency* currency(int id, const QString& name, const QString& shortName, doubl
     return value;
 }
 
-// The dialog's private frame members, reached as a test reaches them: by object name.
-template <class T>
-T* child(QWidget* dialog, const char* name)
-{
-    T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
-
 // Replaces the text as typed keys (any character, not only what QTest::keyClicks knows).
 void retype(QLineEdit* edit, const QString& text)
 {

@@ -3,6 +3,7 @@
 
 #include "tdir.h"
 #include "terror.h"
+#include "testfiles.h"
 #include "tfile.h"
 #include "tlistnames.h"
 #include "tvaluelist.h"
@@ -17,19 +18,6 @@ using Basics::TValue;
 using Basics::TValueList;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 TValue* record(int id, const QString& name)
 {
@@ -138,14 +126,14 @@ void TestDataFile::truncatedFileKeepsEarlierRecords()
     list.save("elements.dat", m_dirName);
     const QByteArray whole = readFile(m_path);
     for (qsizetype cut : {whole.size() - 1, whole.size() - 7, qsizetype(3)}) {
-        writeFile(m_path, whole.left(cut));
+        QVERIFY(writeFile(m_path, whole.left(cut)));
         TValueList loaded;
         QCOMPARE(loaded.load("elements.dat", m_dirName), 304);
         QCOMPARE(loaded.count(), cut == 3 ? 0 : 2);
     }
     // A string of odd byte length cannot be UTF-16: the file is damaged.
     QByteArray odd("\0\0\0\1\0\0\0\3abc\0\0\0\0", 15);
-    writeFile(m_path, odd);
+    QVERIFY(writeFile(m_path, odd));
     TValueList loaded;
     QCOMPARE(loaded.load("elements.dat", m_dirName), 304);
 }
@@ -228,7 +216,7 @@ void TestDataFile::oversizedCountFailsLoad()
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << quint32(1) << QStringLiteral("id") << QStringLiteral("1") << quint32(1u << 24);
-    writeFile(m_path, bytes);
+    QVERIFY(writeFile(m_path, bytes));
     TValueList list;
     QCOMPARE(codeOf<Basics::TError>([&] { list.load("elements.dat", m_dirName); }), 5);
     QCOMPARE(list.count(), 1);
@@ -243,7 +231,7 @@ void TestDataFile::compressedVariant()
     list.insert(record(1, "packed"));
     list.save("elements.dat", m_dirName);
     const QByteArray plain = readFile(m_path);
-    writeFile(m_path, qCompress(plain) + '\xFF');
+    QVERIFY(writeFile(m_path, qCompress(plain) + '\xFF'));
     {
         ScopedEnv compress("POS_COMPRESS", "1");
         TValueList loaded;
@@ -264,7 +252,7 @@ void TestDataFile::compressedVariant()
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << nullLast;
     QCOMPARE(uchar(bytes.back()), 0xFF);
-    writeFile(m_path, bytes);
+    QVERIFY(writeFile(m_path, bytes));
     TValueList loaded;
     QCOMPARE(loaded.load("elements.dat", m_dirName), 0);
     ScopedEnv compress("POS_COMPRESS", "yes");
@@ -311,7 +299,7 @@ void TestDataFile::fileErrors()
     using Basics::TFile;
     using Basics::TFileError;
     const QString present = m_dir->filePath("present");
-    writeFile(present, "x");
+    QVERIFY(writeFile(present, "x"));
     const QString missing = m_dir->filePath("missing");
 
     QCOMPARE(codeOf<TFileError>([&] { TFile(m_dir->filePath("a%b")).open(QIODevice::ReadOnly); }), 3);
@@ -357,7 +345,7 @@ void TestDataFile::failedSaveKeepsData()
 
 void TestDataFile::locksBetweenOpenFiles()
 {
-    writeFile(m_path, "data");
+    QVERIFY(writeFile(m_path, "data"));
     Basics::TFile writer(m_path);
     QVERIFY(writer.open(QIODevice::ReadWrite));
     Basics::TLockedFile other(m_path);

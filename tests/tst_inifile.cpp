@@ -2,6 +2,7 @@
 // values changed in place.
 
 #include "terror.h"
+#include "testfiles.h"
 #include "tinifile.h"
 
 #include <QDir>
@@ -14,19 +15,6 @@ using Basics::TEntry;
 using Basics::TInifile;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // As the point-of-sale programs write them: byte-order mark, UTF-16LE, "\r\n" after every line.
 QByteArray utf16File(const QStringList& lines)
@@ -117,7 +105,7 @@ void TestInifile::fileWrittenBackUnchanged()
         {"; Außer-Haus-Konten", "[accountmap]", "Bar = 12", "  Terrasse\t=  7 ", "", "[vaultinfos]",
          "cashin=Wechselgeld,Tresor €", "garbage line", "#include <nothing-here.ini>", "", "[empty]"});
     const QString path = m_dir->filePath("externaccountmap.ini");
-    writeFile(path, original);
+    QVERIFY(writeFile(path, original));
 
     TInifile ini;
     ini.read(path);
@@ -133,19 +121,20 @@ void TestInifile::encodings()
 {
     // Big-endian UTF-16 is recognised by its mark too.
     const QString big = m_dir->filePath("big.ini");
-    writeFile(big, QByteArrayLiteral("\xfe\xff") + QStringEncoder(QStringConverter::Utf16BE)(u"[s]\nk=ü\n"));
+    QVERIFY(writeFile(big, QByteArrayLiteral("\xfe\xff") +
+                               QStringEncoder(QStringConverter::Utf16BE)(u"[s]\nk=ü\n")));
     TInifile ini;
     ini.read(big);
     QCOMPARE(ini.readString("s", "k"), QStringLiteral("ü"));
 
     // The mark decides, whatever follows it.
     const QByteArray nul = utf16File({QString(QChar(0)) + u'x', "[s]", "k=1"});
-    writeFile(big, nul);
+    QVERIFY(writeFile(big, nul));
     ini.read(big);
     ini.write();
     QCOMPARE(readFile(big), nul);
     const QByteArray marked = "\xef\xbb\xbf[s]\r\nk=1\r\n";
-    writeFile(big, marked);
+    QVERIFY(writeFile(big, marked));
     ini.read(big);
     QCOMPARE(ini.readString("s", "k"), QStringLiteral("1"));
     ini.setLocal8Bit(true);
@@ -154,12 +143,12 @@ void TestInifile::encodings()
 
     // 8-bit files come back as they were when asked to, with "\r\n" after every line.
     const QString eight = m_dir->filePath("eight.ini");
-    writeFile(eight, "[s]\r\nk = Grüße\r\n\r\n; end\r\n");
+    QVERIFY(writeFile(eight, "[s]\r\nk = Grüße\r\n\r\n; end\r\n"));
     ini.read(eight);
     ini.setLocal8Bit(true);
     ini.write(m_dir->filePath("eight-copy.ini"));
     QCOMPARE(readFile(m_dir->filePath("eight-copy.ini")), readFile(eight));
-    writeFile(eight, "[s]\nk=1");
+    QVERIFY(writeFile(eight, "[s]\nk=1"));
     ini.read(eight);
     ini.write();
     QCOMPARE(readFile(eight), QByteArray("[s]\r\nk=1\r\n"));
@@ -168,9 +157,10 @@ void TestInifile::encodings()
 void TestInifile::includes()
 {
     QVERIFY(QDir(m_dir->path()).mkdir("sub"));
-    writeFile(m_dir->filePath("main.ini"), "[a]\nx=1\n#include <sub/common.ini>\ny=2\n[b]\nv=5\n");
-    writeFile(m_dir->filePath("sub/common.ini"), "[shared]\nz=3\n[A]\nw=4\nx=9\n  # include <more.ini>\n");
-    writeFile(m_dir->filePath("sub/more.ini"), "[more]\nm=6\n");
+    QVERIFY(writeFile(m_dir->filePath("main.ini"), "[a]\nx=1\n#include <sub/common.ini>\ny=2\n[b]\nv=5\n"));
+    QVERIFY(writeFile(m_dir->filePath("sub/common.ini"),
+                      "[shared]\nz=3\n[A]\nw=4\nx=9\n  # include <more.ini>\n"));
+    QVERIFY(writeFile(m_dir->filePath("sub/more.ini"), "[more]\nm=6\n"));
     const QByteArray mainBytes = utf16File({"[a]", "x=1", "#include <sub/common.ini>", "y=2", "[b]", "v=5"});
 
     TInifile ini;
@@ -198,7 +188,7 @@ void TestInifile::includeLoopsAndMissingFiles()
     writeFile(m_dir->filePath("self.ini"),
               "[s]\nk=1\n#include <self.ini>\n#include <other.ini>\n#include <gone.ini>\n"
               "#include <.>\n");
-    writeFile(m_dir->filePath("other.ini"), "[o]\n#include <self.ini>\nk=2\n");
+    QVERIFY(writeFile(m_dir->filePath("other.ini"), "[o]\n#include <self.ini>\nk=2\n"));
     TInifile ini;
     ini.read(m_dir->filePath("self.ini"));
     QCOMPARE(ini.readString("o", "k"), QStringLiteral("2"));
@@ -264,8 +254,8 @@ void TestInifile::setValueKeepsEverythingElse()
 
 void TestInifile::setValueInIncludedFile()
 {
-    writeFile(m_dir->filePath("main.ini"), "[main]\nk=1\n#include <common.ini>\n");
-    writeFile(m_dir->filePath("common.ini"), "[shared]\nz = 3\n");
+    QVERIFY(writeFile(m_dir->filePath("main.ini"), "[main]\nk=1\n#include <common.ini>\n"));
+    QVERIFY(writeFile(m_dir->filePath("common.ini"), "[shared]\nz = 3\n"));
     TInifile ini;
     ini.setLocal8Bit(true);
     ini.read(m_dir->filePath("main.ini"));

@@ -1,6 +1,7 @@
 // The diagnostic log: settings from the environment, the line, both rotations, writers in several
 // threads and a log host that does not answer.
 
+#include "testfiles.h"
 #include "tlog.h"
 
 #include <QDir>
@@ -18,12 +19,6 @@ using Basics::TLog;
 namespace {
 
 const QDateTime june2(QDate(2020, 6, 2), QTime(10, 11, 12, 345));
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The lines of a log file; a file without its byte-order mark gives nothing.
 QStringList logLines(const QString& path)

@@ -1,5 +1,7 @@
 // The lumdata tool as an administrator or a script runs it.
 
+#include "testfiles.h"
+
 #include <QDataStream>
 #include <QFile>
 #include <QProcess>
@@ -25,19 +27,6 @@ Run lumdata(const QStringList& arguments, const QByteArray& input = QByteArray()
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 const QByteArray currencies = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -75,7 +64,7 @@ void TestLumData::init()
 void TestLumData::importThenShowXmlTextCheck()
 {
     const QString xml = m_dir->filePath("in.xml");
-    writeFile(xml, currencies);
+    QVERIFY(writeFile(xml, currencies));
     Run run = lumdata({"import", xml, m_file});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.err, QString());
@@ -106,7 +95,7 @@ void TestLumData::importThenShowXmlTextCheck()
 void TestLumData::importMergesAppendsAndDeletes()
 {
     const QString xml = m_dir->filePath("in.xml");
-    writeFile(xml, currencies);
+    QVERIFY(writeFile(xml, currencies));
     QCOMPARE(lumdata({"import", xml, m_file}).status, 0);
     writeFile(xml, "<currencies>"
                    "<currency><id>1</id><rate>0.50000</rate></currency>"
@@ -124,11 +113,11 @@ void TestLumData::importMergesAppendsAndDeletes()
 void TestLumData::damagedFilesAreReportedAndKept()
 {
     const QString xml = m_dir->filePath("in.xml");
-    writeFile(xml, currencies);
+    QVERIFY(writeFile(xml, currencies));
     QCOMPARE(lumdata({"import", xml, m_file}).status, 0);
     const QByteArray whole = readFile(m_file);
     const QByteArray damaged = whole.left(whole.size() - 3);
-    writeFile(m_file, damaged);
+    QVERIFY(writeFile(m_file, damaged));
     QFile::remove(m_file + ".old");
 
     Run run = lumdata({"check", m_file});
@@ -150,12 +139,12 @@ void TestLumData::damagedFilesAreReportedAndKept()
     QVERIFY(!QFile::exists(m_file + ".new"));
 
     // Bad documents change nothing either.
-    writeFile(m_file, whole);
-    writeFile(xml, "<currencies><currency><id>1</id>");
+    QVERIFY(writeFile(m_file, whole));
+    QVERIFY(writeFile(xml, "<currencies><currency><id>1</id>"));
     run = lumdata({"import", xml, m_file});
     QCOMPARE(run.status, 1);
     QVERIFY(run.err.contains(xml) && run.err.contains("line"));
-    writeFile(xml, "<discounts/>");
+    QVERIFY(writeFile(xml, "<discounts/>"));
     QCOMPARE(lumdata({"import", xml, m_file}).status, 1);
     QCOMPARE(lumdata({"import", m_dir->filePath("absent.xml"), m_file}).status, 1);
     QCOMPARE(readFile(m_file), whole);
@@ -163,7 +152,7 @@ void TestLumData::damagedFilesAreReportedAndKept()
     // An attribute count no file can hold is a storage error.
     QByteArray bytes;
     QDataStream(&bytes, QIODevice::WriteOnly) << quint32(1u << 24);
-    writeFile(m_file, bytes);
+    QVERIFY(writeFile(m_file, bytes));
     run = lumdata({"show", m_file});
     QCOMPARE(run.status, 1);
     QVERIFY(run.err.contains("error 5") && run.err.contains(m_file));
@@ -177,7 +166,7 @@ void TestLumData::namesOverrides()
 {
     const QString file = m_dir->filePath("list.dat");
     const QString xml = m_dir->filePath("in.xml");
-    writeFile(xml, currencies);
+    QVERIFY(writeFile(xml, currencies));
     QCOMPARE(lumdata({"import", xml, file}).status, 1); // "list.dat" holds "elements"
     QCOMPARE(lumdata({"import", "--root", "currencies", xml, file}).status, 0);
     Run run = lumdata({"xml", "--root", "currencies", "--element", "money", file});

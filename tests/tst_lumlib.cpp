@@ -5,6 +5,7 @@
 #include "tcombobox.h"
 #include "tcurrencies.h"
 #include "tcurrency.h"
+#include "testfiles.h"
 #include "tlumconfig.h"
 #include "tlumdlg.h"
 #include "tlumdocument.h"
@@ -41,12 +42,6 @@ class Host : public TLumDlg {
 public:
     using TLumDlg::multi;
 };
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

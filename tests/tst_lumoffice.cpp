@@ -8,6 +8,7 @@
 #include "tcurrencies.h"
 #include "tcurrency.h"
 #include "tdlgremove.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,12 +36,6 @@ void answerNextDialog(const std::function<void(QDialog*)>& answer)
 void click(QDialog* dialog, const char* button)
 {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The currencies as stored in the data file right now.

@@ -23,15 +23,6 @@ using PosLib::TPayform;
 
 namespace {
 
-template <class T>
-T* child(QWidget* dialog, const char* name)
-{
-    T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
-
 Basics::TValue* named(int id, const QString& name, Basics::TValue* value = new Basics::TValue)
 {
     value->setID(id);
