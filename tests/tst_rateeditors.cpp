@@ -98,14 +98,6 @@ private:
             value->set(key, QString::fromUtf8(text));
         return value;
     }
-    template <class T>
-    static T* child(QObject* dialog, const char* name)
-    {
-        T* object = dialog->findChild<T*>(QString::fromLatin1(name));
-        if (!object)
-            qFatal("no child %s", name);
-        return object;
-    }
     static void retype(QLineEdit* edit, const QString& text)
     {
         edit->selectAll();
