@@ -1,12 +1,11 @@
 #pragma once
 
 #include "lumdialogs_global.h"
+#include "teditorform.h"
 #include "ui_TCurrencyDlgBase.h"
 
-#include <QDialog>
-
-// The currency editor's form with its connections and texts.
-class LUMDIALOGS_EXPORT TCurrencyDlgBase : public QDialog, public Ui::TCurrencyDlgBase {
+// The currency editor's form. OK needs a name and a short name.
+class LUMDIALOGS_EXPORT TCurrencyDlgBase : public LumDialogs::TEditorForm, public Ui::TCurrencyDlgBase {
     Q_OBJECT
 public:
     explicit TCurrencyDlgBase(QWidget* parent = nullptr, const char* name = nullptr, bool modal = false,
@@ -14,11 +13,4 @@ public:
 
 protected Q_SLOTS:
     virtual void languageChange();
-    // OK needs a name and a short name.
-    virtual void onChange();
-    virtual void onFirst();
-    virtual void onPrev();
-    virtual void onNext();
-    virtual void onLast();
-    virtual void onHelp();
 };

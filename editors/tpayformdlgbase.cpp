@@ -1,7 +1,5 @@
 #include "tpayformdlgbase.h"
 
-#include "teditorframe.h"
-
 namespace {
 
 // The buttons of the printout list of a page, wired to the given slots.
@@ -24,11 +22,11 @@ void connectPrintouts(Dialog* dialog, QTreeWidget* list, QPushButton* add, QPush
 } // namespace
 
 TPayformDlgBase::TPayformDlgBase(QWidget* parent, const char* name, bool modal, Qt::WindowFlags fl)
-    : QDialog(parent, fl)
+    : TEditorForm(parent, fl)
 {
     setupUi(this);
-    setObjectName(QString::fromLatin1(name ? name : "TPayformDlgBase"));
-    setModal(modal);
+    setUpForm("TPayformDlgBase", name, modal, {m_Number, buttonOk, b_Help, b_First, b_Prev, b_Next, b_Last},
+              buttonCancel, {m_Name});
     const QList<QAbstractButton*> roundings = {rndNone, rndMathematical, rndUp, rndDown, rndSwiss};
     for (int id = 0; id < roundings.size(); ++id)
         grpRndType->setId(roundings[id], id);
@@ -36,14 +34,6 @@ TPayformDlgBase::TPayformDlgBase(QWidget* parent, const char* name, bool modal, 
     m_Vat->setId(vatInHouse, 1);
     m_Vat->setId(vatOutOfHouse, 2);
 
-    connect(buttonOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(buttonCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(b_First, &QPushButton::clicked, this, &TPayformDlgBase::onFirst);
-    connect(b_Prev, &QPushButton::clicked, this, &TPayformDlgBase::onPrev);
-    connect(b_Next, &QPushButton::clicked, this, &TPayformDlgBase::onNext);
-    connect(b_Last, &QPushButton::clicked, this, &TPayformDlgBase::onLast);
-    connect(b_Help, &QPushButton::clicked, this, &TPayformDlgBase::onHelp);
-    connect(m_Name, &QLineEdit::textChanged, this, &TPayformDlgBase::onChange);
     connectPrintouts(this, m_Printers, b_PrnAdd, b_PrnEdit, b_PrnDel, b_PrnClear, &TPayformDlgBase::onPrnAdd,
                      qOverload<>(&TPayformDlgBase::onPrnEdit),
                      qOverload<QTreeWidgetItem*>(&TPayformDlgBase::onPrnEdit), &TPayformDlgBase::onPrnDel,
@@ -88,107 +78,82 @@ void TPayformDlgBase::selecthotelchanged(bool on)
     m_SelectedHotel->setEnabled(on);
 }
 
-void TPayformDlgBase::onFirst()
-{
-    LumDialogs::notImplemented("TPayformDlgBase::onFirst()");
-}
-
-void TPayformDlgBase::onPrev()
-{
-    LumDialogs::notImplemented("TPayformDlgBase::onPrev()");
-}
-
-void TPayformDlgBase::onNext()
-{
-    LumDialogs::notImplemented("TPayformDlgBase::onNext()");
-}
-
-void TPayformDlgBase::onLast()
-{
-    LumDialogs::notImplemented("TPayformDlgBase::onLast()");
-}
-
-void TPayformDlgBase::onHelp()
-{
-    LumDialogs::notImplemented("TPayformDlgBase::onHelp()");
-}
-
 void TPayformDlgBase::grosfornetchanged(bool)
 {
-    LumDialogs::notImplemented("TPayformDlgBase::grosfornetchanged(bool)");
+    notImplemented("grosfornetchanged(bool)");
 }
 
 void TPayformDlgBase::netonlychanged(bool)
 {
-    LumDialogs::notImplemented("TPayformDlgBase::netonlychanged(bool)");
+    notImplemented("netonlychanged(bool)");
 }
 
 void TPayformDlgBase::onPrnAdd()
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPrnAdd()");
+    notImplemented("onPrnAdd()");
 }
 
 void TPayformDlgBase::onPrnEdit()
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPrnEdit()");
+    notImplemented("onPrnEdit()");
 }
 
 void TPayformDlgBase::onPrnEdit(QTreeWidgetItem*)
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPrnEdit(QListViewItem*)");
+    notImplemented("onPrnEdit(QListViewItem*)");
 }
 
 void TPayformDlgBase::onPrnDel()
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPrnDel()");
+    notImplemented("onPrnDel()");
 }
 
 void TPayformDlgBase::onPrnClear()
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPrnClear()");
+    notImplemented("onPrnClear()");
 }
 
 void TPayformDlgBase::onPrnChange()
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPrnChange()");
+    notImplemented("onPrnChange()");
 }
 
 void TPayformDlgBase::onPrnChange(QTreeWidgetItem*)
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPrnChange(QListViewItem*)");
+    notImplemented("onPrnChange(QListViewItem*)");
 }
 
 void TPayformDlgBase::onPPrnAdd()
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPPrnAdd()");
+    notImplemented("onPPrnAdd()");
 }
 
 void TPayformDlgBase::onPPrnEdit()
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPPrnEdit()");
+    notImplemented("onPPrnEdit()");
 }
 
 void TPayformDlgBase::onPPrnEdit(QTreeWidgetItem*)
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPPrnEdit(QListViewItem*)");
+    notImplemented("onPPrnEdit(QListViewItem*)");
 }
 
 void TPayformDlgBase::onPPrnDel()
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPPrnDel()");
+    notImplemented("onPPrnDel()");
 }
 
 void TPayformDlgBase::onPPrnClear()
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPPrnClear()");
+    notImplemented("onPPrnClear()");
 }
 
 void TPayformDlgBase::onPPrnChange()
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPPrnChange()");
+    notImplemented("onPPrnChange()");
 }
 
 void TPayformDlgBase::onPPrnChange(QTreeWidgetItem*)
 {
-    LumDialogs::notImplemented("TPayformDlgBase::onPPrnChange(QListViewItem*)");
+    notImplemented("onPPrnChange(QListViewItem*)");
 }

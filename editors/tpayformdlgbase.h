@@ -1,14 +1,13 @@
 #pragma once
 
 #include "lumdialogs_global.h"
+#include "teditorform.h"
 #include "ui_TPayformDlgBase.h"
-
-#include <QDialog>
 
 class QTreeWidgetItem;
 
 // The payment form editor's form: eight pages, the connections between its widgets and its texts.
-class LUMDIALOGS_EXPORT TPayformDlgBase : public QDialog, public Ui::TPayformDlgBase {
+class LUMDIALOGS_EXPORT TPayformDlgBase : public LumDialogs::TEditorForm, public Ui::TPayformDlgBase {
     Q_OBJECT
 public:
     explicit TPayformDlgBase(QWidget* parent = nullptr, const char* name = nullptr, bool modal = false,
@@ -17,12 +16,7 @@ public:
 protected Q_SLOTS:
     virtual void languageChange();
     // OK needs a number above 0 and a name.
-    virtual void onChange();
-    virtual void onFirst();
-    virtual void onPrev();
-    virtual void onNext();
-    virtual void onLast();
-    virtual void onHelp();
+    void onChange() override;
     // Order PLU for every rounding but none, the value to round to for types 1 to 3 only.
     virtual void onRndType(int type);
     // The hotel number only while "Select Hotel" is on.
