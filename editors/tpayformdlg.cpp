@@ -1,7 +1,6 @@
 #include "tpayformdlg.h"
 
 #include "tcombobox.h"
-#include "tcurrencies.h"
 #include "tlumconfig.h"
 #include "tlumworkspace.h"
 #include "tprintoutlist.h"
@@ -156,8 +155,10 @@ void TPayformDlg::initData()
 
 void TPayformDlg::declareFields()
 {
-    const auto amountFormat = [this](qint64 amount) { return amount ? amountText(amount) : QString(); };
-    const auto amountParse = [this](const QString& text) { return amountOf(text); };
+    const auto amountFormat = [this](qint64 amount) {
+        return amount ? LumDialogs::amountText(window(), amount) : QString();
+    };
+    const auto amountParse = [this](const QString& text) { return LumDialogs::amountOf(window(), text); };
     const auto amount = [&](QLineEdit* edit, const char* key) {
         fields().line<qint64>(edit, amountGet(key), amountSet(key), amountFormat, amountParse);
     };
@@ -425,24 +426,6 @@ void TPayformDlg::updateClientscreenText()
                                     .arg(QStringLiteral("clientscreen"))
                                     .arg(m_Number->value())
                                     .arg(QStringLiteral(".ini")));
-}
-
-QString TPayformDlg::amountText(qint64 amount) const
-{
-    const auto* currencies =
-        window() && window()->workspace()
-            ? qobject_cast<TCurrencies*>(window()->workspace()->getData(QStringLiteral("currencies")))
-            : nullptr;
-    return currencies ? currencies->amountToText(amount) : QString::number(amount);
-}
-
-qint64 TPayformDlg::amountOf(const QString& text) const
-{
-    const auto* currencies =
-        window() && window()->workspace()
-            ? qobject_cast<TCurrencies*>(window()->workspace()->getData(QStringLiteral("currencies")))
-            : nullptr;
-    return currencies ? currencies->textToAmount(text) : text.trimmed().toLongLong();
 }
 
 void TPayformDlg::grosfornetchanged(bool on)

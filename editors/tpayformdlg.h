@@ -73,8 +73,6 @@ private:
     void updateClientscreenText();
     // The states of the boxes that depend on other boxes, after the dialog was filled.
     void applyWidgetRules();
-    QString amountText(qint64 amount) const;
-    qint64 amountOf(const QString& text) const;
 
     std::unique_ptr<QtWidgets::TComboBox> m_subvent;
     std::unique_ptr<QtWidgets::TComboBox> m_minOrder;
