@@ -41,6 +41,9 @@ int main(int argc, char* argv[])
     parser.addOptions({dataOption, demoOption, userOption, screenshotsOption});
     parser.process(app);
 
+    // Paths on the command line are meant from where the program was started.
+    const QString pictures =
+        parser.isSet(screenshotsOption) ? QDir(parser.value(screenshotsOption)).absolutePath() : QString();
     QString root = parser.value(dataOption);
     if (root.isEmpty())
         root = parser.isSet(demoOption) ? TDemoData::defaultRoot() : QDir::currentPath();
@@ -72,9 +75,9 @@ int main(int argc, char* argv[])
         window.setUser(user);
     }
     if (parser.isSet(screenshotsOption)) {
-        const int pictures = TScreenshots::render(window, parser.value(screenshotsOption));
-        std::printf("%d pictures in %s\n", pictures, qPrintable(parser.value(screenshotsOption)));
-        return pictures > 0 ? 0 : 1;
+        const int written = TScreenshots::render(window, pictures);
+        std::printf("%d pictures in %s\n", written, qPrintable(QDir::toNativeSeparators(pictures)));
+        return written > 0 ? 0 : 1;
     }
     window.showList(QStringLiteral("currencies"));
     window.show();
