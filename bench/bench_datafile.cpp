@@ -131,17 +131,27 @@ void BM_FloorQDataStreamDecode(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * recordCount);
 }
 
+// Steps through every row of the articles table, handing each to the row function.
+template <class Row>
+void selectArticles(const QByteArray& path, Row row)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* select = nullptr;
+    sqlite3_prepare_v2(db, "SELECT * FROM articles", -1, &select, nullptr);
+    while (sqlite3_step(select) == SQLITE_ROW)
+        row(select);
+    sqlite3_finalize(select);
+    sqlite3_close(db);
+}
+
 // What a user might do instead: keep the records in an SQLite table and read them into records.
 void BM_SqliteReadIntoRecords(benchmark::State& state)
 {
     const QByteArray path = QFile::encodeName(Fixture::instance().database());
     for (auto _ : state) {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_stmt* select = nullptr;
-        sqlite3_prepare_v2(db, "SELECT * FROM articles", -1, &select, nullptr);
         TValueList list;
-        while (sqlite3_step(select) == SQLITE_ROW) {
+        selectArticles(path, [&list](sqlite3_stmt* select) {
             auto* value = new TValue;
             value->setID(sqlite3_column_int(select, 0));
             for (int column = 1; column <= 11; ++column) {
@@ -149,9 +159,7 @@ void BM_SqliteReadIntoRecords(benchmark::State& state)
                 value->set(keys[column - 1], QString::fromUtf8(text, sqlite3_column_bytes(select, column)));
             }
             list.insert(value);
-        }
-        sqlite3_finalize(select);
-        sqlite3_close(db);
+        });
         state.PauseTiming();
         list.clear();
         state.ResumeTiming();
@@ -164,16 +172,10 @@ void BM_SqliteStepOnly(benchmark::State& state)
 {
     const QByteArray path = QFile::encodeName(Fixture::instance().database());
     for (auto _ : state) {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_stmt* select = nullptr;
-        sqlite3_prepare_v2(db, "SELECT * FROM articles", -1, &select, nullptr);
-        while (sqlite3_step(select) == SQLITE_ROW) {
+        selectArticles(path, [](sqlite3_stmt* select) {
             for (int column = 1; column <= 11; ++column)
                 benchmark::DoNotOptimize(sqlite3_column_text(select, column));
-        }
-        sqlite3_finalize(select);
-        sqlite3_close(db);
+        });
     }
     state.SetItemsProcessed(state.iterations() * recordCount);
 }
