@@ -69,6 +69,8 @@ public:
     void setValue(Basics::TValue* value) { m_value = value; }
     // The record's id, or the id the item was built with.
     int id() const;
+    // Tells the view that the record changed, so that the item is painted (and sorted) anew.
+    void refresh() { emitDataChanged(); }
 
     // Negative, zero or positive as this item sorts before, with or after other in the column:
     // numbers by value, other texts by the locale's rules.

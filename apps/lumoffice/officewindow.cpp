@@ -287,7 +287,7 @@ void TOfficeWindow::onInserted(Basics::TValue* value)
 void TOfficeWindow::onChanged(Basics::TValue* value)
 {
     if (TLumListItem* item = m_items.value(value))
-        item->setData(0, Qt::UserRole, item->data(0, Qt::UserRole).toInt() + 1); // repaint it
+        item->refresh();
 }
 
 void TOfficeWindow::onRemoved(Basics::TValue* value)
