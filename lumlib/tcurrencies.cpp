@@ -58,24 +58,9 @@ bool scaleExactly(const QString& text, int shift, qint64& result)
 
 } // namespace
 
-QString TCurrencies::rootName() const
+TCurrencies::TCurrencies()
+    : TNamedList(PosLib::TListNames::forRoot(QStringLiteral("currencies")))
 {
-    return QStringLiteral("currencies");
-}
-
-QString TCurrencies::fileName() const
-{
-    return QStringLiteral("currency.dat");
-}
-
-QString TCurrencies::elementName() const
-{
-    return QStringLiteral("currency");
-}
-
-Basics::TValue* TCurrencies::createValue() const
-{
-    return new PosLib::TCurrency;
 }
 
 void TCurrencies::addCurrency(Basics::TValue* currency)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lumlib_global.h"
-#include "tvaluelist.h"
+#include "tlistnames.h"
 
 class QString;
 
@@ -11,13 +11,10 @@ class TCurrency;
 
 // The workspace's currency list ("currencies" in "currency.dat"), and the one conversion between
 // amounts (integers in the smallest unit of the system currency) and their texts.
-class LUMLIB_EXPORT TCurrencies : public Basics::TValueList {
+class LUMLIB_EXPORT TCurrencies : public PosLib::TNamedList {
     Q_OBJECT
 public:
-    QString rootName() const override;
-    QString fileName() const override;
-    QString elementName() const override;
-    Basics::TValue* createValue() const override;
+    TCurrencies();
 
     // Takes a newly created currency into the list, which owns it from then on.
     virtual void addCurrency(Basics::TValue* currency);

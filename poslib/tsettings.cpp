@@ -2,24 +2,9 @@
 
 namespace PosLib {
 
-QString TSettings::rootName() const
+TSettings::TSettings()
+    : TNamedList(TListNames::forRoot(QStringLiteral("settings")))
 {
-    return QStringLiteral("settings");
-}
-
-QString TSettings::fileName() const
-{
-    return QStringLiteral("settings.dat");
-}
-
-QString TSettings::elementName() const
-{
-    return QStringLiteral("setting");
-}
-
-Basics::TValue* TSettings::createValue() const
-{
-    return new TSetting;
 }
 
 } // namespace PosLib

@@ -61,6 +61,14 @@ short conflictingLock(const QString& path, short wanted)
     return query.l_type;
 }
 
+// An empty data file in the folder; its path.
+QString emptyDataFile(const QTemporaryDir& dir)
+{
+    TValueList list;
+    list.save("elements.dat", QFile::encodeName(dir.path()).constData());
+    return dir.filePath("elements.dat");
+}
+
 } // namespace
 
 class TestProcesses : public QObject {
@@ -76,9 +84,7 @@ private Q_SLOTS:
 void TestProcesses::writeLockExcludesOtherProcesses()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("elements.dat");
-    TValueList list;
-    list.save("elements.dat", QFile::encodeName(dir.path()).constData());
+    const QString path = emptyDataFile(dir);
 
     QProcess holder;
     holder.start(worker, {"hold-lock", path, "write"});
@@ -105,9 +111,7 @@ void TestProcesses::writeLockExcludesOtherProcesses()
 void TestProcesses::readLocksAreShared()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("elements.dat");
-    TValueList list;
-    list.save("elements.dat", QFile::encodeName(dir.path()).constData());
+    const QString path = emptyDataFile(dir);
 
     QProcess holder;
     holder.start(worker, {"hold-lock", path, "read"});
