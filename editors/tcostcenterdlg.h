@@ -2,16 +2,18 @@
 
 #include "lumdialogs_global.h"
 #include "tcostcenter.h"
-#include "tcostcenterdlgbase.h"
 #include "teditordialog.h"
+#include "teditorform.h"
+#include "ui_TCostCenterDlgBase.h"
 
-class TLumListView;
-class TLumWindow;
+// The cost-centre editor's form. OK needs a name.
+class LUMDIALOGS_EXPORT TCostCenterDlgBase : public LumDialogs::TEditorLayout<Ui::TCostCenterDlgBase> {
+public:
+    using TEditorLayout::TEditorLayout;
+};
 
-// Creates and edits cost centres of the workspace list "costcenters". The workspace's database
-// keeps a row of every cost centre in the table "Kostenstellen" (its id in "KSCode", its name in
-// "Bezeichnung"); a cost centre goes into the list, or is reported changed, only after its row was
-// written. Without a database the list alone keeps them.
+// Creates and edits cost centres. The workspace's list of cost centres keeps their rows in the
+// database in step; a refused row keeps the dialog open with its input.
 class LUMDIALOGS_EXPORT TCostCenterDlg
     : public LumDialogs::TEditorDialog<TCostCenterDlgBase, PosLib::TCostCenter> {
     Q_OBJECT
@@ -20,12 +22,4 @@ public:
 
 protected:
     void initData() override;
-    void storeNew(Basics::TValueList* target, PosLib::TCostCenter* center) override;
-    void storeChanged(Basics::TValueList* target, PosLib::TCostCenter* center) override;
-
-    // Adds the row of a new cost centre. Throws Database::TSQLError.
-    void insertCost(const PosLib::TCostCenter& center);
-    // Writes the name into the row of the cost centre; a cost centre without a row is only
-    // reported to the debug output. Throws Database::TSQLError.
-    void updateCost(const PosLib::TCostCenter& center);
 };

@@ -9,16 +9,12 @@
 using PosLib::TCurrency;
 
 TCurrencyDlg::TCurrencyDlg(TLumWindow* window, QWidget* parent)
-    : TEditorDialog(window, parent, "TCurrencyDlg", QStringLiteral("currencies"), tr("Edit currency"),
-                    tr("Edit currencies"))
+    : TEditorDialog(window, parent, "TCurrencyDlg")
 {
-    initData();
-    onChange();
 }
 
 void TCurrencyDlg::initData()
 {
-    TEditorDialog::initData();
     m_DecPos->setValidator(new QIntValidator(-10, 10, m_DecPos));
     auto* rate = new QDoubleValidator(-999999.0, 999999.0, 5, m_Rate);
     rate->setNotation(QDoubleValidator::StandardNotation);
@@ -38,10 +34,10 @@ void TCurrencyDlg::initData()
         .check(m_IgnRounding, &TCurrency::getIgnRounding, &TCurrency::setIgnRounding);
 }
 
-void TCurrencyDlg::storeNew(Basics::TValueList* target, TCurrency* currency)
+void TCurrencyDlg::storeNew(Basics::TValueList* target, std::unique_ptr<TCurrency> currency)
 {
     if (auto* currencies = qobject_cast<TCurrencies*>(target))
-        currencies->addCurrency(currency);
+        currencies->addCurrency(currency.release());
     else
-        target->put(currency);
+        target->put(currency.release());
 }

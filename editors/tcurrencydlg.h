@@ -2,13 +2,17 @@
 
 #include "lumdialogs_global.h"
 #include "tcurrency.h"
-#include "tcurrencydlgbase.h"
 #include "teditordialog.h"
+#include "teditorform.h"
+#include "ui_TCurrencyDlgBase.h"
 
-class TLumListView;
-class TLumWindow;
+// The currency editor's form. OK needs a name and a short name.
+class LUMDIALOGS_EXPORT TCurrencyDlgBase : public LumDialogs::TEditorLayout<Ui::TCurrencyDlgBase> {
+public:
+    using TEditorLayout::TEditorLayout;
+};
 
-// Creates and edits currencies of the workspace list "currencies".
+// Creates and edits currencies.
 class LUMDIALOGS_EXPORT TCurrencyDlg : public LumDialogs::TEditorDialog<TCurrencyDlgBase, PosLib::TCurrency> {
     Q_OBJECT
 public:
@@ -17,5 +21,5 @@ public:
 protected:
     void initData() override;
     // A new currency goes to the list through TCurrencies::addCurrency.
-    void storeNew(Basics::TValueList* target, PosLib::TCurrency* currency) override;
+    void storeNew(Basics::TValueList* target, std::unique_ptr<PosLib::TCurrency> currency) override;
 };

@@ -5,34 +5,23 @@
 using PosLib::TDiscount;
 
 TDiscountDlg::TDiscountDlg(TLumWindow* window, QWidget* parent)
-    : TEditorDialog(window, parent, "TDiscountDlg", QStringLiteral("discounts"), tr("Edit discount"),
-                    tr("Edit discounts"))
+    : TEditorDialog(window, parent, "TDiscountDlg")
 {
-    initData();
-    onChange();
 }
-
-TDiscountDlg::~TDiscountDlg() = default;
 
 void TDiscountDlg::initData()
 {
-    TEditorDialog::initData();
     // A number with at most five decimals, a point or a comma before them.
     m_Rate->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("-?\\d{0,9}([.,]\\d{0,5})?")), m_Rate));
-    m_articleChooser = std::make_unique<QtWidgets::TComboBox>(m_Article, 5);
-    m_articleChooser->insertItem(0, tr("Not specified"));
-    if (window() && window()->workspace())
-        m_articleChooser->fill(window()->workspace()->getData(QStringLiteral("articles")));
-    m_articleChooser->enableFilter();
-
     fields()
         .text(m_Name, &TDiscount::getName, &TDiscount::setName)
         .text(
             m_Rate, [this](const TDiscount& discount) { return rateText(discount); },
             [this](TDiscount& discount, const QString& text) { discount.setRate(rateOf(text, discount)); })
         .check(m_Absolute, &TDiscount::getAbsolut, &TDiscount::setAbsolut)
-        .combo(*m_articleChooser, &TDiscount::getArticle, &TDiscount::setArticle)
+        .combo(chooser(m_Article, 5, PosLib::Lists::articles, tr("Not specified"), true),
+               &TDiscount::getArticle, &TDiscount::setArticle)
         .check(m_Order, &TDiscount::getInOrder, &TDiscount::setInOrder)
         .check(m_UseActualPriceBox, &TDiscount::getUseActualPrice, &TDiscount::setUseActualPrice)
         .check(m_AllowNegative, &TDiscount::getAllowNegative, &TDiscount::setAllowNegative)

@@ -1,22 +1,22 @@
 #pragma once
 
 #include "lumdialogs_global.h"
-#include "tcombobox.h"
 #include "tdiscount.h"
-#include "tdiscountdlgbase.h"
 #include "teditordialog.h"
+#include "teditorform.h"
+#include "ui_TDiscountDlgBase.h"
 
-#include <memory>
+// The discount editor's form. OK needs a name.
+class LUMDIALOGS_EXPORT TDiscountDlgBase : public LumDialogs::TEditorLayout<Ui::TDiscountDlgBase> {
+public:
+    using TEditorLayout::TEditorLayout;
+};
 
-class TLumListView;
-class TLumWindow;
-
-// Creates and edits discounts of the workspace list "discounts".
+// Creates and edits discounts.
 class LUMDIALOGS_EXPORT TDiscountDlg : public LumDialogs::TEditorDialog<TDiscountDlgBase, PosLib::TDiscount> {
     Q_OBJECT
 public:
     TDiscountDlg(TLumWindow* window, QWidget* parent);
-    ~TDiscountDlg() override;
 
 protected:
     void initData() override;
@@ -27,6 +27,4 @@ private:
     // The typed rate, read as an amount when the discount is (or with the box in its no-change
     // state, stays) absolute.
     double rateOf(const QString& text, const PosLib::TDiscount& discount) const;
-
-    std::unique_ptr<QtWidgets::TComboBox> m_articleChooser;
 };

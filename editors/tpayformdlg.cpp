@@ -77,15 +77,99 @@ bool onOrNoChange(const QCheckBox* box)
 
 } // namespace
 
+// The currencies that may be asked for, with the box that asks for them. It has no no-change state:
+// with several forms the first form's currencies are shown and written into every form.
+class TPayformDlg::TCurrenciesField : public LumDialogs::TField<TPayform> {
+public:
+    explicit TCurrenciesField(TPayformDlg* dialog)
+        : TField({.shownFromFirst = true})
+        , m_dialog(dialog)
+    {
+    }
+    bool differs(const TPayform&, const TPayform&) const override { return false; }
+    void show(TLumDlg&, const TPayform& record, bool) override
+    {
+        TPayform shown = record;
+        m_dialog->SetCurrenciesListItems(&shown);
+    }
+    void store(TPayform& record) const override { m_dialog->GetCurrenciesListItems(&record); }
+    QVariant state() const override
+    {
+        TPayform shown;
+        m_dialog->GetCurrenciesListItems(&shown);
+        return shown.text("askforallowedcurrencies") + u'/' + shown.text("allowedcurrencies");
+    }
+    QList<QWidget*> widgets() const override { return {m_dialog->CurrenciesListBox}; }
+
+private:
+    TPayformDlg* m_dialog;
+};
+
+// One printout list of one form, written while its page is enabled.
+class TPayformDlg::TPrintoutsField : public LumDialogs::TField<TPayform> {
+public:
+    TPrintoutsField(TPrintoutList* printouts, const char* key, QWidget* page)
+        : TField({.oneRecordOnly = true, .whileEnabled = page})
+        , m_printouts(printouts)
+        , m_key(key)
+    {
+    }
+    bool differs(const TPayform& a, const TPayform& b) const override
+    {
+        return a.text(m_key) != b.text(m_key);
+    }
+    void show(TLumDlg&, const TPayform& record, bool differs) override
+    {
+        m_printouts->show(differs ? QString() : record.text(m_key));
+    }
+    void store(TPayform& record) const override { record.setPrintouts(m_key, m_printouts->printouts()); }
+    QVariant state() const override { return m_printouts->stored(); }
+    QList<QWidget*> widgets() const override { return {m_printouts->list()}; }
+
+private:
+    TPrintoutList* m_printouts;
+    const char* m_key;
+};
+
+// The KOST summary type: the code that begins the chosen KOST form. A form without a code shows
+// the first KOST form.
+class TPayformDlg::TKostField : public LumDialogs::TField<TPayform> {
+public:
+    explicit TKostField(QComboBox* forms)
+        : TField({.oneRecordOnly = true})
+        , m_forms(forms)
+    {
+    }
+    bool differs(const TPayform& a, const TPayform& b) const override
+    {
+        return a.text("kostsummary") != b.text("kostsummary");
+    }
+    void show(TLumDlg&, const TPayform& record, bool) override
+    {
+        const QString code = record.text("kostsummary").left(1);
+        int index = 0;
+        for (int i = 0; i < m_forms->count() && !code.isEmpty(); ++i) {
+            if (m_forms->itemText(i).startsWith(code)) {
+                index = i;
+                break;
+            }
+        }
+        m_forms->setCurrentIndex(index);
+    }
+    void store(TPayform& record) const override
+    {
+        record.setText("kostsummary", m_forms->currentText().left(1));
+    }
+    QVariant state() const override { return m_forms->currentIndex(); }
+    QList<QWidget*> widgets() const override { return {m_forms}; }
+
+private:
+    QComboBox* m_forms;
+};
+
 TPayformDlg::TPayformDlg(TLumWindow* window, QWidget* parent)
-    : TEditorDialog(window, parent, "TPayformDlg", QStringLiteral("payforms"), tr("Edit payform"),
-                    tr("Edit payforms"))
+    : TEditorDialog(window, parent, "TPayformDlg")
 {
-    initData();
-    onChange();
-    onPrnChange();
-    onPPrnChange();
-    onRPrnChange();
 }
 
 TPayformDlg::~TPayformDlg() = default;
@@ -102,29 +186,7 @@ void TPayformDlg::initData()
             qOverload<QTreeWidgetItem*>(&TPayformDlg::onRPrnEdit));
     connect(m_Number, &QSpinBox::valueChanged, this, &TPayformDlg::updateClientscreenText);
 
-    TEditorDialog::initData();
-
-    TLumWorkspace* workspace = window() ? window()->workspace() : nullptr;
-    const auto list = [workspace](const char* name) {
-        return workspace ? workspace->getData(QString::fromLatin1(name)) : nullptr;
-    };
-    const auto chooser = [&](QComboBox* combo, int width, const QString& leading, const char* listName,
-                             bool filter) {
-        auto wrapper = std::make_unique<QtWidgets::TComboBox>(combo, width);
-        if (!leading.isNull())
-            wrapper->insertItem(0, leading);
-        if (Basics::TValueList* records = list(listName))
-            wrapper->fill(records);
-        if (filter)
-            wrapper->enableFilter();
-        return wrapper;
-    };
-    m_subvent = chooser(m_Subvent, 3, tr("None specified"), "subventions", false);
-    m_minOrder = chooser(m_MinOrder, 5, tr("No, forbid payment"), "articles", true);
-    m_maxOrder = chooser(m_MaxOrder, 5, tr("No, forbid payment"), "articles", true);
-    m_rndPlu = chooser(m_RndPlu, 5, QString(), "articles", true);
-    m_noBonusDepartment = chooser(NoBonusDepartmentBox, 5, tr("None specified"), "departments", false);
-
+    TLumWorkspace* workspace = this->workspace();
     CreateCurrenciesList();
 
     m_bills = std::make_unique<TPrintoutList>(TPrintoutList::Bills, workspace, m_Printers, b_PrnAdd,
@@ -133,7 +195,8 @@ void TPayformDlg::initData()
                                                   b_PPrnAdd, b_PPrnEdit, b_PPrnDel, b_PPrnClear);
     m_restore = std::make_unique<TPrintoutList>(TPrintoutList::RestoreReceipts, workspace, m_RPrinters,
                                                 b_RPrnAdd, b_RPrnEdit, b_RPrnDel, b_RPrnClear);
-    if (!list("prnconfigs")) {
+    // A list that has neither records nor a file is one the workspace only made up for the asking.
+    if (!workspace || !workspace->hasData(PosLib::Lists::prnconfigs)) {
         tabWidget->setTabEnabled(tabWidget->indexOf(tabBills), false);
         tabWidget->setTabEnabled(tabWidget->indexOf(tabPBills), false);
     }
@@ -151,22 +214,32 @@ void TPayformDlg::initData()
 
     declareFields();
     applyWidgetRules();
+    onPrnChange();
+    onPPrnChange();
+    onRPrnChange();
 }
 
 void TPayformDlg::declareFields()
 {
+    using LumDialogs::TFieldOptions;
+    const TFieldOptions fromFirst{.shownFromFirst = true};
+    const TFieldOptions oneRecord{.oneRecordOnly = true};
     const auto amountFormat = [this](qint64 amount) {
         return amount ? LumDialogs::amountText(window(), amount) : QString();
     };
     const auto amountParse = [this](const QString& text) { return LumDialogs::amountOf(window(), text); };
-    const auto amount = [&](QLineEdit* edit, const char* key) {
-        fields().line<qint64>(edit, amountGet(key), amountSet(key), amountFormat, amountParse);
+    const auto amount = [&](QLineEdit* edit, const char* key, const TFieldOptions& options = {}) {
+        fields().line<qint64>(edit, amountGet(key), amountSet(key), amountFormat, amountParse, options);
     };
-    const auto flag = [&](QCheckBox* box, const char* key) {
-        fields().check(box, flagGet(key), flagSet(key));
+    const auto flag = [&](QCheckBox* box, const char* key, const TFieldOptions& options = {}) {
+        fields().check(box, flagGet(key), flagSet(key), options);
     };
-    const auto text = [&](QLineEdit* edit, const char* key) {
-        fields().text(edit, textGet(key), textSet(key));
+    const auto text = [&](QLineEdit* edit, const char* key, const TFieldOptions& options = {}) {
+        fields().text(edit, textGet(key), textSet(key), options);
+    };
+    const auto chosen = [&](QComboBox* combo, int width, QLatin1String list, const QString& leading,
+                            bool filter) -> QtWidgets::TComboBox& {
+        return chooser(combo, width, list, leading, filter);
     };
 
     // General page.
@@ -176,8 +249,15 @@ void TPayformDlg::declareFields()
     text(m_Account, "account");
     text(m_BillCounter, "billcntr");
     fields().spin(m_Prio, numberGet("prio"), numberSet("prio"));
-    fields().spin(VoucherMPENoBox, numberGet("mpeno"), numberSet("mpeno")).shownFromFirst();
-    fields().combo(*m_subvent, numberGet("subvention"), numberSet("subvention"));
+    fields().spin(VoucherMPENoBox, numberGet("mpeno"), numberSet("mpeno"), fromFirst);
+    fields().combo(chosen(m_Subvent, 3, PosLib::Lists::subventions, tr("None specified"), false),
+                   numberGet("subvention"), numberSet("subvention"));
+    fields().radio(grpRndType, numberGet("rndtype"), numberSet("rndtype"), oneRecord);
+    // A disabled rounding value or order article does not apply to the rounding type: getData
+    // removes them.
+    fields().spin(m_RndVal, numberGet("rndval"), numberSet("rndval"), oneRecord);
+    m_rndPlu = &chooser(m_RndPlu, 5, PosLib::Lists::articles, QString(), true);
+    fields().combo(*m_rndPlu, numberGet("rndplu"), numberSet("rndplu"), oneRecord);
     flag(m_TermSum, "intermsum");
     flag(m_Summary, "insummary");
     flag(m_NoBillCopy, "nobillcopy");
@@ -190,8 +270,7 @@ void TPayformDlg::declareFields()
     flag(m_AlwaysPrint, "alwaysprintout");
     flag(m_NoReturn, "noreturn");
     flag(m_IsRetour, "isretour");
-    flag(NoAddTipBox, "noaddtip");
-    fields().shownFromFirst();
+    flag(NoAddTipBox, "noaddtip", fromFirst);
     flag(EmailBox, "email");
     flag(m_PayAsTipBox, "payastip");
     flag(NoDiscountsBox, "nodiscounts");
@@ -203,13 +282,15 @@ void TPayformDlg::declareFields()
     amount(m_MinAmount, "limmin");
     amount(m_MaxAmount, "limmax");
     flag(m_MinAmGuest, "limminguest");
-    fields().combo(*m_minOrder, numberGet("ordermin"), numberSet("ordermin"));
-    fields().combo(*m_maxOrder, numberGet("ordermax"), numberSet("ordermax")).shownFromFirst();
+    const QString forbid = tr("No, forbid payment");
+    fields().combo(chosen(m_MinOrder, 5, PosLib::Lists::articles, forbid, true), numberGet("ordermin"),
+                   numberSet("ordermin"));
+    fields().combo(chosen(m_MaxOrder, 5, PosLib::Lists::articles, forbid, true), numberGet("ordermax"),
+                   numberSet("ordermax"), fromFirst);
     fields().radio(m_Vat, numberGet("vat"), numberSet("vat"));
     flag(m_Drawer, "dodrawer");
     flag(m_DrawerConstr, "dodrawerconstr");
-    flag(m_DrawerZero, "dontdrawerzero");
-    fields().shownFromFirst();
+    flag(m_DrawerZero, "dontdrawerzero", fromFirst);
     flag(m_Changer, "dochanger");
     flag(m_Guests, "doaskguests");
     flag(m_AskTip, "doasktip");
@@ -218,61 +299,57 @@ void TPayformDlg::declareFields()
     flag(m_NoOverPay, "nooverpay");
     flag(m_ReturnCurr, "retcurr");
     flag(m_PayCurr, "paycurr");
-    flag(m_GivenMultiplier, "givenmultiplier");
-    fields().shownFromFirst();
+    flag(m_GivenMultiplier, "givenmultiplier", fromFirst);
     flag(m_GuestAddr, "doaskguestaddr");
     flag(m_RequestDatabase, "dorequestdatabase");
     amount(m_MinGuestAddr, "minamguestaddr");
+    fields().add(std::make_unique<TCurrenciesField>(this));
 
     // External page: the boxes without a no-change state are written as shown.
     fields().group(m_Hotel, flagGet("ishotel"), flagOrRemoveSet("ishotel"));
-    fields()
-        .check(m_SelectHotelBox, flagGet("ishotelselectable"), flagOrRemoveSet("ishotelselectable"))
-        .shownFromFirst();
-    fields()
-        .check(m_IgnoreHotelLimitBox, flagGet("ignoreclientlimit"), flagOrRemoveSet("ignoreclientlimit"))
-        .shownFromFirst();
-    fields()
-        .spin(m_SelectedHotel, &TPayform::getHotelType, [](TPayform& p, int hotel) { p.setHotelType(hotel); })
-        .shownFromFirst();
+    fields().check(m_SelectHotelBox, flagGet("ishotelselectable"), flagOrRemoveSet("ishotelselectable"),
+                   fromFirst);
+    fields().check(m_IgnoreHotelLimitBox, flagGet("ignoreclientlimit"), flagOrRemoveSet("ignoreclientlimit"),
+                   fromFirst);
+    fields().spin(
+        m_SelectedHotel, &TPayform::getHotelType, [](TPayform& p, int hotel) { p.setHotelType(hotel); },
+        fromFirst);
     fields().group(m_Clients, flagGet("isclients"), flagOrRemoveSet("isclients"));
-    fields()
-        .spin(m_DefaultClientGroup, numberGet("defaultclientgroup"), numberSet("defaultclientgroup"))
-        .shownFromFirst();
-    fields()
-        .check(m_ClientscreenMode, flagGet("clientscreendependency"),
-               flagOrRemoveSet("clientscreendependency"))
-        .shownFromFirst();
+    fields().spin(m_DefaultClientGroup, numberGet("defaultclientgroup"), numberSet("defaultclientgroup"),
+                  fromFirst);
+    fields().check(m_ClientscreenMode, flagGet("clientscreendependency"),
+                   flagOrRemoveSet("clientscreendependency"), fromFirst);
     text(m_Extern, "extern");
+    fields().group(m_Warning, flagGet("notifylimit"), flagOrRemoveSet("notifylimit"), oneRecord);
     amount(m_warnlimit, "notifylimitvalue");
     text(m_warntext, "notifylimitmessage");
     fields().group(ELPayBox, flagGet("iselpay"), flagOrRemoveSet("iselpay"));
-    fields().check(ELPayPinPadBox, flagGet("pinpad"), flagOrRemoveSet("pinpad")).shownFromFirst();
+    fields().check(ELPayPinPadBox, flagGet("pinpad"), flagOrRemoveSet("pinpad"), fromFirst);
     fields().group(ExternAccountsBox, flagGet("extaccass"), flagOrRemoveSet("extaccass"));
     for (const auto& [edit, key] : {std::pair{ExtPosAccountField, "extposacc"},
                                     {ExtNegAccountField, "extnegacc"},
                                     {ExtPosDiffAccountField, "extposdiffacc"},
-                                    {ExtNegDiffAccountField, "extnegdiffacc"}}) {
-        text(edit, key);
-        fields().shownFromFirst().writingEmpty();
-    }
+                                    {ExtNegDiffAccountField, "extnegdiffacc"}})
+        text(edit, key, {.shownFromFirst = true, .writeEmpty = true});
     flag(MafisBox, "mafis");
 
-    // Bonus page.
+    // Printout, KOST and bonus pages.
+    fields().add(std::make_unique<TPrintoutsField>(m_partBills.get(), "Pprinters", tabPBills));
+    fields().add(std::make_unique<TPrintoutsField>(m_bills.get(), "printers", tabBills));
+    fields().add(std::make_unique<TPrintoutsField>(m_restore.get(), "Rprinters", RestoreTabPage));
+    if (m_kostPage)
+        fields().add(std::make_unique<TKostField>(m_KostForm));
     flag(m_payWithPoints, "allowpoints");
     flag(m_askForBonusCard, "askpointscard");
     fields().group(PointsBox, flagGet("pointsenabledbypayment"), flagOrRemoveSet("pointsenabledbypayment"));
-    fields().spin(PointsSpinbox, numberGet("pointsperamount"), numberSet("pointsperamount")).shownFromFirst();
-    for (const auto& [edit, key] : {std::pair{PriceField, "pointsamount"},
-                                    {MinPriceField, "pointsminamount"},
-                                    {MaxPriceField, "pointmaxmaount"}}) {
-        amount(edit, key);
-        fields().shownFromFirst();
-    }
-    fields()
-        .check(IgnoreCreditsBox, flagGet("ignorepointsforcredit"), flagOrRemoveSet("ignorepointsforcredit"))
-        .shownFromFirst();
-    fields().combo(*m_noBonusDepartment, numberGet("nobonusdep"), numberSet("nobonusdep"));
+    fields().spin(PointsSpinbox, numberGet("pointsperamount"), numberSet("pointsperamount"), fromFirst);
+    amount(PriceField, "pointsamount", fromFirst);
+    amount(MinPriceField, "pointsminamount", fromFirst);
+    amount(MaxPriceField, "pointmaxmaount", fromFirst);
+    fields().check(IgnoreCreditsBox, flagGet("ignorepointsforcredit"),
+                   flagOrRemoveSet("ignorepointsforcredit"), fromFirst);
+    fields().combo(chosen(NoBonusDepartmentBox, 5, PosLib::Lists::departments, tr("None specified"), false),
+                   numberGet("nobonusdep"), numberSet("nobonusdep"));
 }
 
 void TPayformDlg::setID(TLumListView* view)
@@ -284,67 +361,26 @@ void TPayformDlg::setID(TLumListView* view)
 void TPayformDlg::showRecord(const TPayform& reference)
 {
     TEditorDialog::showRecord(reference);
-    const bool single = !multi;
-
-    // What is written for a single record only cannot be changed for several together.
+    // What is written for a single form only cannot be changed for several together.
     for (TPrintoutList* printouts : {m_bills.get(), m_partBills.get(), m_restore.get()})
-        printouts->setEditable(single);
-    tabKost->setEnabled(single);
-    grpRoundings->setEnabled(single);
-    grpRndTypeBox->setEnabled(single);
-    if (single) {
-        if (tabWidget->isTabEnabled(tabWidget->indexOf(RestoreTabPage)))
-            m_restore->show(reference.text("Rprinters"));
-        if (tabWidget->isTabEnabled(tabWidget->indexOf(tabBills))) {
-            m_bills->show(reference.text("printers"));
-            m_partBills->show(reference.text("Pprinters"));
-        }
-        if (m_kostPage) {
-            const QString code = reference.text("kostsummary").left(1);
-            for (int i = 0; i < m_KostForm->count() && !code.isEmpty(); ++i) {
-                if (m_KostForm->itemText(i).startsWith(code)) {
-                    m_KostForm->setCurrentIndex(i);
-                    break;
-                }
-            }
-        }
-        checkRadio(grpRndType, false, reference.getRndType());
+        printouts->setEditable(!multi);
+    for (QWidget* group :
+         {static_cast<QWidget*>(grpRoundings), static_cast<QWidget*>(grpRndTypeBox), tabKost})
+        LumDialogs::lockForSeveral(group, multi);
+    if (!multi)
         onRndType(reference.getRndType());
-        m_RndVal->setValue(std::max(reference.number("rndval"), m_RndVal->minimum()));
-        m_rndPlu->setCurrentId(reference.number("rndplu"));
-        m_Warning->setChecked(reference.flag("notifylimit"));
-    }
     applyWidgetRules();
-    TPayform shown = reference;
-    SetCurrenciesListItems(&shown);
 }
 
 void TPayformDlg::getData(TPayform* payform)
 {
     TEditorDialog::getData(payform);
-    if (!multi) {
-        if (tabWidget->isTabEnabled(tabWidget->indexOf(tabBills))) {
-            payform->setPrintouts("printers", m_bills->printouts());
-            payform->setPrintouts("Pprinters", m_partBills->printouts());
-        }
-        if (tabWidget->isTabEnabled(tabWidget->indexOf(RestoreTabPage)))
-            payform->setPrintouts("Rprinters", m_restore->printouts());
-        if (m_kostPage)
-            payform->setText("kostsummary", m_KostForm->currentText().left(1));
-        if (!radioEmpty(grpRndType))
-            payform->setNumber("rndtype", grpRndType->checkedId());
-        // A disabled rounding value or order article does not apply to the rounding type chosen.
-        if (m_RndVal->isEnabled())
-            payform->setNumber("rndval", m_RndVal->value());
-        else
-            payform->remove("rndval");
-        if (!m_RndPlu->isEnabled())
-            payform->remove("rndplu");
-        else if (!comboEmpty(*m_rndPlu))
-            payform->setNumber("rndplu", m_rndPlu->currentId());
-        payform->Basics::TValue::setFlag("notifylimit", m_Warning->isChecked());
-    }
-    GetCurrenciesListItems(payform);
+    if (editContext() == LumDialogs::TEditContext::SeveralRecords)
+        return;
+    if (!m_RndVal->isEnabled())
+        payform->remove("rndval");
+    if (!m_RndPlu->isEnabled())
+        payform->remove("rndplu");
 }
 
 void TPayformDlg::CreateCurrenciesList()
@@ -352,9 +388,7 @@ void TPayformDlg::CreateCurrenciesList()
     CurrenciesListView->setSelectionMode(QAbstractItemView::NoSelection);
     CurrenciesListView->setHeaderHidden(true);
     CurrenciesListView->clear();
-    const Basics::TValueList* currencies = window() && window()->workspace()
-                                               ? window()->workspace()->getData(QStringLiteral("currencies"))
-                                               : nullptr;
+    const Basics::TValueList* currencies = workspaceList(PosLib::Lists::currencies);
     if (!currencies)
         return;
     for (const Basics::TValue* currency : *currencies)

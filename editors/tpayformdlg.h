@@ -7,15 +7,13 @@
 
 #include <memory>
 
-class TLumListView;
-class TLumWindow;
 class TPrintoutList;
 
 namespace QtWidgets {
 class TComboBox;
 }
 
-// Creates and edits the payment forms of the workspace list "payforms".
+// Creates and edits payment forms.
 class LUMDIALOGS_EXPORT TPayformDlg : public LumDialogs::TEditorDialog<TPayformDlgBase, PosLib::TPayform> {
     Q_OBJECT
 public:
@@ -63,6 +61,10 @@ protected Q_SLOTS:
     void AdjustNoReturnPayAsTipBoxes(bool on);
 
 private:
+    class TCurrenciesField;
+    class TPrintoutsField;
+    class TKostField;
+
     void declareFields();
     void CreateCurrenciesList();
     void SetCurrenciesListItems(PosLib::TPayform* payform);
@@ -74,11 +76,7 @@ private:
     // The states of the boxes that depend on other boxes, after the dialog was filled.
     void applyWidgetRules();
 
-    std::unique_ptr<QtWidgets::TComboBox> m_subvent;
-    std::unique_ptr<QtWidgets::TComboBox> m_minOrder;
-    std::unique_ptr<QtWidgets::TComboBox> m_maxOrder;
-    std::unique_ptr<QtWidgets::TComboBox> m_rndPlu;
-    std::unique_ptr<QtWidgets::TComboBox> m_noBonusDepartment;
+    QtWidgets::TComboBox* m_rndPlu = nullptr;
     std::unique_ptr<TPrintoutList> m_bills;
     std::unique_ptr<TPrintoutList> m_partBills;
     std::unique_ptr<TPrintoutList> m_restore;

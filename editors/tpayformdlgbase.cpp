@@ -22,17 +22,8 @@ void connectPrintouts(Dialog* dialog, QTreeWidget* list, QPushButton* add, QPush
 } // namespace
 
 TPayformDlgBase::TPayformDlgBase(QWidget* parent, const char* name, bool modal, Qt::WindowFlags fl)
-    : TEditorForm(parent, fl)
+    : TEditorLayout(parent, name, modal, fl)
 {
-    setupUi(this);
-    setUpForm("TPayformDlgBase", name, modal, {m_Number, buttonOk, b_Help, b_First, b_Prev, b_Next, b_Last},
-              buttonCancel, {m_Name});
-    const QList<QAbstractButton*> roundings = {rndNone, rndMathematical, rndUp, rndDown, rndSwiss};
-    for (int id = 0; id < roundings.size(); ++id)
-        grpRndType->setId(roundings[id], id);
-    m_Vat->setId(vatAsk, 0);
-    m_Vat->setId(vatInHouse, 1);
-    m_Vat->setId(vatOutOfHouse, 2);
 
     connectPrintouts(this, m_Printers, b_PrnAdd, b_PrnEdit, b_PrnDel, b_PrnClear, &TPayformDlgBase::onPrnAdd,
                      qOverload<>(&TPayformDlgBase::onPrnEdit),
@@ -54,12 +45,6 @@ TPayformDlgBase::TPayformDlgBase(QWidget* parent, const char* name, bool modal, 
     connect(m_GuestAddr, &QCheckBox::toggled, m_RequestDatabase, &QWidget::setEnabled);
     connect(m_GuestAddr, &QCheckBox::toggled, m_MinGuestAddr, &QWidget::setEnabled);
     connect(grpRndType, &QButtonGroup::idClicked, this, &TPayformDlgBase::onRndType);
-    languageChange();
-}
-
-void TPayformDlgBase::languageChange()
-{
-    retranslateUi(this);
 }
 
 void TPayformDlgBase::onChange()
@@ -76,84 +61,4 @@ void TPayformDlgBase::onRndType(int type)
 void TPayformDlgBase::selecthotelchanged(bool on)
 {
     m_SelectedHotel->setEnabled(on);
-}
-
-void TPayformDlgBase::grosfornetchanged(bool)
-{
-    notImplemented("grosfornetchanged(bool)");
-}
-
-void TPayformDlgBase::netonlychanged(bool)
-{
-    notImplemented("netonlychanged(bool)");
-}
-
-void TPayformDlgBase::onPrnAdd()
-{
-    notImplemented("onPrnAdd()");
-}
-
-void TPayformDlgBase::onPrnEdit()
-{
-    notImplemented("onPrnEdit()");
-}
-
-void TPayformDlgBase::onPrnEdit(QTreeWidgetItem*)
-{
-    notImplemented("onPrnEdit(QListViewItem*)");
-}
-
-void TPayformDlgBase::onPrnDel()
-{
-    notImplemented("onPrnDel()");
-}
-
-void TPayformDlgBase::onPrnClear()
-{
-    notImplemented("onPrnClear()");
-}
-
-void TPayformDlgBase::onPrnChange()
-{
-    notImplemented("onPrnChange()");
-}
-
-void TPayformDlgBase::onPrnChange(QTreeWidgetItem*)
-{
-    notImplemented("onPrnChange(QListViewItem*)");
-}
-
-void TPayformDlgBase::onPPrnAdd()
-{
-    notImplemented("onPPrnAdd()");
-}
-
-void TPayformDlgBase::onPPrnEdit()
-{
-    notImplemented("onPPrnEdit()");
-}
-
-void TPayformDlgBase::onPPrnEdit(QTreeWidgetItem*)
-{
-    notImplemented("onPPrnEdit(QListViewItem*)");
-}
-
-void TPayformDlgBase::onPPrnDel()
-{
-    notImplemented("onPPrnDel()");
-}
-
-void TPayformDlgBase::onPPrnClear()
-{
-    notImplemented("onPPrnClear()");
-}
-
-void TPayformDlgBase::onPPrnChange()
-{
-    notImplemented("onPPrnChange()");
-}
-
-void TPayformDlgBase::onPPrnChange(QTreeWidgetItem*)
-{
-    notImplemented("onPPrnChange(QListViewItem*)");
 }

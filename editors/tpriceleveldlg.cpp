@@ -3,16 +3,12 @@
 using PosLib::TPricelevel;
 
 TPriceLevelDlg::TPriceLevelDlg(TLumWindow* window, QWidget* parent)
-    : TEditorDialog(window, parent, "TPriceLevelDlg", QStringLiteral("pricelevels"), tr("Edit pricelevel"),
-                    tr("Edit pricelevels"))
+    : TEditorDialog(window, parent, "TPriceLevelDlg")
 {
-    initData();
-    onChange();
 }
 
 void TPriceLevelDlg::initData()
 {
-    TEditorDialog::initData();
     fields()
         .text(m_Name, &TPricelevel::getName, &TPricelevel::setName)
         .time(m_Start, &TPricelevel::getStart, &TPricelevel::setStart)

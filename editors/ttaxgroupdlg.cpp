@@ -15,7 +15,8 @@ using PosLib::TVatRate;
 class TTaxGroupDlg::TRatesField : public LumDialogs::TField<TTaxGroup> {
 public:
     explicit TRatesField(TTaxGroupDlg* dialog)
-        : m_dialog(dialog)
+        : TField({.oneRecordOnly = true})
+        , m_dialog(dialog)
     {
     }
 
@@ -27,12 +28,9 @@ public:
     {
         m_dialog->showRates(differs ? QList<int>() : record.getRates());
     }
-    void write(TTaxGroup& record) const override
-    {
-        if (!m_dialog->multi)
-            record.setRates(m_dialog->rateIds());
-    }
-    QWidget* widget() const override { return m_dialog->m_Rates; }
+    void store(TTaxGroup& record) const override { record.setRates(m_dialog->rateIds()); }
+    QVariant state() const override { return QVariant::fromValue(m_dialog->rateIds()); }
+    QList<QWidget*> widgets() const override { return {m_dialog->groupRates}; }
 
 private:
     TTaxGroupDlg* m_dialog;
@@ -42,7 +40,9 @@ namespace {
 
 Basics::TValueList* vatRates(const TLumWindow* window)
 {
-    return window && window->workspace() ? window->workspace()->getData(QStringLiteral("vatrates")) : nullptr;
+    return window && window->workspace()
+               ? window->workspace()->getData(PosLib::TListNames::of<TVatRate>().root)
+               : nullptr;
 }
 
 const TVatRate* vatRate(const TLumWindow* window, int id)
@@ -63,18 +63,14 @@ QString rowRateText(const TLumWindow* window, const TVatRate& rate)
 } // namespace
 
 TTaxGroupDlg::TTaxGroupDlg(TLumWindow* window, QWidget* parent)
-    : TEditorDialog(window, parent, "TTaxGroupDlg", QStringLiteral("taxgroups"), tr("Edit tax group"),
-                    tr("Edit tax groups"))
+    : TEditorDialog(window, parent, "TTaxGroupDlg")
 {
-    initData();
-    onChange();
 }
 
 TTaxGroupDlg::~TTaxGroupDlg() = default;
 
 void TTaxGroupDlg::initData()
 {
-    TEditorDialog::initData();
     b_RateUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     b_RateDn->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     m_Rates->setColumnWidth(0, 60);
@@ -82,12 +78,6 @@ void TTaxGroupDlg::initData()
     m_rateChooser = std::make_unique<QtWidgets::TComboBox>(m_Rate, 3);
     fillRateChooser();
     fields().text(m_Name, &TTaxGroup::getName, &TTaxGroup::setName).add(std::make_unique<TRatesField>(this));
-}
-
-void TTaxGroupDlg::showRecord(const TTaxGroup& reference)
-{
-    TEditorDialog::showRecord(reference);
-    groupRates->setEnabled(!multi);
 }
 
 void TTaxGroupDlg::fillRateChooser()

@@ -10,11 +10,7 @@
 
 #include <memory>
 
-class TLumListView;
-class TLumWindow;
-
-// Creates and edits tax groups of the workspace list "taxgroups": each a name and the VAT rates of
-// the group in their order.
+// Creates and edits tax groups: each a name and the VAT rates of the group in their order.
 class LUMDIALOGS_EXPORT TTaxGroupDlg : public LumDialogs::TEditorDialog<TTaxGroupDlgBase, PosLib::TTaxGroup> {
     Q_OBJECT
 public:
@@ -23,7 +19,6 @@ public:
 
 protected:
     void initData() override;
-    void showRecord(const PosLib::TTaxGroup& reference) override;
     void onRateAdd() override;
     void onRateDel() override;
     void onRateUp() override;

@@ -9,12 +9,12 @@ using PosLib::TVatRate;
 using QtWidgets::TListViewCheck;
 
 // The check list of the VAT rates a composite rate is made of. Where the selected records differ
-// every item is shown cleared, and the list is written only once the operator ticked or cleared an
-// item. A rate is never written as composed of itself.
+// every item is shown cleared. A rate is never written as composed of itself.
 class TVatRateDlg::TComposeField : public LumDialogs::TField<TVatRate> {
 public:
-    explicit TComposeField(QTreeWidget* list)
-        : m_list(list)
+    TComposeField(QTreeWidget* list, QWidget* page)
+        : TField({.whileEnabled = page})
+        , m_list(list)
     {
     }
 
@@ -25,27 +25,21 @@ public:
     void show(TLumDlg&, const TVatRate& record, bool differs) override
     {
         const QList<int> ids = differs ? QList<int>() : record.getCompose();
-        for (TListViewCheck* item : items()) {
-            const QSignalBlocker blocker(item);
+        for (TListViewCheck* item : items())
             item->setOn(ids.contains(idOf(item)));
-        }
-        m_differs = differs;
-        m_touched = false;
     }
-    void write(TVatRate& record) const override
+    void store(TVatRate& record) const override
     {
-        if (m_differs && !m_touched)
-            return;
         QList<int> ids;
-        for (const TListViewCheck* item : items()) {
-            if (item->isOn() && idOf(item) != record.getID())
-                ids << idOf(item);
+        for (int id : checked()) {
+            if (id != record.getID())
+                ids << id;
         }
         record.setCompose(ids);
     }
-    QWidget* widget() const override { return m_list; }
+    QVariant state() const override { return QVariant::fromValue(checked()); }
+    QList<QWidget*> widgets() const override { return {m_list}; }
 
-    void touch() { m_touched = true; }
     // Only other rates can be ticked; with several records selected none is locked.
     void lockOwnItem(int id)
     {
@@ -54,6 +48,8 @@ public:
             item->setFlags(idOf(item) == id ? flags & ~Qt::ItemIsEnabled : flags | Qt::ItemIsEnabled);
         }
     }
+
+private:
     QList<TListViewCheck*> items() const
     {
         QList<TListViewCheck*> result;
@@ -63,20 +59,23 @@ public:
         }
         return result;
     }
+    QList<int> checked() const
+    {
+        QList<int> ids;
+        for (const TListViewCheck* item : items()) {
+            if (item->isOn())
+                ids << idOf(item);
+        }
+        return ids;
+    }
     static int idOf(const QTreeWidgetItem* item) { return item->data(0, Qt::UserRole).toInt(); }
 
-private:
     QTreeWidget* m_list;
-    bool m_differs = false;
-    bool m_touched = false;
 };
 
 TVatRateDlg::TVatRateDlg(TLumWindow* window, QWidget* parent)
-    : TEditorDialog(window, parent, "TVatRateDlg", QStringLiteral("vatrates"), tr("Edit VAT rate"),
-                    tr("Edit VAT rates"))
+    : TEditorDialog(window, parent, "TVatRateDlg")
 {
-    initData();
-    onChange();
 }
 
 QString TVatRateDlg::rateText(const TLumWindow* window, const TVatRate& rate)
@@ -87,7 +86,6 @@ QString TVatRateDlg::rateText(const TLumWindow* window, const TVatRate& rate)
 
 void TVatRateDlg::initData()
 {
-    TEditorDialog::initData();
     const TLumConfig* config = window() ? window()->config() : nullptr;
     // The type of a rate counts only outside the home country; at home it is shown, not chosen.
     groupType->setEnabled(config && config->restOfWorld());
@@ -102,13 +100,12 @@ void TVatRateDlg::initData()
     connect(m_Rate, &QLineEdit::textChanged, this, &TVatRateDlg::onChange);
     fillCompose();
 
-    auto compose = std::make_unique<TComposeField>(m_Compose);
+    auto compose = std::make_unique<TComposeField>(m_Compose, tabCompose);
     m_compose = compose.get();
     fields()
         .text(m_Name, &TVatRate::getName, &TVatRate::setName)
         .text(m_ShortName, &TVatRate::getShortName, &TVatRate::setShortName)
-        .radio(m_Type, &TVatRate::getType, &TVatRate::setType)
-        .whileEnabled(groupType)
+        .radio(m_Type, &TVatRate::getType, &TVatRate::setType, {.whileEnabled = groupType})
         .text(
             m_Rate, [this](const TVatRate& rate) { return rateText(window(), rate); },
             [this](TVatRate& rate, const QString& text) {
@@ -116,15 +113,12 @@ void TVatRateDlg::initData()
                                                                   : TVatRate::parsePercent(text));
             })
         .choice(RKSTaxRatesBox, &TVatRate::getRksTaxId, &TVatRate::setRksTaxId)
-        .text(FisacalTaxSignField, &TVatRate::getFiscalTaxSign, &TVatRate::setFiscalTaxSign)
-        .check(m_DoDiscount, &TVatRate::getDoDiscount, &TVatRate::setDoDiscount)
-        .whileEnabled(tabGeneral)
-        .check(m_IsGuestTA, &TVatRate::getIsGuestTA, &TVatRate::setIsGuestTA)
-        .whileEnabled(tabGeneral)
-        .check(m_IsGuestIH, &TVatRate::getIsGuestIH, &TVatRate::setIsGuestIH)
-        .whileEnabled(tabGeneral)
-        .add(std::move(compose))
-        .whileEnabled(tabCompose);
+        .text(FisacalTaxSignField, &TVatRate::getFiscalTaxSign, &TVatRate::setFiscalTaxSign,
+              {.writeEmpty = true})
+        .check(m_DoDiscount, &TVatRate::getDoDiscount, &TVatRate::setDoDiscount, {.whileEnabled = tabGeneral})
+        .check(m_IsGuestTA, &TVatRate::getIsGuestTA, &TVatRate::setIsGuestTA, {.whileEnabled = tabGeneral})
+        .check(m_IsGuestIH, &TVatRate::getIsGuestIH, &TVatRate::setIsGuestIH, {.whileEnabled = tabGeneral})
+        .add(std::move(compose));
 }
 
 void TVatRateDlg::fillCompose()
@@ -144,7 +138,6 @@ void TVatRateDlg::fillCompose()
         item->setText(2, rate->getName());
         item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        connect(item, &TListViewCheck::toggled, this, [this] { m_compose->touch(); });
         after = item;
     }
     m_Compose->setColumnWidth(0, 70);
@@ -157,14 +150,6 @@ bool TVatRateDlg::validate()
         return true;
     prompts().information(this, tr("Warning"), tr("Comma not allowed in name"));
     return false;
-}
-
-void TVatRateDlg::getData(TVatRate* rate)
-{
-    TEditorDialog::getData(rate);
-    // The fiscal sign is written also when it was cleared, unless several records show it blank.
-    if (!multi && FisacalTaxSignField->text().isEmpty())
-        rate->setFiscalTaxSign(QString());
 }
 
 void TVatRateDlg::showRecord(const TVatRate& reference)

@@ -6,10 +6,8 @@
 #include "tvatratedlgbase.h"
 
 class QValidator;
-class TLumListView;
-class TLumWindow;
 
-// Creates and edits VAT rates of the workspace list "vatrates".
+// Creates and edits VAT rates.
 class LUMDIALOGS_EXPORT TVatRateDlg : public LumDialogs::TEditorDialog<TVatRateDlgBase, PosLib::TVatRate> {
     Q_OBJECT
 public:
@@ -23,7 +21,6 @@ protected:
     void initData() override;
     // A name with a comma is refused: the point of sale lists VAT rates separated by commas.
     bool validate() override;
-    void getData(PosLib::TVatRate* rate) override;
     void showRecord(const PosLib::TVatRate& reference) override;
     void onChange() override;
     void onType(int type) override;

@@ -6,121 +6,176 @@
 //
 // where the layout class (here TCurrencyDlgBase) is the QDialog built from the editor's form, with
 // the widgets m_Number, buttonOk, buttonCancel, b_Help, b_First, b_Prev, b_Next, b_Last and the
-// virtual slots onChange, onFirst, onPrev, onNext, onLast and onHelp. The editor's constructor ends
-// with "initData(); onChange();", and its initData begins with the frame's and declares the fields:
+// virtual slots onChange, onFirst, onPrev, onNext, onLast and onHelp. The editor declares its
+// fields in initData, each with its options:
 //
 //   fields().text(m_Name, &TCurrency::getName, &TCurrency::setName)
 //           .decimal(m_Rate, &TCurrency::getRate, &TCurrency::setRate, 6) ...
 //
-// From then on the frame does the rest: the id proposal for a new record, the comparison walk over
-// the selected records with the no-change state where they differ, the captions, accepting new and
-// changed records, navigation that saves first, and help. An editor overrides getData, validate,
-// createRecord, storeNew or storeChanged only for rules of its own.
+// The frame does the rest: it sets the dialog up (rights first, then initData) before any record
+// is shown or written, proposes the id of a new record, compares the selected records and fills
+// the widgets without running any rule that reacts to the operator, writes back only what the
+// operator changed while several records are edited, keeps the dialog open with its input when a
+// save is refused, and navigates. The list, its record class and the captions come from the table
+// of lists. An editor overrides getData, validate, createRecord, storeNew, storeChanged or
+// showRecord only for rules of its own.
 
 #include "teditorframe.h"
 #include "terror.h"
 #include "tfields.h"
+#include "tlistdescriptor.h"
 #include "tlumconfig.h"
 #include "tlumdlg.h"
 #include "tlumlistview.h"
 #include "tlumwindow.h"
 #include "tlumworkspace.h"
+#include "trecordeditor.h"
 #include "tvaluelist.h"
 
 #include <QDialog>
 #include <QSpinBox>
 
 #include <memory>
+#include <vector>
 
 namespace LumDialogs {
 
 template <class Layout, class Record>
-class TEditorDialog : public Layout, protected TLumDlg {
+class TEditorDialog : public Layout, public TRecordEditor, protected TLumDlg {
 public:
-    // The value of the id field.
-    int getID() const { return this->m_Number->value(); }
+    using RecordType = Record;
+
+    QDialog* dialog() override { return this; }
+    QString listName() const override { return m_listName; }
+    int getID() const override { return this->m_Number->value(); }
+    TEditContext editContext() const override { return m_context; }
+    bool hasChanges() const override { return m_setUp && m_fields.changed(); }
 
     // Prepares the dialog for a new record: the host proposes its id.
-    virtual void setID(TLumListView* view)
+    void setID(TLumListView* view) override
     {
-        Q_ASSERT_X(m_initialised, "TEditorDialog",
-                   "the editor's constructor must end with initData(); onChange();");
+        ensureSetUp();
+        m_context = TEditContext::NewRecord;
+        multi = false;
+        m_listView = nullptr;
         setListID(this->m_Number, list(), view, false);
         enableNavigation(widgets(), view != nullptr);
+        m_fields.remember();
     }
 
-    void accept() override { accept(true); }
-
     // Shows the records selected in the list view.
-    virtual void setData(TLumListView* view)
+    void setData(TLumListView* view) override
     {
-        Q_ASSERT_X(m_initialised, "TEditorDialog",
-                   "the editor's constructor must end with initData(); onChange();");
+        ensureSetUp();
         multi = false;
         const QList<Record*> records = selectedRecords(view);
         m_fields.compare(records);
+        m_context = records.size() > 1 ? TEditContext::SeveralRecords : TEditContext::OneRecord;
         multi = records.size() > 1;
         lockNumber(widgets(), m_fields.firstTextField());
-        if (records.size() == 1)
-            this->m_Number->setValue(records.first()->getID());
         if (!records.isEmpty()) {
-            this->setWindowTitle(records.size() == 1 ? m_captionOne : m_captionMany);
+            const TQuietFill quiet(this);
+            if (records.size() == 1)
+                this->m_Number->setValue(records.first()->getID());
+            const TListDescriptor* descriptor = TListDescriptor::find(m_listName);
+            if (descriptor)
+                this->setWindowTitle(records.size() == 1 ? descriptor->captionOne : descriptor->captionMany);
             showRecord(*records.first());
         }
+        m_fields.remember();
         this->onChange();
         checkSelection(this);
         m_listView = view;
     }
 
+    bool save() override { return accept(false); }
+
+    void writeShownFromFirst(Basics::TValue& record) const override
+    {
+        if (auto* typed = dynamic_cast<Record*>(&record))
+            m_fields.writeShownFromFirst(*typed);
+    }
+
+    void setVisible(bool visible) override
+    {
+        if (visible)
+            ensureSetUp();
+        Layout::setVisible(visible);
+    }
+
+    void accept() override { accept(true); }
+
+    // Cancel and Escape ask before they throw the operator's changes away.
+    void reject() override
+    {
+        if (hasChanges() && TLumConfig::appliedRight(this) == TLumConfig::Full &&
+            !confirmDiscard(this, false))
+            return;
+        Layout::reject();
+    }
+
 protected:
-    // listName names the workspace list; captionOne and captionMany are the captions of an edit of
-    // one and of several records (the layout's caption stands for a new record).
-    TEditorDialog(TLumWindow* window, QWidget* parent, const char* objectName, const QString& listName,
-                  const QString& captionOne, const QString& captionMany)
+    // objectName is the logic class's own name; the list is the one of the record class unless
+    // given (an editor that serves two lists of one record class).
+    TEditorDialog(TLumWindow* window, QWidget* parent, const char* objectName,
+                  const QString& listName = PosLib::TListNames::of<Record>().root)
         : Layout(parent, objectName, true)
         , m_window(window)
         , m_listName(listName)
-        , m_captionOne(captionOne)
-        , m_captionMany(captionMany)
     {
     }
 
-    // The common one-time set-up; editors add their validators and choosers after it.
-    virtual void initData()
-    {
-        m_initialised = true;
-        initEditor(this, m_window, widgets());
-    }
+    // The editor's own set-up: validators, choosers and the field declarations. The frame calls it
+    // once, after it applied the user's rights, before anything is shown or written.
+    virtual void initData() {}
 
-    // Copies the inputs into one record, skipping the inputs in their no-change state.
-    virtual void getData(Record* record) { m_fields.write(*record); }
+    // Copies the inputs into one record, by the rules of the edit context.
+    virtual void getData(Record* record) { m_fields.write(*record, m_context); }
     // Checks the inputs before anything is written; false (after telling the operator) keeps the
     // dialog open.
     virtual bool validate() { return true; }
     virtual std::unique_ptr<Record> createRecord() const { return std::make_unique<Record>(); }
     // Hands a new record to the list, which owns it from then on.
-    virtual void storeNew(Basics::TValueList* target, Record* record) { target->put(record); }
-    // Writes the inputs into one selected record and tells the list. An editor that keeps the
-    // records elsewhere as well overrides it; an error it throws stops the walk over the selection.
+    virtual void storeNew(Basics::TValueList* target, std::unique_ptr<Record> record)
+    {
+        target->put(record.release());
+    }
+    // Writes the inputs into one selected record and tells the list. The record changes only when
+    // the list takes the change: an error the list throws leaves the record as it was and stops the
+    // walk over the selection. A record that the inputs leave as it was is not reported.
     virtual void storeChanged(Basics::TValueList* target, Record* record)
     {
-        getData(record);
-        target->notifyChanged(record);
+        Record changed = *record;
+        getData(&changed);
+        if (changed == *record)
+            return;
+        const Record before = *record;
+        *record = changed;
+        try {
+            target->notifyChanged(record);
+        } catch (...) {
+            *record = before;
+            throw;
+        }
     }
-    // Fills the widgets from the reference record; editors with more than fields extend it.
-    virtual void showRecord(const Record& reference) { m_fields.show(*this, reference); }
+    // Fills the widgets from the reference record; editors with more than fields extend it. The
+    // inputs emit no signals meanwhile: an editor applies here whatever states its rules give the
+    // widgets that depend on others.
+    virtual void showRecord(const Record& reference) { m_fields.show(*this, reference, m_context); }
 
     // Writes back: every selected record when editing, a new record otherwise; closes when close
-    // is true. A refused id or a failed validation keeps the dialog open with its inputs.
-    virtual void accept(bool close)
+    // is true. A refused id, a failed check, a missing right or a storage error writes nothing more,
+    // keeps the dialog open with its inputs, and returns false.
+    virtual bool accept(bool close)
     {
+        ensureSetUp();
         Basics::TValueList* target = list();
         if (!target) {
             QDialog::accept();
-            return;
+            return true;
         }
         if (TLumConfig::appliedRight(this) != TLumConfig::Full || !validate())
-            return;
+            return false;
         try {
             if (m_listView) {
                 for (Record* record : selectedRecords(m_listView))
@@ -128,21 +183,23 @@ protected:
             } else {
                 const int id = getID();
                 if (!checkElement(this, target, id))
-                    return;
+                    return false;
                 std::unique_ptr<Record> record = createRecord();
                 record->setID(id);
                 getData(record.get());
-                storeNew(target, record.release());
+                storeNew(target, std::move(record));
             }
         } catch (const Database::TDBError& error) {
             reportStorageError(this, error.text()); // the operation and the database's reason
-            return;
+            return false;
         } catch (const Basics::TError& error) {
             reportStorageError(this, error.description());
-            return;
+            return false;
         }
+        m_fields.remember(); // what is shown is stored now
         if (close)
             QDialog::accept();
+        return true;
     }
 
     // With several records the operator may leave any input empty; otherwise the form decides.
@@ -162,11 +219,29 @@ protected:
 
     TFields<Record>& fields() { return m_fields; }
     TLumWindow* window() const { return m_window; }
+    TLumWorkspace* workspace() const { return m_window ? m_window->workspace() : nullptr; }
     TLumListView* listView() const { return m_listView; }
     // The workspace list the editor works on; null when the workspace has none.
-    Basics::TValueList* list() const
+    Basics::TValueList* list() const { return workspaceList(m_listName); }
+    // Another list of the workspace; null when there is none.
+    Basics::TValueList* workspaceList(const QString& name) const
     {
-        return m_window && m_window->workspace() ? m_window->workspace()->getData(m_listName) : nullptr;
+        return workspace() ? workspace()->getData(name) : nullptr;
+    }
+    // An id chooser over a combo box of the form, owned by the dialog: an optional leading entry
+    // with id 0, then the records of the named list, with the type-ahead filter when asked for.
+    QtWidgets::TComboBox& chooser(QComboBox* combo, int idWidth, const QString& listName,
+                                  const QString& leading = QString(), bool filter = false)
+    {
+        auto wrapper = std::make_unique<QtWidgets::TComboBox>(combo, idWidth);
+        if (!leading.isNull())
+            wrapper->insertItem(0, leading);
+        if (Basics::TValueList* records = workspaceList(listName))
+            wrapper->fill(records);
+        if (filter)
+            wrapper->enableFilter();
+        m_choosers.push_back(std::move(wrapper));
+        return *m_choosers.back();
     }
     // The records of the items selected in the view, in list order.
     static QList<Record*> selectedRecords(TLumListView* view)
@@ -189,11 +264,35 @@ private:
                 this->b_Prev,   this->b_Next,   this->b_Last};
     }
 
-    // Saves what was typed (when it may be saved), moves the selection, shows what is selected now.
+    // Rights first, then the editor's own set-up; once, in every build, before anything is shown.
+    void ensureSetUp()
+    {
+        if (m_setUp)
+            return;
+        m_setUp = true;
+        initEditor(this, m_window, widgets());
+        initData();
+        TLumConfig::reapplyRight(this); // the set-up may have enabled inputs again
+        m_fields.remember();
+        this->onChange();
+    }
+
+    // Before other records are shown, what the operator typed is saved; when it cannot be, the
+    // dialog stays unless the operator lets the changes go.
+    bool leaveRecord()
+    {
+        if (!hasChanges() || TLumConfig::appliedRight(this) != TLumConfig::Full)
+            return true;
+        if (this->buttonOk->isEnabled())
+            return accept(false);
+        return confirmDiscard(this, true);
+    }
+
     void navigate(bool (TLumDlg::*move)(TLumListView*))
     {
-        if (this->buttonOk->isEnabled())
-            accept(false);
+        ensureSetUp();
+        if (!leaveRecord())
+            return;
         TLumListView* view = parentListView(this);
         if ((this->*move)(view))
             setData(view);
@@ -202,10 +301,10 @@ private:
     TLumWindow* m_window;
     TLumListView* m_listView = nullptr;
     QString m_listName;
-    QString m_captionOne;
-    QString m_captionMany;
+    TEditContext m_context = TEditContext::NewRecord;
     TFields<Record> m_fields;
-    bool m_initialised = false;
+    std::vector<std::unique_ptr<QtWidgets::TComboBox>> m_choosers;
+    bool m_setUp = false;
 };
 
 } // namespace LumDialogs

@@ -1,6 +1,7 @@
 #include "teditorform.h"
 
-#include <QByteArray>
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -13,15 +14,19 @@ TEditorForm::TEditorForm(QWidget* parent, Qt::WindowFlags flags)
 {
 }
 
-void TEditorForm::setUpForm(const char* className, const char* name, bool modal,
-                            const TEditorWidgets& widgets, QPushButton* cancel,
-                            const QList<QLineEdit*>& required)
+void TEditorForm::setUpForm(const char* name, bool modal, const TEditorWidgets& widgets, QPushButton* cancel)
 {
-    m_className = className;
+    m_className = objectName().toLatin1();
     m_ok = widgets.ok;
-    m_required = required;
-    setObjectName(QString::fromLatin1(name ? name : className));
+    setObjectName(name ? QString::fromLatin1(name) : objectName());
     setModal(modal);
+    for (QButtonGroup* group : findChildren<QButtonGroup*>()) {
+        for (QAbstractButton* button : group->buttons()) {
+            const QVariant id = button->property("buttonId");
+            if (id.isValid())
+                group->setId(button, id.toInt());
+        }
+    }
     connect(widgets.ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(widgets.first, &QPushButton::clicked, this, &TEditorForm::onFirst);
@@ -29,8 +34,12 @@ void TEditorForm::setUpForm(const char* className, const char* name, bool modal,
     connect(widgets.next, &QPushButton::clicked, this, &TEditorForm::onNext);
     connect(widgets.last, &QPushButton::clicked, this, &TEditorForm::onLast);
     connect(widgets.help, &QPushButton::clicked, this, &TEditorForm::onHelp);
-    for (QLineEdit* edit : required)
-        connect(edit, &QLineEdit::textChanged, this, &TEditorForm::onChange);
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        if (edit->property("required").toBool()) {
+            m_required << edit;
+            connect(edit, &QLineEdit::textChanged, this, &TEditorForm::onChange);
+        }
+    }
 }
 
 void TEditorForm::notImplemented(const char* slot) const

@@ -11,24 +11,21 @@ class QPushButton;
 
 namespace LumDialogs {
 
-// What the layout classes of the editor forms share: a layout class is
-//
-//   class TVatRateDlgBase : public LumDialogs::TEditorForm, public Ui::TVatRateDlgBase
-//
-// whose constructor calls setupUi(this), then setUpForm with its own class name and the common
-// widgets, makes its own connections and calls its languageChange(). The form connects OK, Cancel,
-// help and the navigation buttons to the slots below and the required text fields to onChange,
-// which enables OK exactly while all of them are filled. The navigation and help slots only warn
-// "<layout class>::<slot>: Not implemented yet"; the logic class gives them their code.
+// What the layout classes of the editor forms share. The form itself says what is particular to
+// it: a line edit with the dynamic property "required" set must be filled before OK is enabled,
+// and a button of a button group takes the id of its dynamic property "buttonId". The form
+// connects OK, Cancel, help and the navigation buttons to the slots below and the required text
+// fields to onChange. The navigation and help slots only warn "<layout class>::<slot>: Not
+// implemented yet"; the logic class gives them their code.
 class LUMDIALOGS_EXPORT TEditorForm : public QDialog {
     Q_OBJECT
 public:
     TEditorForm(QWidget* parent, Qt::WindowFlags flags);
 
 protected:
-    // name: the object name, the layout class's own when null.
-    void setUpForm(const char* className, const char* name, bool modal, const TEditorWidgets& widgets,
-                   QPushButton* cancel, const QList<QLineEdit*>& required);
+    // Called once the form's widgets exist. The layout class's name is the form's object name as
+    // the generated set-up gave it; name becomes the object name (the layout class's own when null).
+    void setUpForm(const char* name, bool modal, const TEditorWidgets& widgets, QPushButton* cancel);
     // The warning of a slot that the form gives no code, for a slot signature such as "onType(int)".
     void notImplemented(const char* slot) const;
 
@@ -41,9 +38,33 @@ protected Q_SLOTS:
     virtual void onHelp();
 
 private:
-    const char* m_className = "TEditorForm";
+    QByteArray m_className = "TEditorForm";
     QPushButton* m_ok = nullptr;
     QList<QLineEdit*> m_required;
+};
+
+// The layout class of an editor form, from its generated form class:
+//
+//   class TDiscountDlgBase : public LumDialogs::TEditorLayout<Ui::TDiscountDlgBase> {
+//       using TEditorLayout::TEditorLayout;
+//   };
+template <class Form>
+class TEditorLayout : public TEditorForm, public Form {
+public:
+    explicit TEditorLayout(QWidget* parent = nullptr, const char* name = nullptr, bool modal = false,
+                           Qt::WindowFlags fl = {})
+        : TEditorForm(parent, fl)
+    {
+        this->setupUi(this);
+        setUpForm(name, modal,
+                  {this->m_Number, this->buttonOk, this->b_Help, this->b_First, this->b_Prev, this->b_Next,
+                   this->b_Last},
+                  this->buttonCancel);
+    }
+
+protected:
+    // Sets every visible text of the form again, in the current language.
+    virtual void languageChange() { this->retranslateUi(this); }
 };
 
 } // namespace LumDialogs

@@ -1,20 +1,45 @@
 #include "teditorframe.h"
 
 #include "tcurrencies.h"
+#include "tfields.h"
 #include "tlumconfig.h"
 #include "tlumdlg.h"
 #include "tlumlistview.h"
 #include "tlumwindow.h"
 #include "tlumworkspace.h"
 #include "tprompts.h"
+#include "trecordeditor.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QButtonGroup>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTabWidget>
+#include <QTextEdit>
 
 namespace LumDialogs {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("LumDialogs", text);
+}
+
+} // namespace
+
+TRecordEditor::~TRecordEditor() = default;
 
 void initEditor(QDialog* dialog, TLumWindow* window, const TEditorWidgets& widgets)
 {
@@ -48,9 +73,17 @@ void lockNumber(const TEditorWidgets& widgets, QWidget* firstTextField)
 
 void reportStorageError(QWidget* parent, const QString& description)
 {
-    prompts().critical(
-        parent, QCoreApplication::translate("LumDialogs", "Storage error"),
-        QCoreApplication::translate("LumDialogs", "The change could not be stored:\n%1").arg(description));
+    prompts().critical(parent, tr("Storage error"),
+                       tr("The change could not be stored:\n%1").arg(description));
+}
+
+bool confirmDiscard(QWidget* parent, bool cannotSave)
+{
+    const QString text = cannotSave ? tr("The record cannot be saved as it is: a required input is empty.\n"
+                                         "Discard your changes?")
+                                    : tr("Your changes have not been saved.\nDiscard them?");
+    return prompts().question(parent, tr("Discard changes"), text, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) == QMessageBox::Yes;
 }
 
 TLumListView* parentListView(const QDialog* dialog)
@@ -84,6 +117,83 @@ qint64 amountOf(const TLumWindow* window, const QString& text)
 void notImplemented(const char* classAndSlot)
 {
     qWarning("%s: Not implemented yet", classAndSlot);
+}
+
+namespace {
+
+// Whatever the operator can change, and whatever reports it; not the scroll bars, which only move
+// the view and must keep it in step with its contents.
+bool isInput(const QObject* object)
+{
+    if (qobject_cast<const QScrollBar*>(object))
+        return false;
+    return qobject_cast<const QAbstractButton*>(object) || qobject_cast<const QButtonGroup*>(object) ||
+           qobject_cast<const QGroupBox*>(object) || qobject_cast<const QLineEdit*>(object) ||
+           qobject_cast<const QComboBox*>(object) || qobject_cast<const QAbstractSpinBox*>(object) ||
+           qobject_cast<const QTextEdit*>(object) || qobject_cast<const QPlainTextEdit*>(object) ||
+           qobject_cast<const QAbstractItemView*>(object) || qobject_cast<const QAbstractSlider*>(object) ||
+           qobject_cast<const QTabWidget*>(object);
+}
+
+const char* const everyRecordStyle = "lumEveryRecordStyle";
+const char* const everyRecordTip = "lumEveryRecordTip";
+const char* const lockedForSeveral = "lumLockedForSeveral";
+
+} // namespace
+
+TQuietFill::TQuietFill(QDialog* dialog)
+{
+    for (QObject* object : dialog->findChildren<QObject*>()) {
+        if (isInput(object) && !object->signalsBlocked()) {
+            object->blockSignals(true);
+            m_blocked.emplace_back(object);
+        }
+    }
+}
+
+TQuietFill::~TQuietFill()
+{
+    for (const QPointer<QObject>& object : m_blocked) {
+        if (object)
+            object->blockSignals(false);
+    }
+}
+
+void markEveryRecord(QWidget* widget, bool on)
+{
+    if (!widget)
+        return;
+    const bool marked = widget->property(everyRecordStyle).isValid();
+    if (on == marked)
+        return;
+    if (on) {
+        widget->setProperty(everyRecordStyle, widget->styleSheet());
+        widget->setProperty(everyRecordTip, widget->toolTip());
+        const QString selector = widget->objectName().isEmpty() ? QString() : u'#' + widget->objectName();
+        widget->setStyleSheet(widget->styleSheet() +
+                              QStringLiteral("%1%2 { background-color: #fde9b0; }")
+                                  .arg(QString::fromLatin1(widget->metaObject()->className()), selector));
+        const QString tip = tr("This value goes into every selected record.");
+        widget->setToolTip(widget->toolTip().isEmpty() ? tip : widget->toolTip() + u'\n' + tip);
+    } else {
+        widget->setStyleSheet(widget->property(everyRecordStyle).toString());
+        widget->setToolTip(widget->property(everyRecordTip).toString());
+        widget->setProperty(everyRecordStyle, QVariant());
+        widget->setProperty(everyRecordTip, QVariant());
+    }
+}
+
+void lockForSeveral(QWidget* widget, bool on)
+{
+    if (!widget)
+        return;
+    if (on && widget->isEnabled()) {
+        widget->setEnabled(false);
+        widget->setProperty(lockedForSeveral, true);
+    } else if (!on && widget->property(lockedForSeveral).toBool()) {
+        widget->setEnabled(true);
+        widget->setProperty(lockedForSeveral, QVariant());
+    }
 }
 
 } // namespace LumDialogs

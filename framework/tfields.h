@@ -3,8 +3,13 @@
 // The fields of a record editor, declared once: which widget shows which value of the record, how
 // the value is read and written, and how it is shown in text. From the declarations the frame
 // compares the selected records, fills the widgets (with the no-change state where the records
-// differ) and writes back what the operator changed, in the order the fields were declared.
+// differ), tells whether the operator changed anything, and writes back in declaration order.
+//
+// One rule for every kind of field: while several records are edited, a field is written only when
+// the operator changed it from what was shown; a field declared shownFromFirst is the exception
+// (shown from the first record and written into every selected one, and marked so on screen).
 
+#include "lumdialogs_global.h"
 #include "tcombobox.h"
 #include "tlumdlg.h"
 
@@ -15,9 +20,12 @@
 #include <QDateTimeEdit>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QList>
 #include <QSpinBox>
 #include <QTimeEdit>
+#include <QVariant>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <type_traits>
@@ -25,27 +33,68 @@
 
 namespace LumDialogs {
 
-// How a field takes part in editing several records.
+// What an editor is showing: a record to be created, one stored record, or several at once.
+enum class TEditContext { NewRecord, OneRecord, SeveralRecords };
+
+// How a field takes part in editing, given with its declaration:
+//   fields().text(m_Account, get, set, {.writeEmpty = true})
 struct TFieldOptions {
-    // false: the field has no no-change state; it shows the first record's value and is written
-    // into every selected record.
-    bool noChangeState = true;
-    // A text field writes an empty text too (its setter removes the attribute).
+    // With several records: no no-change state; the first record's value is shown and written into
+    // every selected record.
+    bool shownFromFirst = false;
+    // A text field writes an empty text too (its setter takes it as "remove").
     bool writeEmpty = false;
+    // Written only while one record (or a new one) is edited; disabled while several are.
+    bool oneRecordOnly = false;
+    // Written only while this widget (the page or group the field stands on) is enabled.
+    QWidget* whileEnabled = nullptr;
 };
+
+// Marks the widgets of a field whose value goes into every selected record, or takes the mark off.
+LUMDIALOGS_EXPORT void markEveryRecord(QWidget* widget, bool on);
+// Disables the widget of a one-record field while several records are edited, and gives it back.
+LUMDIALOGS_EXPORT void lockForSeveral(QWidget* widget, bool on);
 
 template <class Record>
 class TField {
 public:
+    explicit TField(const TFieldOptions& options)
+        : m_options(options)
+    {
+    }
     virtual ~TField() = default;
+
+    const TFieldOptions& options() const { return m_options; }
+
     // Whether two records show different values in this field.
     virtual bool differs(const Record& a, const Record& b) const = 0;
+    // Shows the record's value, or the widget's no-change state where the records differ.
     virtual void show(TLumDlg& host, const Record& record, bool differs) = 0;
-    // Writes the shown value into the record, unless the widget is in its no-change state.
-    virtual void write(Record& record) const = 0;
-    virtual QWidget* widget() const = 0;
+    // Writes what the widget shows into the record, unless it shows the no-change state.
+    virtual void store(Record& record) const = 0;
+    // The widget's state as the operator sees it; compared with the state as it was shown.
+    virtual QVariant state() const = 0;
+    // The widgets that show the field.
+    virtual QList<QWidget*> widgets() const = 0;
 
-    TFieldOptions options;
+    // The state now is the state as shown.
+    void remember() { m_shown = state(); }
+    bool changed() const { return state() != m_shown; }
+    // Whether the field is written in this context.
+    bool writes(TEditContext context) const
+    {
+        if (m_options.whileEnabled && !m_options.whileEnabled->isEnabled())
+            return false;
+        if (context != TEditContext::SeveralRecords)
+            return true;
+        if (m_options.oneRecordOnly)
+            return false;
+        return m_options.shownFromFirst || changed();
+    }
+
+private:
+    TFieldOptions m_options;
+    QVariant m_shown;
 };
 
 namespace Detail {
@@ -56,19 +105,20 @@ public:
     using Getter = std::function<Value(const Record&)>;
     using Setter = std::function<void(Record&, const Value&)>;
 
-    TBoundField(Widget* widget, Getter get, Setter set)
-        : m_widget(widget)
+    TBoundField(Widget* widget, Getter get, Setter set, const TFieldOptions& options)
+        : TField<Record>(options)
+        , m_widget(widget)
         , m_get(std::move(get))
         , m_set(std::move(set))
     {
     }
     bool differs(const Record& a, const Record& b) const override { return !(m_get(a) == m_get(b)); }
-    QWidget* widget() const override
+    QList<QWidget*> widgets() const override
     {
         if constexpr (std::is_base_of_v<QWidget, Widget>)
-            return m_widget;
+            return {m_widget};
         else
-            return nullptr;
+            return {};
     }
 
 protected:
@@ -86,8 +136,8 @@ public:
     using Parse = std::function<Value(const QString&)>;
 
     TLineField(QLineEdit* edit, typename Base::Getter get, typename Base::Setter set, Format format,
-               Parse parse)
-        : Base(edit, std::move(get), std::move(set))
+               Parse parse, const TFieldOptions& options)
+        : Base(edit, std::move(get), std::move(set), options)
         , m_format(std::move(format))
         , m_parse(std::move(parse))
     {
@@ -97,12 +147,13 @@ public:
         host.inputText(this->m_widget, differs, m_format(this->m_get(record)));
     }
     // An empty text means "no change", also for a single record: an attribute is never cleared
-    // through an empty text field.
-    void write(Record& record) const override
+    // through an empty text field unless the field says so.
+    void store(Record& record) const override
     {
-        if (this->options.writeEmpty || !TLumDlg::inputEmpty(this->m_widget))
+        if (this->options().writeEmpty || !TLumDlg::inputEmpty(this->m_widget))
             this->m_set(record, m_parse(this->m_widget->text()));
     }
+    QVariant state() const override { return this->m_widget->text(); }
 
 private:
     Format m_format;
@@ -118,11 +169,12 @@ public:
     {
         host.checkBox(this->m_widget, differs, this->m_get(record));
     }
-    void write(Record& record) const override
+    void store(Record& record) const override
     {
         if (!TLumDlg::checkEmpty(this->m_widget))
             this->m_set(record, this->m_widget->isChecked());
     }
+    QVariant state() const override { return int(this->m_widget->checkState()); }
 };
 
 // A checkable group box: it has no no-change state of its own.
@@ -135,7 +187,8 @@ public:
     {
         this->m_widget->setChecked(this->m_get(record));
     }
-    void write(Record& record) const override { this->m_set(record, this->m_widget->isChecked()); }
+    void store(Record& record) const override { this->m_set(record, this->m_widget->isChecked()); }
+    QVariant state() const override { return this->m_widget->isChecked(); }
 };
 
 template <class Record>
@@ -147,11 +200,12 @@ public:
     {
         host.spinBox(this->m_widget, differs, this->m_get(record));
     }
-    void write(Record& record) const override
+    void store(Record& record) const override
     {
         if (!TLumDlg::spinEmpty(this->m_widget))
             this->m_set(record, this->m_widget->value());
     }
+    QVariant state() const override { return this->m_widget->value(); }
 };
 
 template <class Record>
@@ -163,12 +217,17 @@ public:
     {
         host.comboCurrent(*this->m_widget, differs, this->m_get(record));
     }
-    void write(Record& record) const override
+    void store(Record& record) const override
     {
         if (!TLumDlg::comboEmpty(*this->m_widget))
             this->m_set(record, this->m_widget->currentId());
     }
-    QWidget* widget() const override { return this->m_widget->combo(); }
+    QVariant state() const override
+    {
+        const QComboBox* box = this->m_widget->combo();
+        return box ? box->currentText() : QString();
+    }
+    QList<QWidget*> widgets() const override { return {this->m_widget->combo()}; }
 };
 
 template <class Record>
@@ -180,12 +239,19 @@ public:
     {
         host.checkRadio(this->m_widget, differs, this->m_get(record));
     }
-    void write(Record& record) const override
+    void store(Record& record) const override
     {
         if (!TLumDlg::radioEmpty(this->m_widget))
             this->m_set(record, this->m_widget->checkedId());
     }
-    QWidget* widget() const override { return nullptr; }
+    QVariant state() const override { return this->m_widget->checkedId(); }
+    QList<QWidget*> widgets() const override
+    {
+        QList<QWidget*> buttons;
+        for (QAbstractButton* button : this->m_widget->buttons())
+            buttons << button;
+        return buttons;
+    }
 };
 
 template <class Record>
@@ -197,11 +263,12 @@ public:
     {
         host.inputDate(this->m_widget, differs, this->m_get(record));
     }
-    void write(Record& record) const override
+    void store(Record& record) const override
     {
         if (!TLumDlg::dateEmpty(this->m_widget))
             this->m_set(record, this->m_widget->date());
     }
+    QVariant state() const override { return this->m_widget->date(); }
 };
 
 template <class Record>
@@ -213,11 +280,12 @@ public:
     {
         host.inputDateTime(this->m_widget, differs, this->m_get(record));
     }
-    void write(Record& record) const override
+    void store(Record& record) const override
     {
         if (!TLumDlg::dateTimeEmpty(this->m_widget))
             this->m_set(record, this->m_widget->dateTime());
     }
+    QVariant state() const override { return this->m_widget->dateTime(); }
 };
 
 // A time of day kept as hour * 100 + minute. A time edit has no blank state, so where the records
@@ -243,11 +311,12 @@ public:
         if (!differs)
             edit->setTime(timeOf(this->m_get(record)));
     }
-    void write(Record& record) const override
+    void store(Record& record) const override
     {
         if (this->m_widget->isEnabled())
             this->m_set(record, valueOf(this->m_widget->time()));
     }
+    QVariant state() const override { return this->m_widget->time(); }
 
     static QTime timeOf(int value) { return QTime(qBound(0, value / 100, 23), qBound(0, value % 100, 59)); }
     static int valueOf(const QTime& time) { return time.hour() * 100 + time.minute(); }
@@ -263,8 +332,9 @@ class TBitField : public TBoundField<Record, int, QCheckBox> {
     using Base = TBoundField<Record, int, QCheckBox>;
 
 public:
-    TBitField(QCheckBox* box, typename Base::Getter get, typename Base::Setter set, int bit)
-        : Base(box, std::move(get), std::move(set))
+    TBitField(QCheckBox* box, typename Base::Getter get, typename Base::Setter set, int bit,
+              const TFieldOptions& options)
+        : Base(box, std::move(get), std::move(set), options)
         , m_mask(1 << bit)
     {
     }
@@ -276,13 +346,14 @@ public:
     {
         host.checkBox(this->m_widget, differs, this->m_get(record) & m_mask);
     }
-    void write(Record& record) const override
+    void store(Record& record) const override
     {
         if (TLumDlg::checkEmpty(this->m_widget))
             return;
         const int value = this->m_get(record);
         this->m_set(record, this->m_widget->isChecked() ? value | m_mask : value & ~m_mask);
     }
+    QVariant state() const override { return int(this->m_widget->checkState()); }
 
 private:
     int m_mask;
@@ -299,38 +370,12 @@ public:
     {
         this->m_widget->setCurrentIndex(differs ? -1 : this->m_get(record));
     }
-    void write(Record& record) const override
+    void store(Record& record) const override
     {
         if (this->m_widget->currentIndex() >= 0)
             this->m_set(record, this->m_widget->currentIndex());
     }
-};
-
-// Any field, written only while a widget (the page or group it stands on) is enabled.
-template <class Record>
-class TGuardedField : public TField<Record> {
-public:
-    TGuardedField(std::unique_ptr<TField<Record>> field, QWidget* guard)
-        : m_field(std::move(field))
-        , m_guard(guard)
-    {
-        this->options = m_field->options;
-    }
-    bool differs(const Record& a, const Record& b) const override { return m_field->differs(a, b); }
-    void show(TLumDlg& host, const Record& record, bool differs) override
-    {
-        m_field->show(host, record, differs);
-    }
-    void write(Record& record) const override
-    {
-        if (m_guard->isEnabled())
-            m_field->write(record);
-    }
-    QWidget* widget() const override { return m_field->widget(); }
-
-private:
-    std::unique_ptr<TField<Record>> m_field;
-    QWidget* m_guard;
+    QVariant state() const override { return this->m_widget->currentIndex(); }
 };
 
 // A getter or setter given as a member function pointer or as anything callable.
@@ -363,132 +408,113 @@ inline char firstCharacter(const QString& text)
 
 template <class Record>
 class TFields {
+    template <template <class> class Field, class Value, class Widget, class Get, class Set>
+    TFields& bind(Widget* widget, Get get, Set set, const TFieldOptions& options)
+    {
+        return add(std::make_unique<Field<Record>>(widget, Detail::getter<Value, Record>(get),
+                                                   Detail::setter<Value, Record>(set), options));
+    }
+
 public:
     // A text field of any value type, with its conversions to and from text.
     template <class Value, class Get, class Set, class Format, class Parse>
-    TFields& line(QLineEdit* edit, Get get, Set set, Format format, Parse parse)
+    TFields& line(QLineEdit* edit, Get get, Set set, Format format, Parse parse,
+                  const TFieldOptions& options = {})
     {
         return add(std::make_unique<Detail::TLineField<Record, Value>>(
-            edit, Detail::getter<Value, Record>(get), Detail::setter<Value, Record>(set), format, parse));
+            edit, Detail::getter<Value, Record>(get), Detail::setter<Value, Record>(set), format, parse,
+            options));
     }
     template <class Get, class Set>
-    TFields& text(QLineEdit* edit, Get get, Set set)
+    TFields& text(QLineEdit* edit, Get get, Set set, const TFieldOptions& options = {})
     {
         return line<QString>(
-            edit, get, set, [](const QString& s) { return s; }, [](const QString& s) { return s; });
+            edit, get, set, [](const QString& s) { return s; }, [](const QString& s) { return s; }, options);
     }
     template <class Get, class Set>
-    TFields& integer(QLineEdit* edit, Get get, Set set)
+    TFields& integer(QLineEdit* edit, Get get, Set set, const TFieldOptions& options = {})
     {
         return line<int>(
             edit, get, set, [](int v) { return QString::number(v); },
-            [](const QString& s) { return s.toInt(); });
+            [](const QString& s) { return s.toInt(); }, options);
     }
     // A number shown with at most that many significant digits ("." as decimal point); records are
     // compared by the number itself.
     template <class Get, class Set>
-    TFields& decimal(QLineEdit* edit, Get get, Set set, int significantDigits)
+    TFields& decimal(QLineEdit* edit, Get get, Set set, int significantDigits,
+                     const TFieldOptions& options = {})
     {
         return line<double>(
             edit, get, set,
             [significantDigits](double v) { return QString::number(v, 'g', significantDigits); },
-            [](const QString& s) { return s.toDouble(); });
+            [](const QString& s) { return s.toDouble(); }, options);
     }
     template <class Get, class Set>
-    TFields& character(QLineEdit* edit, Get get, Set set)
+    TFields& character(QLineEdit* edit, Get get, Set set, const TFieldOptions& options = {})
     {
-        return line<char>(edit, get, set, &Detail::characterText, &Detail::firstCharacter);
+        return line<char>(edit, get, set, &Detail::characterText, &Detail::firstCharacter, options);
     }
     template <class Get, class Set>
-    TFields& check(QCheckBox* box, Get get, Set set)
+    TFields& check(QCheckBox* box, Get get, Set set, const TFieldOptions& options = {})
     {
-        return add(std::make_unique<Detail::TCheckField<Record>>(box, Detail::getter<bool, Record>(get),
-                                                                 Detail::setter<bool, Record>(set)));
+        return bind<Detail::TCheckField, bool>(box, get, set, options);
     }
-    // A checkable group box; it always shows the first record's value.
+    // A checkable group box has no no-change state: it is always shown from the first record.
     template <class Get, class Set>
-    TFields& group(QGroupBox* box, Get get, Set set)
+    TFields& group(QGroupBox* box, Get get, Set set, TFieldOptions options = {})
     {
-        add(std::make_unique<Detail::TGroupField<Record>>(box, Detail::getter<bool, Record>(get),
-                                                          Detail::setter<bool, Record>(set)));
-        return shownFromFirst();
+        options.shownFromFirst = true;
+        return bind<Detail::TGroupField, bool>(box, get, set, options);
     }
     template <class Get, class Set>
-    TFields& spin(QSpinBox* spin, Get get, Set set)
+    TFields& spin(QSpinBox* spin, Get get, Set set, const TFieldOptions& options = {})
     {
-        return add(std::make_unique<Detail::TSpinField<Record>>(spin, Detail::getter<int, Record>(get),
-                                                                Detail::setter<int, Record>(set)));
+        return bind<Detail::TSpinField, int>(spin, get, set, options);
     }
     template <class Get, class Set>
-    TFields& combo(QtWidgets::TComboBox& combo, Get get, Set set)
+    TFields& combo(QtWidgets::TComboBox& combo, Get get, Set set, const TFieldOptions& options = {})
     {
-        return add(std::make_unique<Detail::TComboField<Record>>(&combo, Detail::getter<int, Record>(get),
-                                                                 Detail::setter<int, Record>(set)));
+        return bind<Detail::TComboField, int>(&combo, get, set, options);
     }
     template <class Get, class Set>
-    TFields& radio(QButtonGroup* group, Get get, Set set)
+    TFields& radio(QButtonGroup* group, Get get, Set set, const TFieldOptions& options = {})
     {
-        return add(std::make_unique<Detail::TRadioField<Record>>(group, Detail::getter<int, Record>(get),
-                                                                 Detail::setter<int, Record>(set)));
+        return bind<Detail::TRadioField, int>(group, get, set, options);
     }
     template <class Get, class Set>
-    TFields& date(QDateEdit* edit, Get get, Set set)
+    TFields& date(QDateEdit* edit, Get get, Set set, const TFieldOptions& options = {})
     {
-        return add(std::make_unique<Detail::TDateField<Record>>(edit, Detail::getter<QDate, Record>(get),
-                                                                Detail::setter<QDate, Record>(set)));
+        return bind<Detail::TDateField, QDate>(edit, get, set, options);
     }
     template <class Get, class Set>
-    TFields& dateTime(QDateTimeEdit* edit, Get get, Set set)
+    TFields& dateTime(QDateTimeEdit* edit, Get get, Set set, const TFieldOptions& options = {})
     {
-        return add(std::make_unique<Detail::TDateTimeField<Record>>(
-            edit, Detail::getter<QDateTime, Record>(get), Detail::setter<QDateTime, Record>(set)));
+        return bind<Detail::TDateTimeField, QDateTime>(edit, get, set, options);
     }
     // A time of day as hour * 100 + minute; where the records differ the field is disabled.
     template <class Get, class Set>
-    TFields& time(QTimeEdit* edit, Get get, Set set)
+    TFields& time(QTimeEdit* edit, Get get, Set set, const TFieldOptions& options = {})
     {
-        return add(std::make_unique<Detail::TTimeField<Record>>(edit, Detail::getter<int, Record>(get),
-                                                                Detail::setter<int, Record>(set)));
+        return bind<Detail::TTimeField, int>(edit, get, set, options);
     }
     // One bit (0 the lowest) of an integer attribute.
     template <class Get, class Set>
-    TFields& bit(QCheckBox* box, Get get, Set set, int bit)
+    TFields& bit(QCheckBox* box, Get get, Set set, int bit, const TFieldOptions& options = {})
     {
-        return add(std::make_unique<Detail::TBitField<Record>>(box, Detail::getter<int, Record>(get),
-                                                               Detail::setter<int, Record>(set), bit));
+        return add(std::make_unique<Detail::TBitField<Record>>(
+            box, Detail::getter<int, Record>(get), Detail::setter<int, Record>(set), bit, options));
     }
     // The item index of a plain combo box.
     template <class Get, class Set>
-    TFields& choice(QComboBox* combo, Get get, Set set)
+    TFields& choice(QComboBox* combo, Get get, Set set, const TFieldOptions& options = {})
     {
-        return add(std::make_unique<Detail::TChoiceField<Record>>(combo, Detail::getter<int, Record>(get),
-                                                                  Detail::setter<int, Record>(set)));
-    }
-    // The field declared last is written only while the guard (its tab page or group) is enabled;
-    // declare it after the field's other options.
-    TFields& whileEnabled(QWidget* guard)
-    {
-        m_fields.back() = std::make_unique<Detail::TGuardedField<Record>>(std::move(m_fields.back()), guard);
-        return *this;
+        return bind<Detail::TChoiceField, int>(combo, get, set, options);
     }
     // A field of the editor's own kind.
     TFields& add(std::unique_ptr<TField<Record>> field)
     {
         m_fields.push_back(std::move(field));
         m_marks.push_back(false);
-        return *this;
-    }
-    // The field declared last has no no-change state: it shows the first record's value and is
-    // written into every selected record.
-    TFields& shownFromFirst()
-    {
-        m_fields.back()->options.noChangeState = false;
-        return *this;
-    }
-    // The text field declared last writes an empty text too, which its setter takes as "remove".
-    TFields& writingEmpty()
-    {
-        m_fields.back()->options.writeEmpty = true;
         return *this;
     }
 
@@ -499,29 +525,62 @@ public:
         std::fill(m_marks.begin(), m_marks.end(), false);
         for (qsizetype r = 1; r < records.size(); ++r) {
             for (std::size_t f = 0; f < m_fields.size(); ++f) {
-                if (!m_marks[f] && m_fields[f]->options.noChangeState &&
+                if (!m_marks[f] && !m_fields[f]->options().shownFromFirst &&
                     m_fields[f]->differs(*records.first(), *records[r]))
                     m_marks[f] = true;
             }
         }
     }
-    bool differs(std::size_t index) const { return m_marks.at(index); }
-    void show(TLumDlg& host, const Record& reference)
+    // Fills the widgets from the reference record. With several records, a one-record field shows
+    // its no-change state and is locked, and a field shown from the first record is marked.
+    void show(TLumDlg& host, const Record& reference, TEditContext context)
     {
-        for (std::size_t f = 0; f < m_fields.size(); ++f)
-            m_fields[f]->show(host, reference, m_marks[f]);
+        const bool several = context == TEditContext::SeveralRecords;
+        for (std::size_t f = 0; f < m_fields.size(); ++f) {
+            TField<Record>& field = *m_fields[f];
+            const bool oneOnly = field.options().oneRecordOnly;
+            field.show(host, reference, m_marks[f] || (several && oneOnly));
+            for (QWidget* widget : field.widgets()) {
+                markEveryRecord(widget, several && field.options().shownFromFirst);
+                if (oneOnly)
+                    lockForSeveral(widget, several);
+            }
+        }
     }
-    void write(Record& record) const
+    // What is shown now counts as unchanged.
+    void remember()
     {
         for (const auto& field : m_fields)
-            field->write(record);
+            field->remember();
+    }
+    bool changed() const
+    {
+        return std::any_of(m_fields.cbegin(), m_fields.cend(),
+                           [](const auto& field) { return field->changed(); });
+    }
+    void write(Record& record, TEditContext context) const
+    {
+        for (const auto& field : m_fields) {
+            if (field->writes(context))
+                field->store(record);
+        }
+    }
+    // Only the fields that go into every selected record whatever the operator did.
+    void writeShownFromFirst(Record& record) const
+    {
+        for (const auto& field : m_fields) {
+            if (field->options().shownFromFirst && field->writes(TEditContext::SeveralRecords))
+                field->store(record);
+        }
     }
     // The widget of the first text field, which takes the focus while records are edited.
     QLineEdit* firstTextField() const
     {
         for (const auto& field : m_fields) {
-            if (auto* edit = qobject_cast<QLineEdit*>(field->widget()))
-                return edit;
+            for (QWidget* widget : field->widgets()) {
+                if (auto* edit = qobject_cast<QLineEdit*>(widget))
+                    return edit;
+            }
         }
         return nullptr;
     }

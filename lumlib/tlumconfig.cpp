@@ -122,7 +122,7 @@ void TLumConfig::reapplyRight(QDialog* dialog)
 TLumConfig::Right TLumConfig::appliedRight(const QDialog* dialog)
 {
     const QVariant value = dialog ? dialog->property(rightProperty) : QVariant();
-    return value.isValid() ? Right(value.toInt()) : Full;
+    return value.isValid() ? Right(value.toInt()) : NoAccess;
 }
 
 bool TLumConfig::restOfWorld() const

@@ -47,7 +47,7 @@ public:
     void checkDlgRight(QDialog* dialog, TLumWindow* window) const;
     // The right applied to a dialog last, applied once more (filling a dialog may enable inputs).
     static void reapplyRight(QDialog* dialog);
-    // The right applied to a dialog, Full when none was applied.
+    // The right applied to a dialog; none when none was applied.
     static Right appliedRight(const QDialog* dialog);
 
     bool restOfWorld() const;

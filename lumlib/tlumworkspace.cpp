@@ -1,5 +1,6 @@
 #include "tlumworkspace.h"
 
+#include "tcostcenters.h"
 #include "tcurrencies.h"
 #include "terror.h"
 #include "tlistnames.h"
@@ -30,18 +31,19 @@ constexpr int noFile = 7;
 std::map<QString, TLumWorkspace::ListFactory>& factories()
 {
     static std::map<QString, TLumWorkspace::ListFactory> registered = {
-        {QStringLiteral("currencies"), [] { return new TCurrencies; }},
-        {QStringLiteral("settings"), [] { return new PosLib::TSettings; }},
+        {QStringLiteral("currencies"), [](TLumWorkspace*) { return new TCurrencies; }},
+        {QStringLiteral("settings"), [](TLumWorkspace*) { return new PosLib::TSettings; }},
+        {QStringLiteral("costcenters"), [](TLumWorkspace* workspace) { return new TCostCenters(workspace); }},
     };
     return registered;
 }
 
-Basics::TValueList* createList(const QString& name)
+Basics::TValueList* createList(const QString& name, TLumWorkspace* workspace)
 {
     const auto& registered = factories();
     const auto it = registered.find(name);
     if (it != registered.end())
-        return it->second();
+        return it->second(workspace);
     if (PosLib::TListNames::isKnownRoot(name))
         return new PosLib::TNamedList(PosLib::TListNames::forRoot(name));
     return nullptr;
@@ -174,7 +176,7 @@ Basics::TValueList* TLumWorkspace::getData(const QString& name)
     auto it = m_lists.find(name);
     if (it == m_lists.end()) {
         Entry entry;
-        entry.list.reset(createList(name));
+        entry.list.reset(createList(name, this));
         if (!entry.list)
             return nullptr;
         it = m_lists.emplace(name, std::move(entry)).first;
@@ -325,6 +327,12 @@ PosLib::TSetting* TLumWorkspace::GetActiveSetting()
 bool TLumWorkspace::isLoaded(const QString& name) const
 {
     return m_lists.count(name) != 0;
+}
+
+bool TLumWorkspace::hasData(const QString& name)
+{
+    const Basics::TValueList* list = getData(name);
+    return list && (list->count() > 0 || QFileInfo::exists(filePath(name)));
 }
 
 bool TLumWorkspace::isDamaged(const QString& name) const

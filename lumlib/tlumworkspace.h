@@ -35,7 +35,7 @@ class TSetting;
 class LUMLIB_EXPORT TLumWorkspace : public QObject {
     Q_OBJECT
 public:
-    using ListFactory = std::function<Basics::TValueList*()>;
+    using ListFactory = std::function<Basics::TValueList*(TLumWorkspace*)>;
 
     explicit TLumWorkspace(const QString& dataRoot, QObject* parent = nullptr);
     ~TLumWorkspace() override;
@@ -55,6 +55,9 @@ public:
     static void registerList(const QString& name, ListFactory factory);
 
     bool isLoaded(const QString& name) const;
+    // Whether the list holds records or has a data file: a list that getData only made up for
+    // the asking has neither.
+    bool hasData(const QString& name);
     // The list could not be read completely (or not at all) and will not be saved.
     bool isDamaged(const QString& name) const;
     bool hasUnsavedChanges(const QString& name) const;

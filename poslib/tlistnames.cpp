@@ -15,16 +15,17 @@ namespace PosLib {
 
 namespace {
 
-TListNames entry(const char* root, const char* element, const char* file,
-                 TListNames::Factory create = nullptr)
+TListNames entry(const char* root, const char* element, const char* file)
 {
-    return {QString::fromLatin1(root), QString::fromLatin1(element), QString::fromLatin1(file), create};
+    return {QString::fromLatin1(root), QString::fromLatin1(element), QString::fromLatin1(file)};
 }
 
+// A list whose records are of their own class.
 template <class Record>
-Basics::TValue* make()
+TListNames entry(const char* root, const char* element, const char* file)
 {
-    return new Record;
+    return {QString::fromLatin1(root), QString::fromLatin1(element), QString::fromLatin1(file),
+            [] { return static_cast<Basics::TValue*>(new Record); }, typeid(Record)};
 }
 
 const TListNames& baseNames()
@@ -38,12 +39,12 @@ const TListNames& baseNames()
 const QList<TListNames>& TListNames::known()
 {
     static const QList<TListNames> table = {
-        entry("currencies", "currency", "currency.dat", &make<TCurrency>),
-        entry("costcenters", "costcenter", "centers.dat", &make<TCostCenter>),
-        entry("discounts", "discount", "discount.dat", &make<TDiscount>),
-        entry("pricelevels", "pricelevel", "prlevels.dat", &make<TPricelevel>),
-        entry("taxgroups", "taxgroup", "taxgroups.dat", &make<TTaxGroup>),
-        entry("vatrates", "vatrate", "vatrate.dat", &make<TVatRate>),
+        entry<TCurrency>("currencies", "currency", "currency.dat"),
+        entry<TCostCenter>("costcenters", "costcenter", "centers.dat"),
+        entry<TDiscount>("discounts", "discount", "discount.dat"),
+        entry<TPricelevel>("pricelevels", "pricelevel", "prlevels.dat"),
+        entry<TTaxGroup>("taxgroups", "taxgroup", "taxgroups.dat"),
+        entry<TVatRate>("vatrates", "vatrate", "vatrate.dat"),
         entry("articlehelptexts", "articlehelptext", "articlehelptexts.dat"),
         entry("subventmaps", "subventmap", "subventmap.dat"),
         entry("shifts", "shift", "shifts.dat"),
@@ -60,13 +61,12 @@ const QList<TListNames>& TListNames::known()
         entry("salepromotions", "salepromotion", "salepromotions.dat"),
         entry("salepromotionsgroups", "salepromotionsgroup", "salepromotionsgroups.dat"),
         entry("waiterrights", "waiterright", "waiterrights.dat"),
-        entry("settings", "setting", "settings.dat", &make<TSetting>),
+        entry<TSetting>("settings", "setting", "settings.dat"),
         entry("realnetcardactions", "realnetcardaction", "realnetcardactions.dat"),
         entry("netclients", "netclient", "netclients.dat"),
         // Lists whose files the system names, with names in the same pattern.
         entry("articlehelptextsgroups", "articlehelptextsgroup", "articlehelptextsgroups.dat"),
-        entry("netcardactions", "netcardaction", "netcardactions.dat"),
-        entry("payforms", "payform", "payform.dat", &make<TPayform>),
+        entry<TPayform>("payforms", "payform", "payform.dat"),
         entry("zcounts", "zcount", "zcount.dat"),
         entry("articles", "article", "articles.dat"),
         entry("cardproperties", "cardproperty", "cardproperties.dat"),
@@ -81,7 +81,7 @@ const QList<TListNames>& TListNames::known()
         entry("modifiers", "modifier", "modifiers.dat"),
         entry("waiters", "waiter", "waiters.dat"),
         entry("outlets", "outlet", "outlets.dat"),
-        entry("templatecardactions", "templatecardaction", "templatecardactions.dat"),
+        entry("templatecardactions", "templatecardaction", "netcardactions.dat"),
         entry("pseudoproperties", "pseudoproperty", "pseudoproperties.dat"),
     };
     return table;
@@ -100,6 +100,14 @@ TListNames TListNames::forFile(const QString& file)
     const auto& table = known();
     const auto it =
         std::find_if(table.cbegin(), table.cend(), [&](const TListNames& n) { return n.file == file; });
+    return it != table.cend() ? *it : baseNames();
+}
+
+TListNames TListNames::forRecord(const std::type_info& type)
+{
+    const auto& table = known();
+    const auto it = std::find_if(table.cbegin(), table.cend(),
+                                 [&](const TListNames& n) { return n.create && n.recordType == type; });
     return it != table.cend() ? *it : baseNames();
 }
 

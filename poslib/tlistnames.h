@@ -3,14 +3,30 @@
 #include "basics_global.h"
 #include "tvaluelist.h"
 
+#include <QLatin1String>
 #include <QList>
 #include <QString>
 
+#include <typeindex>
+#include <typeinfo>
+
 namespace PosLib {
+
+// The names of the lists that have no record class of their own, for the code that reads them.
+namespace Lists {
+inline constexpr QLatin1String articles("articles");
+inline constexpr QLatin1String currencies("currencies");
+inline constexpr QLatin1String departments("departments");
+inline constexpr QLatin1String layconfigs("layconfigs");
+inline constexpr QLatin1String prnconfigs("prnconfigs");
+inline constexpr QLatin1String settings("settings");
+inline constexpr QLatin1String subventions("subventions");
+inline constexpr QLatin1String waiters("waiters");
+} // namespace Lists
 
 // The names under which the system knows a record list: the list (and XML root) name, the XML
 // element name of one record, and the data file; and the record class of the list, so that every
-// record read from the file is an object of its real class.
+// record read from the file is an object of its real class. Declared once per list, in known().
 struct BASICS_EXPORT TListNames {
     using Factory = Basics::TValue* (*)();
 
@@ -18,6 +34,7 @@ struct BASICS_EXPORT TListNames {
     QString element;
     QString file;
     Factory create = nullptr; // null: plain records
+    std::type_index recordType = typeid(Basics::TValue);
 
     // Every list the system names.
     static const QList<TListNames>& known();
@@ -26,6 +43,13 @@ struct BASICS_EXPORT TListNames {
     static TListNames forRoot(const QString& root);
     static TListNames forFile(const QString& file);
     static bool isKnownRoot(const QString& root);
+    // The list whose records are of that class; the base list's names for a class no list has.
+    static TListNames forRecord(const std::type_info& type);
+    template <class Record>
+    static TListNames of()
+    {
+        return forRecord(typeid(Record));
+    }
 };
 
 // A generic record list stored under the given names.

@@ -1,9 +1,8 @@
 #include "officewindow.h"
 
-#include "editorregistry.h"
-#include "listcatalog.h"
 #include "tdlgremove.h"
 #include "thelpviewer.h"
+#include "tlistdescriptor.h"
 #include "tlumdlg.h"
 #include "tlumlistview.h"
 #include "tlumworkspace.h"
@@ -29,7 +28,15 @@
 
 namespace {
 
+using LumDialogs::TListDescriptor;
+
 constexpr int listNameRole = Qt::UserRole + 1;
+
+bool hasEditor(const QString& list)
+{
+    const TListDescriptor* descriptor = TListDescriptor::find(list);
+    return descriptor && descriptor->editor;
+}
 
 } // namespace
 
@@ -183,16 +190,16 @@ void TOfficeWindow::buildNavigator()
 {
     QFont groupFont = m_navigator->font();
     groupFont.setBold(true);
-    for (const QString& group : TListCatalog::groups()) {
+    for (const QString& group : TListDescriptor::groups()) {
         auto* groupItem = new QTreeWidgetItem(m_navigator, {group});
         groupItem->setFont(0, groupFont);
         groupItem->setFlags(Qt::ItemIsEnabled);
-        for (const TListInfo& info : TListCatalog::lists()) {
+        for (const TListDescriptor& info : TListDescriptor::all()) {
             if (info.group != group)
                 continue;
             auto* item = new QTreeWidgetItem(groupItem, {info.title});
-            item->setData(0, listNameRole, info.name);
-            if (!TEditorRegistry::find(info.name))
+            item->setData(0, listNameRole, info.names.root);
+            if (!info.editor)
                 item->setToolTip(0, tr("Shown read-only: this list has no editor yet."));
         }
         groupItem->setExpanded(true);
@@ -201,7 +208,7 @@ void TOfficeWindow::buildNavigator()
 
 bool TOfficeWindow::showList(const QString& name)
 {
-    const TListInfo* info = TListCatalog::find(name);
+    const TListDescriptor* info = TListDescriptor::find(name);
     if (!info)
         return false;
     Basics::TValueList* list = workspace()->getData(name);
@@ -258,7 +265,7 @@ void TOfficeWindow::fillView()
         m_view->setCurrentItem(items.first(), 0, QItemSelectionModel::NoUpdate);
 
     const bool damaged = workspace()->isDamaged(m_listName);
-    m_banner->setVisible(damaged || !TEditorRegistry::find(m_listName));
+    m_banner->setVisible(damaged || !hasEditor(m_listName));
     if (damaged)
         m_banner->setText(tr("The file %1 could not be read completely. The records that could be read are "
                              "shown; nothing is saved to this file until it is repaired.")
@@ -326,7 +333,7 @@ void TOfficeWindow::onSaveFailed(const QString&, const QString& file, const QStr
 
 bool TOfficeWindow::editable() const
 {
-    return m_list && !workspace()->isDamaged(m_listName) && TEditorRegistry::find(m_listName);
+    return m_list && !workspace()->isDamaged(m_listName) && hasEditor(m_listName);
 }
 
 void TOfficeWindow::updateActions()
@@ -361,14 +368,14 @@ void TOfficeWindow::updateStatus()
                                     : QString());
 }
 
-void TOfficeWindow::runEditor(int mode)
+void TOfficeWindow::runEditor(bool newRecord)
 {
-    const TEditorRegistry::Factory* factory = TEditorRegistry::find(m_listName);
-    if (!factory)
+    const TListDescriptor* descriptor = TListDescriptor::find(m_listName);
+    if (!descriptor || !descriptor->editor)
         return;
     // The editor holds record pointers: no list may be read anew under it.
     const TLumWorkspace::ReloadHold hold(workspace());
-    std::unique_ptr<QDialog> dialog = (*factory)(this, m_view, TEditorRegistry::Mode(mode));
+    std::unique_ptr<QDialog> dialog = descriptor->openEditor(this, m_view, newRecord);
     dialog->exec();
     dialog.reset();
     m_view->viewport()->update();
@@ -378,13 +385,13 @@ void TOfficeWindow::runEditor(int mode)
 void TOfficeWindow::newRecord()
 {
     if (editable())
-        runEditor(TEditorRegistry::NewRecord);
+        runEditor(true);
 }
 
 void TOfficeWindow::editSelection()
 {
     if (editable() && !m_view->selectedItems().isEmpty())
-        runEditor(TEditorRegistry::EditSelection);
+        runEditor(false);
 }
 
 void TOfficeWindow::deleteSelection()

@@ -60,7 +60,7 @@ private:
     void updateTitle();
     void updateStatus();
     bool editable() const;
-    void runEditor(int mode);
+    void runEditor(bool newRecord);
 
     void onInserted(Basics::TValue* value);
     void onChanged(Basics::TValue* value);

@@ -1,8 +1,7 @@
 #include "screenshots.h"
 
-#include "editorregistry.h"
 #include "officewindow.h"
-#include "tlistnames.h"
+#include "tlistdescriptor.h"
 #include "tlumlistview.h"
 
 #include <QApplication>
@@ -93,13 +92,12 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
     window.showList(QStringLiteral("currencies"));
     written += grab(&window).save(out.filePath(QStringLiteral("main-window.png")));
 
-    for (const QString& list : TEditorRegistry::lists()) {
-        if (!window.showList(list))
+    for (const LumDialogs::TListDescriptor& list : LumDialogs::TListDescriptor::all()) {
+        if (!list.editor || !window.showList(list.names.root))
             continue;
-        const TEditorRegistry::Factory& factory = *TEditorRegistry::find(list);
         TLumListView* view = window.listView();
-        const QString element = PosLib::TListNames::forRoot(list).element;
-        const std::unique_ptr<QDialog> newRecord = factory(&window, view, TEditorRegistry::NewRecord);
+        const QString element = list.names.element;
+        const std::unique_ptr<QDialog> newRecord = list.openEditor(&window, view, true);
         const QPixmap fresh = grab(newRecord.get());
         if (auto* tabs = newRecord->findChild<QTabWidget*>(); tabs && tabs->count() > 1)
             written += allPages(newRecord.get(), tabs)
@@ -109,7 +107,7 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
             view->topLevelItem(row)->setSelected(true);
         QPixmap picture = fresh;
         if (view->topLevelItemCount() > 1)
-            picture = sideBySide(fresh, grab(factory(&window, view, TEditorRegistry::EditSelection).get()));
+            picture = sideBySide(fresh, grab(list.openEditor(&window, view, false).get()));
         written += picture.save(out.filePath(element + QStringLiteral("-editor.png")));
     }
     return written;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "lumdialogs_global.h"
+#include "tlistnames.h"
+#include "tlumlistview.h"
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class TLumWindow;
+
+namespace LumDialogs {
+
+class TRecordEditor;
+
+// Builds the editor of a list, with the host window and the list view as its parent.
+using TEditorFactory = std::function<std::unique_ptr<QDialog>(TLumWindow*, TLumListView*)>;
+
+// Everything the system says about one list, declared once in the table of lists: its names and
+// record class, where the back office shows it, the captions of its editor, the columns that tell
+// its records apart, and its editor.
+struct LUMDIALOGS_EXPORT TListDescriptor {
+    PosLib::TListNames names;
+    QString group;       // where the navigator shows the list
+    QString title;       // the list as the navigator names it
+    QString captionOne;  // the editor's caption for one record ("Edit currency")
+    QString captionMany; // and for several ("Edit currencies")
+    QList<TLumColumn> columns;
+    TEditorFactory editor; // null: the list has no editor of its own
+
+    // The list's editor, prepared for a new record or for the records selected in the view; null
+    // when the list has no editor.
+    std::unique_ptr<QDialog> openEditor(TLumWindow* window, TLumListView* view, bool newRecord) const;
+
+    // Every list, in the navigator's order.
+    static const QList<TListDescriptor>& all();
+    // The list of that name; null when there is none.
+    static const TListDescriptor* find(const QString& list);
+    // The groups in navigator order.
+    static QStringList groups();
+};
+
+// The record-editor side of an editor built by a factory.
+LUMDIALOGS_EXPORT TRecordEditor* recordEditor(QDialog* dialog);
+
+} // namespace LumDialogs
