@@ -1,19 +1,30 @@
 #pragma once
 
 // A host for dialog tests: a workspace on a temporary data root, a main window, a list view of one
-// workspace list, and prompts that answer as the test says and remember what they were told.
+// workspace list, and prompts that answer as the test says and remember what they were told; and
+// the operator's ways of typing, clicking and choosing.
 
+#include "tcombobox.h"
+#include "tlistnames.h"
 #include "tlumlistview.h"
 #include "tlumwindow.h"
 #include "tlumworkspace.h"
 #include "tprompts.h"
 #include "tvaluelist.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QQueue>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
+
+using Attributes = std::initializer_list<std::pair<const char*, const char*>>;
 
 // A widget of a dialog by its object name, as a test reaches the widgets of a form.
 template <class T>
@@ -23,6 +34,50 @@ T* child(QWidget* dialog, const char* name)
     if (!widget)
         qFatal("no widget %s", name);
     return widget;
+}
+
+// Replaces the text as typed keys (any character, not only what QTest::keyClicks knows).
+inline void retype(QLineEdit* edit, const QString& text)
+{
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+inline void click(QWidget* dialog, const char* button)
+{
+    QTest::mouseClick(child<QAbstractButton>(dialog, button), Qt::LeftButton);
+}
+
+// Makes the item of that id current in an id chooser.
+inline void choose(QComboBox* combo, int id)
+{
+    for (int i = 0; i < combo->count(); ++i) {
+        if (QtWidgets::TComboBox::idOf(combo->itemText(i)) == id) {
+            combo->setCurrentIndex(i);
+            return;
+        }
+    }
+    qFatal("no item %d", id);
+}
+
+// The texts of one column of a list, top to bottom.
+inline QStringList column(QTreeWidget* list, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        texts << list->topLevelItem(row)->text(column);
+    return texts;
+}
+
+// The attributes of a record as "key=value", in key order.
+inline QStringList attributesOf(const Basics::TValue& record)
+{
+    QStringList texts;
+    for (const auto& attribute : record.attributes())
+        texts << attribute.key + u'=' + attribute.value.text();
+    return texts;
 }
 
 class ScriptedPrompts : public TPrompts {
@@ -105,6 +160,35 @@ public:
         view = new TLumListView(window.get());
         view->setColumns({{QStringLiteral("Number"), QStringLiteral("id"), true},
                           {QStringLiteral("Name"), QStringLiteral("name"), false}});
+    }
+
+    Basics::TValueList* list(const QString& name) { return workspace->getData(name); }
+
+    // Puts a record of the list's own class with these attributes into the list.
+    Basics::TValue* put(const QString& name, int id, Attributes attributes = {})
+    {
+        Basics::TValueList* target = list(name);
+        Basics::TValue* record = target->createValue();
+        record->setID(id);
+        for (const auto& [key, text] : attributes)
+            record->set(key, QString::fromUtf8(text));
+        target->insert(record);
+        return record;
+    }
+
+    // The editor on the records of these ids of its list, or for a new record when none are given.
+    template <class Editor>
+    std::unique_ptr<Editor> open(const QList<int>& ids = {})
+    {
+        showList(PosLib::TListNames::of<typename Editor::RecordType>().root);
+        auto dialog = std::make_unique<Editor>(window.get(), view);
+        if (ids.isEmpty()) {
+            dialog->setID(view);
+        } else {
+            select(ids);
+            dialog->setData(view);
+        }
+        return dialog;
     }
 
     // Shows the records of a workspace list in the view.

@@ -23,13 +23,6 @@ using PosLib::TPayform;
 
 namespace {
 
-Basics::TValue* named(int id, const QString& name, Basics::TValue* value = new Basics::TValue)
-{
-    value->setID(id);
-    value->setName(name);
-    return value;
-}
-
 QStringList rows(QTreeWidget* list)
 {
     QStringList texts;
@@ -53,6 +46,7 @@ private Q_SLOTS:
     void roundingTypeDecidesValueAndArticle();
     void boxesThatExcludeEachOther();
     void severalPayformsKeepWhatIsSingleOnly();
+    void kostFormOfAFormWithoutOne();
     void allowedCurrencies();
     void printerListsKeepOrderAndDropMissingPrinters();
     void addingAndRemovingPrintouts();
@@ -60,9 +54,6 @@ private Q_SLOTS:
     void pagesThatDependOnTheInstallation();
 
 private:
-    std::unique_ptr<TPayformDlg> editorFor(const QList<int>& ids);
-    std::unique_ptr<TPayformDlg> newEditor();
-
     std::unique_ptr<ScriptedPrompts> m_prompts;
     std::unique_ptr<TestHost> m_host;
     Basics::TValueList* m_payforms = nullptr;
@@ -72,23 +63,19 @@ void TestPayformDlg::init()
 {
     m_prompts = std::make_unique<ScriptedPrompts>();
     m_host = std::make_unique<TestHost>(configuration);
-    TLumWorkspace& workspace = *m_host->workspace;
-    Basics::TValueList* currencies = workspace.getData("currencies");
-    for (int id : {1, 2, 5}) {
-        auto* currency = new PosLib::TCurrency;
-        currency->setDecPos(2);
-        currencies->insert(named(id, QStringLiteral("Currency %1").arg(id), currency));
-    }
-    workspace.getData("prnconfigs")->insert(named(3, "Bar printer"));
-    workspace.getData("prnconfigs")->insert(named(7, "Kitchen"));
-    workspace.getData("layconfigs")->insert(named(1, "Bill"));
-    workspace.getData("layconfigs")->insert(named(12, "Short bill"));
+    TestHost& h = *m_host;
+    for (int id : {1, 2, 5})
+        h.put("currencies", id,
+              {{"name", QByteArray("Currency " + QByteArray::number(id)).constData()}, {"decpos", "2"}});
+    h.put("prnconfigs", 3, {{"name", "Bar printer"}});
+    h.put("prnconfigs", 7, {{"name", "Kitchen"}});
+    h.put("layconfigs", 1, {{"name", "Bill"}});
+    h.put("layconfigs", 12, {{"name", "Short bill"}});
     for (int id = 100; id < 110; ++id)
-        workspace.getData("articles")->insert(named(id, QStringLiteral("Article %1").arg(id)));
-    m_payforms = workspace.getData("payforms");
-    m_payforms->insert(named(1, "Cash", new TPayform));
-    m_payforms->insert(named(2, "Card", new TPayform));
-    m_host->showList("payforms");
+        h.put("articles", id, {{"name", QByteArray("Article " + QByteArray::number(id)).constData()}});
+    h.put("payforms", 1, {{"name", "Cash"}});
+    h.put("payforms", 2, {{"name", "Card"}});
+    m_payforms = h.list("payforms");
 }
 
 void TestPayformDlg::cleanup()
@@ -97,24 +84,9 @@ void TestPayformDlg::cleanup()
     m_prompts.reset();
 }
 
-std::unique_ptr<TPayformDlg> TestPayformDlg::editorFor(const QList<int>& ids)
-{
-    m_host->select(ids);
-    auto dialog = std::make_unique<TPayformDlg>(m_host->window.get(), m_host->view);
-    dialog->setData(m_host->view);
-    return dialog;
-}
-
-std::unique_ptr<TPayformDlg> TestPayformDlg::newEditor()
-{
-    auto dialog = std::make_unique<TPayformDlg>(m_host->window.get(), m_host->view);
-    dialog->setID(nullptr);
-    return dialog;
-}
-
 void TestPayformDlg::newPayformStoresItsDefaults()
 {
-    auto dialog = newEditor();
+    auto dialog = m_host->open<TPayformDlg>();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Insert new payform..."));
     QCOMPARE(dialog->getID(), 3);
     QVERIFY(!child<QPushButton>(dialog.get(), "buttonOk")->isEnabled());
@@ -142,14 +114,14 @@ void TestPayformDlg::newPayformStoresItsDefaults()
 
 void TestPayformDlg::inverseFlagsStoreOnlyNo()
 {
-    auto dialog = editorFor({1});
+    auto dialog = m_host->open<TPayformDlg>({1});
     auto* summary = child<QCheckBox>(dialog.get(), "m_Summary");
     QVERIFY(summary->isChecked()); // the default
     QTest::mouseClick(summary, Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>(dialog.get(), "buttonOk"), Qt::LeftButton);
     QCOMPARE(m_payforms->find(1)->getString("insummary"), QStringLiteral("no"));
 
-    auto again = editorFor({1});
+    auto again = m_host->open<TPayformDlg>({1});
     QVERIFY(!child<QCheckBox>(again.get(), "m_Summary")->isChecked());
     QTest::mouseClick(child<QCheckBox>(again.get(), "m_Summary"), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>(again.get(), "buttonOk"), Qt::LeftButton);
@@ -158,7 +130,7 @@ void TestPayformDlg::inverseFlagsStoreOnlyNo()
 
 void TestPayformDlg::roundingTypeDecidesValueAndArticle()
 {
-    auto dialog = editorFor({1});
+    auto dialog = m_host->open<TPayformDlg>({1});
     auto* value = child<QSpinBox>(dialog.get(), "m_RndVal");
     auto* article = child<QComboBox>(dialog.get(), "m_RndPlu");
     QVERIFY(!value->isEnabled() && !article->isEnabled()); // no rounding
@@ -174,7 +146,7 @@ void TestPayformDlg::roundingTypeDecidesValueAndArticle()
     QVERIFY(!stored->contains("rndval"));
     QCOMPARE(stored->getInt("rndplu"), 103);
 
-    auto again = editorFor({1});
+    auto again = m_host->open<TPayformDlg>({1});
     QVERIFY(child<QRadioButton>(again.get(), "rndSwiss")->isChecked());
     QCOMPARE(child<QComboBox>(again.get(), "m_RndPlu")->currentText(), QStringLiteral("  103)  Article 103"));
     QCOMPARE(child<QSpinBox>(again.get(), "m_RndVal")->value(), 2); // a stored 0 shows the minimum
@@ -185,7 +157,7 @@ void TestPayformDlg::roundingTypeDecidesValueAndArticle()
 
 void TestPayformDlg::boxesThatExcludeEachOther()
 {
-    auto dialog = editorFor({1});
+    auto dialog = m_host->open<TPayformDlg>({1});
     auto* gross = child<QCheckBox>(dialog.get(), "m_GrossForNet");
     auto* net = child<QCheckBox>(dialog.get(), "m_NetOnly");
     QTest::mouseClick(net, Qt::LeftButton);
@@ -212,47 +184,40 @@ void TestPayformDlg::boxesThatExcludeEachOther()
 
 void TestPayformDlg::severalPayformsKeepWhatIsSingleOnly()
 {
-    Basics::TValue* cash = m_payforms->find(1);
-    Basics::TValue* card = m_payforms->find(2);
-    cash->set("printers", "3,1");
-    card->set("printers", "7,12");
-    cash->set("kostsummary", "A");
-    cash->set("rndtype", 2);
-    cash->set("rndval", 5);
-    card->set("notifylimit", "yes");
-    cash->set("notip", "yes");
-    for (Basics::TValue* both : {cash, card})
-        both->set("noreturn", "yes");
-    card->set("payastip", "yes");
-    card->set("drawercounted", "no");
-    const Basics::TValue cashBefore = *cash;
-    const Basics::TValue cardBefore = *card;
-
-    auto dialog = editorFor({1, 2});
+    // Both forms pay net only and differ in "Gross for Net": showing them must not run the rule
+    // that clears "Net amount payform" (a box in its no-change state reports itself as toggled on).
+    for (int id : {1, 2})
+        m_payforms->find(id)->set("isnetonly", "yes");
+    m_payforms->find(1)->set("brutfornet", "yes");
+    auto dialog = m_host->open<TPayformDlg>({1, 2});
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Edit payforms"));
-    QVERIFY(!child<QTreeWidget>(dialog.get(), "m_Printers")->isEnabled());
-    QVERIFY(!child<QPushButton>(dialog.get(), "b_PrnAdd")->isEnabled());
-    QVERIFY(!child<QGroupBox>(dialog.get(), "grpRoundings")->isEnabled());
-    QVERIFY(!child<QWidget>(dialog.get(), "tabKost")->isEnabled());
-    QCOMPARE(child<QCheckBox>(dialog.get(), "m_NoTip")->checkState(), Qt::PartiallyChecked);
-    QCOMPARE(child<QCheckBox>(dialog.get(), "m_PayAsTipBox")->checkState(), Qt::PartiallyChecked);
-    QCOMPARE(child<QCheckBox>(dialog.get(), "DrawerCountedBox")->checkState(), Qt::PartiallyChecked);
-    QVERIFY(child<QPushButton>(dialog.get(), "buttonOk")->isEnabled());
+    QCOMPARE(child<QCheckBox>(dialog.get(), "m_NetOnly")->checkState(), Qt::Checked);
+    for (const char* name : {"m_Printers", "b_PrnAdd", "grpRoundings", "tabKost"})
+        QVERIFY2(!child<QWidget>(dialog.get(), name)->isEnabled(), name);
     QTest::mouseClick(child<QPushButton>(dialog.get(), "buttonOk"), Qt::LeftButton);
+    QCOMPARE(m_payforms->find(1)->getString("isnetonly"), QStringLiteral("yes"));
+    QCOMPARE(m_payforms->find(2)->getString("isnetonly"), QStringLiteral("yes"));
+}
 
-    // What OK wrote into both is only what both showed alike; the rest is as before.
-    for (const auto& [record, before] : {std::pair{cash, cashBefore}, {card, cardBefore}}) {
-        for (const char* key : {"printers", "kostsummary", "rndtype", "rndval", "notifylimit", "notip",
-                                "payastip", "drawercounted", "name"})
-            QCOMPARE(record->getString(key), before.getString(key));
-    }
+void TestPayformDlg::kostFormOfAFormWithoutOne()
+{
+    m_payforms->find(2)->set("kostsummary", "W");
+    auto dialog = m_host->open<TPayformDlg>({1});
+    QCOMPARE(child<QComboBox>(dialog.get(), "m_KostForm")->currentIndex(), 0); // the first form
+    QTest::mouseClick(child<QPushButton>(dialog.get(), "b_Next"), Qt::LeftButton);
+    QCOMPARE(child<QComboBox>(dialog.get(), "m_KostForm")->currentText(), QStringLiteral("W By waiter"));
+    QTest::mouseClick(child<QPushButton>(dialog.get(), "b_Prev"), Qt::LeftButton);
+    QCOMPARE(child<QComboBox>(dialog.get(), "m_KostForm")->currentIndex(), 0);
+    QVERIFY(!m_payforms->find(1)->contains("kostsummary")); // nothing was saved on the way
+    QTest::mouseClick(child<QPushButton>(dialog.get(), "buttonOk"), Qt::LeftButton);
+    QCOMPARE(m_payforms->find(1)->getString("kostsummary"), QStringLiteral("A"));
 }
 
 void TestPayformDlg::allowedCurrencies()
 {
     m_payforms->find(1)->set("allowedcurrencies", "2;5");
     m_payforms->find(1)->set("askforallowedcurrencies", "yes");
-    auto dialog = editorFor({1});
+    auto dialog = m_host->open<TPayformDlg>({1});
     auto* list = child<QTreeWidget>(dialog.get(), "CurrenciesListView");
     QCOMPARE(list->topLevelItemCount(), 3);
     QStringList checked;
@@ -272,7 +237,7 @@ void TestPayformDlg::printerListsKeepOrderAndDropMissingPrinters()
 {
     m_payforms->find(1)->set("printers", "3,12;7,1");
     m_payforms->find(1)->set("Rprinters", "7,1;99,1;3,404");
-    auto dialog = editorFor({1});
+    auto dialog = m_host->open<TPayformDlg>({1});
     QCOMPARE(rows(child<QTreeWidget>(dialog.get(), "m_Printers")),
              (QStringList{"Bar printer/Short bill", "Kitchen/Bill"}));
     QCOMPARE(rows(child<QTreeWidget>(dialog.get(), "m_RPrinters")), QStringList{"Kitchen/Bill"});
@@ -283,7 +248,7 @@ void TestPayformDlg::printerListsKeepOrderAndDropMissingPrinters()
 
 void TestPayformDlg::addingAndRemovingPrintouts()
 {
-    auto dialog = editorFor({2});
+    auto dialog = m_host->open<TPayformDlg>({2});
     auto* list = child<QTreeWidget>(dialog.get(), "m_PPrinters");
     QVERIFY(!child<QPushButton>(dialog.get(), "b_PPrnClear")->isEnabled());
     QTimer::singleShot(0, [] {
@@ -317,7 +282,7 @@ void TestPayformDlg::addingAndRemovingPrintouts()
 void TestPayformDlg::amountsInTheSystemCurrency()
 {
     m_payforms->find(1)->set("limmax", 50000);
-    auto dialog = editorFor({1});
+    auto dialog = m_host->open<TPayformDlg>({1});
     QCOMPARE(child<QLineEdit>(dialog.get(), "m_MaxAmount")->text(), QStringLiteral("500,00"));
     QCOMPARE(child<QLineEdit>(dialog.get(), "m_MinAmount")->text(), QString());
     QTest::keyClicks(child<QLineEdit>(dialog.get(), "m_MinAmount"), "12.505");
@@ -329,13 +294,13 @@ void TestPayformDlg::amountsInTheSystemCurrency()
 
 void TestPayformDlg::pagesThatDependOnTheInstallation()
 {
-    auto withKost = newEditor();
-    auto* tabs = child<QTabWidget>(withKost.get(), "tabWidget");
-    QCOMPARE(tabs->count(), 8);
+    auto withKost = m_host->open<TPayformDlg>();
+    QCOMPARE(child<QTabWidget>(withKost.get(), "tabWidget")->count(), 8);
     QCOMPARE(child<QComboBox>(withKost.get(), "m_KostForm")->count(), 2);
     withKost.reset();
 
-    // Without KOST forms and with the bonus system switched off in the settings.
+    // Without KOST forms, with the bonus system switched off in the settings, and without printer
+    // configurations: the bills pages are disabled and a form keeps the printers it has.
     m_host = std::make_unique<TestHost>();
     PosLib::TSettings settings;
     auto* system = new PosLib::TSetting;
@@ -343,15 +308,18 @@ void TestPayformDlg::pagesThatDependOnTheInstallation()
     system->set("usebonus", "no");
     settings.insert(system);
     settings.save(QFile::encodeName(m_host->dir.path()).constData());
-    auto plain = std::make_unique<TPayformDlg>(m_host->window.get(), m_host->view);
-    tabs = child<QTabWidget>(plain.get(), "tabWidget");
+    m_host->put("payforms", 1, {{"name", "Cash"}, {"printers", "3,1"}});
+    auto plain = m_host->open<TPayformDlg>({1});
+    auto* tabs = child<QTabWidget>(plain.get(), "tabWidget");
     QCOMPARE(tabs->count(), 6);
     for (int i = 0; i < tabs->count(); ++i)
         QVERIFY(tabs->tabText(i) != "KOST settings" && tabs->tabText(i) != "Bonus system");
-    QTest::keyClicks(child<QLineEdit>(plain.get(), "m_Name"), "Plain");
-    plain->setID(nullptr);
+    QVERIFY(!tabs->isTabEnabled(tabs->indexOf(child<QWidget>(plain.get(), "tabBills"))));
+    QVERIFY(!tabs->isTabEnabled(tabs->indexOf(child<QWidget>(plain.get(), "tabPBills"))));
     QTest::mouseClick(child<QPushButton>(plain.get(), "buttonOk"), Qt::LeftButton);
-    QVERIFY(!m_host->workspace->getData("payforms")->find(1)->contains("kostsummary"));
+    const Basics::TValue* cash = m_host->workspace->getData("payforms")->find(1);
+    QCOMPARE(cash->getString("printers"), QStringLiteral("3,1"));
+    QVERIFY(!cash->contains("kostsummary"));
 }
 
 QTEST_MAIN(TestPayformDlg)

@@ -1,5 +1,8 @@
 // The record list: ids, ownership, signals, iteration order, and the XML and text exchange forms.
 
+#include "tcurrency.h"
+#include "tlistnames.h"
+#include "tpayform.h"
 #include "tvaluelist.h"
 #include "xmlexchange.h"
 
@@ -76,6 +79,8 @@ private Q_SLOTS:
     void importOfSettingsPuts();
     void exportXmlAndText();
     void exchangeDocumentRoundTrip();
+    void namesOfTheSystemsLists_data();
+    void namesOfTheSystemsLists();
 };
 
 void TestValueList::appendGivesNextFreeId()
@@ -274,6 +279,62 @@ void TestValueList::exchangeDocumentRoundTrip()
     QVERIFY(!Basics::importDocument(copy, "<currencies><currency>", &error));
     QVERIFY(error.contains("line"));
     QCOMPARE(copy.count(), 1);
+}
+
+void TestValueList::namesOfTheSystemsLists_data()
+{
+    QTest::addColumn<QString>("root");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("file");
+    const char* const table[][3] = {
+        {"currencies", "currency", "currency.dat"},
+        {"costcenters", "costcenter", "centers.dat"},
+        {"discounts", "discount", "discount.dat"},
+        {"pricelevels", "pricelevel", "prlevels.dat"},
+        {"taxgroups", "taxgroup", "taxgroups.dat"},
+        {"vatrates", "vatrate", "vatrate.dat"},
+        {"articlehelptexts", "articlehelptext", "articlehelptexts.dat"},
+        {"subventmaps", "subventmap", "subventmap.dat"},
+        {"shifts", "shift", "shifts.dat"},
+        {"shiftgroups", "shiftgroup", "shiftgroups.dat"},
+        {"textmodules", "textmodule", "textmodules.dat"},
+        {"textmodulesgroups", "textmodulesgroup", "textmodulesgroups.dat"},
+        {"workingmodels", "workingmodel", "workingmodels.dat"},
+        {"families", "family", "families.dat"},
+        {"authorizations", "authorization", "authorizations.dat"},
+        {"coatcheckranges", "coatcheckrange", "coatcheckranges.dat"},
+        {"generalsettings", "generalsetting", "generalsettings.dat"},
+        {"hashtags", "hashtag", "hashtags.dat"},
+        {"menucards", "menucard", "menucards.dat"},
+        {"salepromotions", "salepromotion", "salepromotions.dat"},
+        {"salepromotionsgroups", "salepromotionsgroup", "salepromotionsgroups.dat"},
+        {"waiterrights", "waiterright", "waiterrights.dat"},
+        {"settings", "setting", "settings.dat"},
+        {"realnetcardactions", "realnetcardaction", "realnetcardactions.dat"},
+        {"templatecardactions", "templatecardaction", "netcardactions.dat"},
+        {"netclients", "netclient", "netclients.dat"},
+        {"elements", "element", "elements.dat"},
+    };
+    for (const auto& [root, element, file] : table)
+        QTest::newRow(root) << root << element << file;
+}
+
+void TestValueList::namesOfTheSystemsLists()
+{
+    QFETCH(QString, root);
+    QFETCH(QString, element);
+    QFETCH(QString, file);
+    const PosLib::TListNames names = PosLib::TListNames::forRoot(root);
+    QCOMPARE(names.root, root);
+    QCOMPARE(names.element, element);
+    QCOMPARE(names.file, file);
+    QCOMPARE(PosLib::TListNames::forFile(file).root, root);
+    // Every list and every data file is named once.
+    const auto& known = PosLib::TListNames::known();
+    QVERIFY(std::count_if(known.cbegin(), known.cend(), [&](const auto& n) { return n.file == file; }) <= 1);
+    QCOMPARE(PosLib::TListNames::of<PosLib::TPayform>().root, QStringLiteral("payforms"));
+    std::unique_ptr<TValue> currency(PosLib::TListNames::of<PosLib::TCurrency>().create());
+    QVERIFY(dynamic_cast<PosLib::TCurrency*>(currency.get()));
 }
 
 QTEST_GUILESS_MAIN(TestValueList)

@@ -20,7 +20,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <cstdio>
 #include <memory>
 
 using Basics::TValue;
@@ -129,9 +128,6 @@ void TestWidgets::itemTexts()
     QFETCH(int, width);
     QFETCH(QString, text);
     QCOMPARE(TComboBox::itemText(id, name, width), text);
-    char reference[32];
-    std::snprintf(reference, sizeof reference, "%*d)  ", width, id);
-    QCOMPARE(TComboBox::itemText(id, name, width), QString::fromLatin1(reference) + name);
     QCOMPARE(TComboBox::idOf(text), id);
 }
 
@@ -437,27 +433,17 @@ void TestWidgets::listItemPaintsOwnColours()
 void TestWidgets::removeDialogShowsRows()
 {
     TDlgRemove dialog;
-    dialog.setWindowTitle("Delete currencies");
     dialog.setColumns({"Number", "Name"});
     dialog.addRow({"1", "Euro"});
     dialog.addRow({"2", "Swiss franc"});
-
-    QCOMPARE(dialog.objectName(), "TDlgRemove");
-    QVERIFY(dialog.isModal());
-    QCOMPARE(dialog.windowTitle(), "Delete currencies");
-    QCOMPARE(dialog.findChild<QLabel*>()->text(), "Are you sure to delete the following items:");
-    QCOMPARE(dialog.m_Yes->text(), "Yes");
-    QCOMPARE(dialog.m_No->text(), "No");
-    QVERIFY(dialog.m_No->isDefault());
+    QVERIFY(dialog.m_No->isDefault()); // Return does not delete
     QCOMPARE(dialog.rowCount(), 2);
-    QVERIFY(!dialog.m_Items->isHeaderHidden());
     QCOMPARE(dialog.m_Items->headerItem()->text(1), "Name");
     QCOMPARE(dialog.m_Items->topLevelItem(1)->text(1), "Swiss franc");
 
     TDlgRemove single;
     single.addRow({"Euro"});
     QVERIFY(single.m_Items->isHeaderHidden());
-    QCOMPARE(single.m_Items->columnCount(), 1);
 }
 
 void TestWidgets::removeDialogAnswers_data()
