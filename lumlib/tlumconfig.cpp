@@ -2,6 +2,7 @@
 
 #include "tinifile.h"
 #include "tlumwindow.h"
+#include "tpasswordhash.h"
 #include "tprompts.h"
 
 #include <QAbstractButton>
@@ -123,6 +124,38 @@ TLumConfig::Right TLumConfig::appliedRight(const QDialog* dialog)
 {
     const QVariant value = dialog ? dialog->property(rightProperty) : QVariant();
     return value.isValid() ? Right(value.toInt()) : NoAccess;
+}
+
+QList<TLumConfig::User> TLumConfig::users() const
+{
+    QList<User> result;
+    const Basics::TSection* section = m_ini->section(QStringLiteral("Users"));
+    if (!section)
+        return result;
+    for (const auto& entry : section->entries()) {
+        bool ok = false;
+        const int id = entry->key().toInt(&ok);
+        if (entry->kind() != Basics::TEntry::Value || !ok || id < 1)
+            continue;
+        const QString value = entry->value().text();
+        result << User{id, value.section(u'|', 0, 0).trimmed(), value.section(u'|', 1).trimmed()};
+    }
+    return result;
+}
+
+std::optional<TLumConfig::User> TLumConfig::user(int id) const
+{
+    for (const User& each : users()) {
+        if (each.id == id)
+            return each;
+    }
+    return std::nullopt;
+}
+
+bool TLumConfig::checkPassword(int id, const QString& password) const
+{
+    const std::optional<User> known = user(id);
+    return known && TPasswordHash::matches(password, known->passwordHash);
 }
 
 bool TLumConfig::restOfWorld() const

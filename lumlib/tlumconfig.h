@@ -2,10 +2,12 @@
 
 #include "lumlib_global.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QDialog;
 class TLumWindow;
@@ -24,6 +26,8 @@ class TInifile;
 //   Form1 = A Summary by cost centre   ; KOST summary forms, each beginning with its code
 //   [TextGroups]
 //   Suggestions = Drinks|Food         ; group-name suggestions of the text-module groups
+//   [Users]                    ; who may log in; none: anybody works, as the command line says
+//   3 = Anna|pbkdf2-sha256$...  ; id = name|password hash (lumoffice --hash-password makes one)
 //   [Rights]                   ; everybody, and anybody when no one is logged in
 //   * = full                   ; full, readonly or none; "*" for every dialog
 //   [Rights.3]                 ; the user with id 3, before [Rights]
@@ -49,6 +53,18 @@ public:
     static void reapplyRight(QDialog* dialog);
     // The right applied to a dialog; none when none was applied.
     static Right appliedRight(const QDialog* dialog);
+
+    struct User {
+        int id = 0;
+        QString name;
+        QString passwordHash;
+    };
+    // The users of [Users], in file order.
+    QList<User> users() const;
+    // The configured user of that id; null when there is none.
+    std::optional<User> user(int id) const;
+    // Whether the password is the user's (false for a user without one).
+    bool checkPassword(int id, const QString& password) const;
 
     bool restOfWorld() const;
     bool doTaxComposite() const;

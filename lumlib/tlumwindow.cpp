@@ -80,8 +80,8 @@ QTreeWidgetItem* TLumWindow::findListItem(const QString& text, QTreeWidget* list
         }
         return false;
     };
-    QList<QTreeWidgetItem*> items;
-    for (QTreeWidgetItemIterator it(list); *it; ++it)
+    QList<QTreeWidgetItem*> items; // the rows a filter hides are not found
+    for (QTreeWidgetItemIterator it(list, QTreeWidgetItemIterator::NotHidden); *it; ++it)
         items << *it;
     // The first match from the top; asked again while on a match, the next one.
     QTreeWidgetItem* current = list->currentItem();
