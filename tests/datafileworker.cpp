@@ -1,6 +1,7 @@
-// Helper process of the data file tests: holds locks, saves in a loop until it is killed, or loads
-// and saves one list together with other workers.
+// Helper process of the data file tests: holds locks, saves in a loop until it is killed, loads
+// and saves one list together with other workers, or draws numbers from a counter file.
 
+#include "tcounter.h"
 #include "tlockedfile.h"
 #include "tvaluelist.h"
 
@@ -103,6 +104,17 @@ int loadSave(const QByteArray& dir, int count, int seconds, int worker)
     return missing + damaged + lost == 0 ? 0 : 1;
 }
 
+// draw DIR COUNT: draws numbers from the cash count counter of DIR/counter.dat, one per line.
+int draw(const QString& dir, int count)
+{
+    PosLib::TCounter counter(dir, QStringLiteral("counter.dat"));
+    QByteArray out;
+    for (int i = 0; i < count; ++i)
+        out += QByteArray::number(counter.getNextCCD()) + '\n';
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -122,8 +134,10 @@ int main(int argc, char* argv[])
     }
     if (mode == u"load-save" && args.size() == 6)
         return loadSave(QFile::encodeName(args[2]), args[3].toInt(), args[4].toInt(), args[5].toInt());
+    if (mode == u"draw" && args.size() == 4)
+        return draw(args[2], args[3].toInt());
     std::fprintf(stderr,
                  "usage: datafileworker hold-lock FILE read|write | save-loop DIR COUNT | fill DIR COUNT"
-                 " | load-save DIR COUNT SECONDS WORKER\n");
+                 " | load-save DIR COUNT SECONDS WORKER | draw DIR COUNT\n");
     return 2;
 }

@@ -1,16 +1,19 @@
 // Data files shared between processes: locks, saves killed at random moments, and several
 // processes loading and saving one list at the same time.
 
+#include "tcounter.h"
 #include "tfile.h"
 #include "tvaluelist.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <csignal>
 #include <ctime>
 #include <fcntl.h>
@@ -79,6 +82,7 @@ private Q_SLOTS:
     void readLocksAreShared();
     void killedSavesLeaveACompleteFile();
     void concurrentLoadsAndSaves();
+    void twoProcessesNeverDrawTheSameNumber();
 };
 
 void TestProcesses::writeLockExcludesOtherProcesses()
@@ -178,6 +182,29 @@ void TestProcesses::concurrentLoadsAndSaves()
         QVERIFY2(process->exitCode() == 0, report.constData());
         QVERIFY(report.contains("missing=0 damaged=0 lost=0"));
     }
+}
+
+void TestProcesses::twoProcessesNeverDrawTheSameNumber()
+{
+    constexpr int draws = 1000;
+    QTemporaryDir dir;
+    QProcess first;
+    QProcess second;
+    first.start(worker, {"draw", dir.path(), QString::number(draws)});
+    second.start(worker, {"draw", dir.path(), QString::number(draws)});
+    QSet<int> drawn;
+    for (QProcess* process : {&first, &second}) {
+        QVERIFY(process->waitForFinished(120000));
+        QCOMPARE(process->exitCode(), 0);
+        const QList<QByteArray> lines = process->readAllStandardOutput().trimmed().split('\n');
+        QCOMPARE(lines.size(), draws);
+        for (const QByteArray& line : lines)
+            drawn.insert(line.toInt());
+    }
+    QCOMPARE(drawn.size(), 2 * draws); // no number twice
+    QCOMPARE(*std::min_element(drawn.cbegin(), drawn.cend()), 1);
+    QCOMPARE(*std::max_element(drawn.cbegin(), drawn.cend()), 2 * draws);
+    QCOMPARE(PosLib::TCounter(dir.path(), "counter.dat").getCounter(PosLib::TCounter::ccdKey), 2 * draws + 1);
 }
 
 QTEST_GUILESS_MAIN(TestProcesses)
