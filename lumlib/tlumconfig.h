@@ -24,6 +24,9 @@ class TInifile;
 //   Form1 = A Summary by cost centre   ; KOST summary forms, each beginning with its code
 //   [TextGroups]
 //   Suggestions = Drinks|Food         ; group-name suggestions of the text-module groups
+//   [FiscalDevice]
+//   Answer = 0                 ; what the fiscal export device answers: 0 files the table,
+//                              ; any other code refuses it with that code
 //   [Rights]                   ; everybody, and anybody when no one is logged in
 //   * = full                   ; full, readonly or none; "*" for every dialog
 //   [Rights.3]                 ; the user with id 3, before [Rights]
@@ -53,6 +56,8 @@ public:
     bool restOfWorld() const;
     bool doTaxComposite() const;
     QStringList getKostForms() const;
+    // The code the fiscal export device answers (0 unless set).
+    int fiscalAnswer() const;
     QStringList GetTextGroupSuggestionsList() const;
     void SetTextGroupSuggestionsList(const QStringList& suggestions);
     // Writes the file back; the lines not changed stay as they were. Throws Basics::TError.
