@@ -1,5 +1,7 @@
 #include "cashgroupccdtable.h"
 
+#include "wallclock_p.h"
+
 namespace Database {
 
 namespace {
@@ -46,7 +48,7 @@ QVariant valueOf(const Basics::TValue& row, const Column& column)
     const Basics::TVariant value = row.get(column.name);
     switch (column.type) {
     case Type::Time:
-        return value.toDateTime();
+        return wallClockTime(value);
     case Type::Text:
         return value.text().isNull() ? QStringLiteral("") : value.text(); // never NULL here
     case Type::Long:

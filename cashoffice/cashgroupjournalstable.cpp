@@ -1,5 +1,7 @@
 #include "cashgroupjournalstable.h"
 
+#include "wallclock_p.h"
+
 namespace Database {
 
 namespace {
@@ -34,7 +36,7 @@ QVariant valueOf(const Basics::TValue& row, const Column& column)
     const QString text = row.getString(column.name, QString::fromLatin1(column.fallback));
     switch (column.type) {
     case Type::Time:
-        return Basics::TVariant(text).toDateTime();
+        return wallClockTime(text);
     case Type::Text:
         return text;
     case Type::Integer:
