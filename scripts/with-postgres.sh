@@ -81,6 +81,8 @@ Servername = $folder/socket
 Port = 5432
 Database = lumtest
 Username = lum
+pqopt = connect_timeout=5
+ConnSettings = SET statement_timeout = 60000
 EOF
 
 export ODBCINI="$folder/odbc.ini"

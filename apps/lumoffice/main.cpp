@@ -4,6 +4,7 @@
 #include "officewindow.h"
 #include "screenshots.h"
 #include "terror.h"
+#include "tfiscaldevice.h"
 #include "tlog.h"
 #include "tlumworkspace.h"
 
@@ -64,6 +65,9 @@ int main(int argc, char* argv[])
                                    "main");
 
     TLumWorkspace workspace(root);
+    // The cash office hands its export tables to the first fiscal device.
+    Devices::TFiscalExportDevice fiscalDevice(root);
+    TLumWorkspace::FiscalDeviceList.append(&fiscalDevice);
     TOfficeWindow window(&workspace);
     if (parser.isSet(userOption)) {
         bool ok = false;
