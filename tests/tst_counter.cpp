@@ -68,8 +68,9 @@ void TestCounter::numbersFollowEachOther()
     again.setCounter("tableindex", 9);
     QCOMPARE(counter.getCounter("tableindex"), 9);
     QCOMPARE(counter.getNextCCD(), 3);
+    const QByteArray bytes = readFile(dir.filePath("cash/counter.dat"));
     Basics::TValue record;
-    Basics::RecordReader reader(readFile(dir.filePath("cash/counter.dat")));
+    Basics::RecordReader reader(bytes);
     QVERIFY(reader.read(record));
     QVERIFY(reader.atEnd()); // nothing of the longer record is left behind
 }
