@@ -51,7 +51,7 @@ void BM_TwoProcessesDraw1000Each(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 2 * draws);
 }
 
-BENCHMARK(BM_DrawInOneProcess)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawInOneProcess)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_TwoProcessesDraw1000Each)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace
