@@ -168,6 +168,11 @@ bool TLumConfig::doTaxComposite() const
     return parseBool(m_ini->readString(QStringLiteral("General"), QStringLiteral("TaxComposite")));
 }
 
+int TLumConfig::fiscalAnswer() const
+{
+    return m_ini->readString(QStringLiteral("FiscalDevice"), QStringLiteral("Answer")).trimmed().toInt();
+}
+
 QStringList TLumConfig::getKostForms() const
 {
     QStringList forms;

@@ -28,6 +28,9 @@ class TInifile;
 //   Suggestions = Drinks|Food         ; group-name suggestions of the text-module groups
 //   [Users]                    ; who may log in; none: anybody works, as the command line says
 //   3 = Anna|pbkdf2-sha256$...  ; id = name|password hash (lumoffice --hash-password makes one)
+//   [FiscalDevice]
+//   Answer = 0                 ; what the fiscal export device answers: 0 files the table,
+//                              ; any other code refuses it with that code
 //   [Rights]                   ; everybody, and anybody when no one is logged in
 //   * = full                   ; full, readonly or none; "*" for every dialog
 //   [Rights.3]                 ; the user with id 3, before [Rights]
@@ -69,6 +72,8 @@ public:
     bool restOfWorld() const;
     bool doTaxComposite() const;
     QStringList getKostForms() const;
+    // The code the fiscal export device answers (0 unless set).
+    int fiscalAnswer() const;
     QStringList GetTextGroupSuggestionsList() const;
     void SetTextGroupSuggestionsList(const QStringList& suggestions);
     // Writes the file back; the lines not changed stay as they were. Throws Basics::TError.

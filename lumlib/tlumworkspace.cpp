@@ -6,13 +6,13 @@
 #include "tlistnames.h"
 #include "tlumdocument.h"
 #include "tsettings.h"
+#include "tsqldatabase.h"
 #include "tvaluelist.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
@@ -82,62 +82,21 @@ void TLumWorkspace::setDatabase(const QString& driver, const QString& databaseNa
     db.setDatabaseName(databaseName);
 }
 
-namespace {
-
-// Runs the table scripts of the project's db/sqlite folder (compiled into the library) on a new
-// database. Statements are separated by ";" at the end of a line.
-bool createTables(QSqlDatabase& db, QString& error)
-{
-    for (const QString& script :
-         QDir(QStringLiteral(":/lum/db/sqlite")).entryList({QStringLiteral("*.sql")})) {
-        QFile file(QStringLiteral(":/lum/db/sqlite/") + script);
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QString text = QString::fromUtf8(file.readAll());
-        for (const QString& statement : text.split(QRegularExpression(QStringLiteral(";\\s*\\n")))) {
-            QString sql = statement;
-            sql.remove(
-                QRegularExpression(QStringLiteral("^\\s*--[^\\n]*$"), QRegularExpression::MultilineOption));
-            if (sql.trimmed().isEmpty())
-                continue;
-            QSqlQuery query(db);
-            if (!query.exec(sql.trimmed())) {
-                error = QStringLiteral("%1: %2").arg(script, query.lastError().text());
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-} // namespace
-
-namespace {
-
-// Whether the connection of that name opens (the copy of the handle is gone again afterwards, so
-// that the connection can be replaced).
-bool opens(const QString& connection)
-{
-    QSqlDatabase db = QSqlDatabase::database(connection, false);
-    return db.isValid() && db.open();
-}
-
-} // namespace
-
 QSqlDatabase TLumWorkspace::database()
 {
     m_databaseError.clear();
-    bool newFile = false;
     if (m_connectionName.isEmpty()) {
-        // The system's own data source when it has one.
-        setDatabase(QStringLiteral("QODBC"), QStringLiteral("poscashdb"));
-        if (!opens(m_connectionName)) {
+        // The system's own data source when it has one, even while it cannot be reached: the
+        // journal must not go into another database then.
+        if (Database::odbcDataSourceExists(QStringLiteral("poscashdb"))) {
+            setDatabase(QStringLiteral("QODBC"), QStringLiteral("poscashdb"));
+        } else {
             const QString file = m_dataRoot + QStringLiteral("var/db/poscash.sqlite");
             QDir().mkpath(QFileInfo(file).absolutePath());
-            newFile = !QFileInfo::exists(file);
             setDatabase(QStringLiteral("QODBC"), QStringLiteral("DRIVER={SQLite3};Database=%1").arg(file));
-            if (!opens(m_connectionName))
+            if (!QSqlDatabase::database(m_connectionName, true).isOpen())
                 setDatabase(QStringLiteral("QSQLITE"), file);
+            m_tablesPending = true;
         }
     }
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -145,12 +104,26 @@ QSqlDatabase TLumWorkspace::database()
         m_databaseError = tr("No SQL driver for the database.");
         return db;
     }
+    // A server may have gone away and come back since the connection was made: such a connection
+    // answers nothing any more, and a new one is made.
+    if (db.isOpen() && !QSqlQuery(db).exec(QStringLiteral("SELECT 1")))
+        db.close();
     if (!db.isOpen() && !db.open()) {
         m_databaseError = db.lastError().text();
         return db;
     }
-    if (newFile && !createTables(db, m_databaseError))
-        db.close();
+    // The tables of the project's scripts, also those a later version added to an older file.
+    if (m_tablesPending) {
+        for (const QString& script : Database::projectScripts(Database::Kind::SQLite)) {
+            QSqlError error;
+            if (!Database::runScript(db, Database::projectScript(Database::Kind::SQLite, script), &error)) {
+                m_databaseError = script + QStringLiteral(": ") + error.text();
+                db.close();
+                return db;
+            }
+        }
+        m_tablesPending = false;
+    }
     return db;
 }
 

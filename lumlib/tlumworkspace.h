@@ -81,11 +81,13 @@ public:
         TLumWorkspace* m_workspace;
     };
 
-    // The workspace's SQL database, open; invalid (with databaseError telling why) when there is
-    // none. Unless setDatabase chose another, it is the ODBC data source "poscashdb" when the
-    // system has one, otherwise the SQLite file var/db/poscash.sqlite in the data root through
-    // the SQLite3 ODBC driver (or Qt's own SQLite driver where that ODBC driver is missing); a new
-    // SQLite file gets the tables of the scripts in the project's db/sqlite folder.
+    // The workspace's SQL database, open and answering (a connection that no longer answers, say
+    // after the server was restarted, is made anew); not open (with databaseError telling why) when
+    // there is none. Unless setDatabase chose another, it is the ODBC data source "poscashdb" when the
+    // system defines one (also while it cannot be reached), otherwise the SQLite file
+    // var/db/poscash.sqlite in the data root through the SQLite3 ODBC driver (or Qt's own SQLite
+    // driver where that ODBC driver is missing); the SQLite file gets the tables and views of the
+    // scripts in the project's db/sqlite folder that it lacks.
     QSqlDatabase database();
     QString databaseError() const { return m_databaseError; }
     // Uses this Qt SQL driver and database name (for QODBC a data source or connection string).
@@ -133,4 +135,5 @@ private:
     int m_reloadHolds = 0;
     QString m_connectionName;
     QString m_databaseError;
+    bool m_tablesPending = false;
 };

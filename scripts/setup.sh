@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libqt6sql6-sqlite libqt6sql6-odbc unixodbc libsqliteodbc
+    libqt6sql6-sqlite libqt6sql6-odbc unixodbc unixodbc-dev libsqliteodbc
+    postgresql odbc-postgresql
     libbenchmark-dev libsqlite3-dev
     xvfb xauth
 )

@@ -6,6 +6,7 @@
 #include "screenshots.h"
 #include "terror.h"
 #include "tlistnames.h"
+#include "tfiscaldevice.h"
 #include "tlog.h"
 #include "tlumconfig.h"
 #include "tlumworkspace.h"
@@ -88,6 +89,9 @@ int main(int argc, char* argv[])
                                    "main");
 
     TLumWorkspace workspace(root);
+    // The cash office hands its export tables to the first fiscal device.
+    Devices::TFiscalExportDevice fiscalDevice(root);
+    TLumWorkspace::FiscalDeviceList.append(&fiscalDevice);
     TOfficeWindow window(&workspace);
     int user = 0;
     if (parser.isSet(userOption)) {

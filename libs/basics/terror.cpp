@@ -22,6 +22,8 @@ QString reason(int code)
         return QStringLiteral("the file cannot be opened");
     case 304:
         return QStringLiteral("the data ends in the middle of a record or cannot be read");
+    case 305:
+        return QStringLiteral("a counter in the file is not a valid number");
     case 311:
         return QStringLiteral("the file cannot be removed");
     case 312:
