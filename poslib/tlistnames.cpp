@@ -1,10 +1,14 @@
 #include "tlistnames.h"
 
+#include "tcardactionlog.h"
 #include "tcostcenter.h"
 #include "tcurrency.h"
 #include "tdiscount.h"
+#include "tnetcardaction.h"
+#include "tnetclient.h"
 #include "tpayform.h"
 #include "tpricelevel.h"
+#include "tpseudoproperty.h"
 #include "tsettings.h"
 #include "ttaxgroup.h"
 #include "tvatrate.h"
@@ -61,8 +65,8 @@ const QList<TListNames>& TListNames::known()
         entry("salepromotionsgroups", "salepromotionsgroup", "salepromotionsgroups.dat"),
         entry("waiterrights", "waiterright", "waiterrights.dat"),
         entry("settings", "setting", "settings.dat", &make<TSetting>),
-        entry("realnetcardactions", "realnetcardaction", "realnetcardactions.dat"),
-        entry("netclients", "netclient", "netclients.dat"),
+        entry("realnetcardactions", "realnetcardaction", "realnetcardactions.dat", &make<TNetCardAction>),
+        entry("netclients", "netclient", "netclients.dat", &make<TNetClient>),
         // Lists whose files the system names, with names in the same pattern.
         entry("articlehelptextsgroups", "articlehelptextsgroup", "articlehelptextsgroups.dat"),
         entry("netcardactions", "netcardaction", "netcardactions.dat"),
@@ -70,7 +74,7 @@ const QList<TListNames>& TListNames::known()
         entry("zcounts", "zcount", "zcount.dat"),
         entry("articles", "article", "articles.dat"),
         entry("cardproperties", "cardproperty", "cardproperties.dat"),
-        entry("actionlogs", "actionlog", "actionlog.dat"),
+        entry("actionlogs", "actionlog", "actionlog.dat", &make<TCardActionLog>),
         entry("subventions", "subvention", "subventions.dat"),
         entry("tablecfgs", "tablecfg", "tablecfg.dat"),
         entry("prnconfigs", "prnconfig", "prnconfigs.dat"),
@@ -82,7 +86,7 @@ const QList<TListNames>& TListNames::known()
         entry("waiters", "waiter", "waiters.dat"),
         entry("outlets", "outlet", "outlets.dat"),
         entry("templatecardactions", "templatecardaction", "templatecardactions.dat"),
-        entry("pseudoproperties", "pseudoproperty", "pseudoproperties.dat"),
+        entry("pseudoproperties", "pseudoproperty", "pseudoproperties.dat", &make<TPseudoProperty>),
     };
     return table;
 }
