@@ -1,5 +1,6 @@
 #include "tlumworkspace.h"
 
+#include "tcardmapping.h"
 #include "tcurrencies.h"
 #include "terror.h"
 #include "tlistnames.h"
@@ -58,6 +59,7 @@ TLumWorkspace::TLumWorkspace(const QString& dataRoot, QObject* parent)
     // file in place is seen by the file's own watch.
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &TLumWorkspace::reloadChangedFiles);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &TLumWorkspace::reloadChangedFiles);
+    TCardMapping::load(m_dataRoot);
 }
 
 TLumWorkspace::~TLumWorkspace()
