@@ -2,6 +2,7 @@
 
 #include "editorregistry.h"
 #include "listcatalog.h"
+#include "readerpanel.h"
 #include "tdlgremove.h"
 #include "thelpviewer.h"
 #include "tlumdlg.h"
@@ -85,6 +86,7 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     splitter->setSizes({230, 770});
     setCentralWidget(splitter);
 
+    addDockWidget(Qt::RightDockWidgetArea, new TReaderPanel(workspace, this));
     statusBar()->addWidget(m_statusRecords, 1);
     statusBar()->addPermanentWidget(m_statusUser);
     buildActions();
