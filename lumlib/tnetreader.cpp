@@ -128,6 +128,8 @@ TNetReader::TNetReader(const Settings& settings, QObject* parent)
     m_client->setTimeout(settings.replyTimeout);
     m_thread->setObjectName(QStringLiteral("TNetReader watch"));
     m_watch->moveToThread(m_thread);
+    // The watch's timers and socket are ended in its own thread.
+    connect(m_thread, &QThread::finished, m_watch, &QObject::deleteLater);
     m_thread->start();
     QMetaObject::invokeMethod(m_watch, [watch = m_watch] { watch->start(); });
 }
@@ -136,7 +138,6 @@ TNetReader::~TNetReader()
 {
     m_thread->quit();
     m_thread->wait();
-    delete m_watch;
 }
 
 bool TNetReader::isActive() const
