@@ -10,10 +10,10 @@
 // may run in the reader's own thread, and does the card work when the event arrives.
 class LUMLIB_EXPORT TLumReaderEvent : public QEvent {
 public:
-    static constexpr QEvent::Type type = QEvent::Type(QEvent::User + 6); // 1006
+    static constexpr QEvent::Type eventType = QEvent::Type(QEvent::User + 6); // 1006
 
     explicit TLumReaderEvent(const QString& uid)
-        : QEvent(type)
+        : QEvent(eventType)
         , m_uid(uid)
     {
     }

@@ -131,7 +131,7 @@ void TPseudoProperty::takeCard(const TCardProperties& card, const QString& cardT
         setID(id);
     setCreditSaldo(card.getCreditSaldo());
     setPointsSaldo(int(card.getPointsSaldo()));
-    for (const QString key :
+    for (const QString& key :
          {QStringLiteral("extrapoints1"), QStringLiteral("extrapoints2"), QStringLiteral("extrapoints3")})
         setExtraPoints(key, int(card.getExtraPoints(key)));
     setTableNr(int(card.getTableNr()));

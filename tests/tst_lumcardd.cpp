@@ -2,6 +2,7 @@
 // reader's operations and events, two terminals on one card, and a server that is missing, stops,
 // answers garbage or is flooded.
 
+#include "lumcardhost.h"
 #include "tcardactionlog.h"
 #include "tcarderrors.h"
 #include "tcardproperties.h"
@@ -27,88 +28,10 @@
 #include <memory>
 
 using Devices::TNetReader;
+using namespace LumCardHost;
 namespace CardError = PosLib::CardError;
 
 namespace {
-
-const QString lumcardd = QStringLiteral(LUMCARDD_PATH);
-
-// A lumcardd on a data folder, listening on a free port.
-class Server {
-public:
-    explicit Server(const QString& dataDir)
-        : m_dataDir(dataDir)
-    {
-    }
-    ~Server() { stop(SIGKILL); }
-
-    bool start(const QStringList& extra = {"--demo"}, const QProcessEnvironment& env = {})
-    {
-        if (!env.isEmpty())
-            m_process.setProcessEnvironment(env);
-        m_process.start(lumcardd, QStringList{"serve", "--data", m_dataDir, "--port", "0"} + extra);
-        m_process.setReadChannel(QProcess::StandardError);
-        const QString prefix = QStringLiteral("lumcardd: listening on 127.0.0.1 port ");
-        while (m_process.canReadLine() || m_process.waitForReadyRead(30000)) {
-            const QString line = QString::fromUtf8(m_process.readLine()).trimmed();
-            if (line.startsWith(prefix)) {
-                port = quint16(line.mid(prefix.size()).toUInt());
-                return true;
-            }
-        }
-        return false;
-    }
-
-    bool stop(int signal = SIGTERM)
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return true;
-        ::kill(pid_t(m_process.processId()), signal);
-        return m_process.waitForFinished(30000);
-    }
-
-    void pause() { ::kill(pid_t(m_process.processId()), SIGSTOP); }
-    void resume() { ::kill(pid_t(m_process.processId()), SIGCONT); }
-
-    quint16 port = 0;
-
-private:
-    QString m_dataDir;
-    QProcess m_process;
-};
-
-// Runs a lumcardd client command; its standard output, or a null string when it failed.
-QString run(const QStringList& arguments, const QByteArray& input = QByteArray())
-{
-    QProcess process;
-    process.start(lumcardd, arguments);
-    if (!input.isNull()) {
-        process.write(input);
-        process.closeWriteChannel();
-    }
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return QString();
-    const QString output = QString::fromUtf8(process.readAllStandardOutput());
-    return output.isNull() ? QStringLiteral("") : output;
-}
-
-std::unique_ptr<TNetReader> device(quint16 port, const QString& reader, int replyTimeout = 5000)
-{
-    TNetReader::Settings settings;
-    settings.port = port;
-    settings.reader = reader;
-    settings.replyTimeout = replyTimeout;
-    settings.retryInterval = 50;
-    return std::make_unique<TNetReader>(settings);
-}
-
-int errorCode(TNetReader& reader)
-{
-    QStringList result;
-    reader.command(PosLib::CardServer::getErrorCode, result);
-    return result.value(0, QStringLiteral("-1")).toInt();
-}
 
 quint16 closedPort()
 {
@@ -139,7 +62,7 @@ public:
 protected:
     void customEvent(QEvent* event) override
     {
-        if (event->type() != TLumReaderEvent::type)
+        if (event->type() != TLumReaderEvent::eventType)
             return;
         handlerThread = QThread::currentThread();
         handled.append(static_cast<TLumReaderEvent*>(event)->data());
