@@ -5,6 +5,7 @@
 #include "terror.h"
 #include "tlistnames.h"
 #include "tlumdocument.h"
+#include "tnetcardactions.h"
 #include "tsettings.h"
 #include "tvaluelist.h"
 
@@ -33,6 +34,7 @@ std::map<QString, TLumWorkspace::ListFactory>& factories()
     static std::map<QString, TLumWorkspace::ListFactory> registered = {
         {QStringLiteral("currencies"), [] { return new TCurrencies; }},
         {QStringLiteral("settings"), [] { return new PosLib::TSettings; }},
+        {QStringLiteral("realnetcardactions"), [] { return new PosLib::TNetCardActions; }},
     };
     return registered;
 }

@@ -9,6 +9,7 @@
 #include "tcurrency.h"
 #include "tlumworkspace.h"
 #include "tnetcardaction.h"
+#include "tnetcardactions.h"
 #include "tnetclient.h"
 #include "tnetreader.h"
 #include "tpseudoproperty.h"
@@ -17,6 +18,8 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using PosLib::TCardProperties;
 using PosLib::TNetCardAction;
@@ -32,6 +35,7 @@ private Q_SLOTS:
     void cardListRecord_data();
     void cardListRecord();
     void cardMappingSurvivesRestarts();
+    void listsMakeTheirRecordClasses();
     void clientKeepsOldBirthdays();
     void actionText_data();
     void actionText();
@@ -175,6 +179,21 @@ void TestCardRecords::cardMappingSurvivesRestarts()
     QCOMPARE(TLumWorkspace::Cardmapping.count(), 5);
     QCOMPARE(TCardMapping::cardId(root.path(), "04A1B202"), 2);
     QCOMPARE(TCardMapping::cardId(root.path(), "0AB1C2D4"), 5);
+}
+
+void TestCardRecords::listsMakeTheirRecordClasses()
+{
+    QTemporaryDir root;
+    TLumWorkspace workspace(root.path());
+    QVERIFY(qobject_cast<PosLib::TNetCardActions*>(workspace.getData("realnetcardactions")));
+    const auto makes = [&](const char* list, auto* record) {
+        std::unique_ptr<Basics::TValue> made(workspace.getData(QString::fromLatin1(list))->createValue());
+        return dynamic_cast<decltype(record)>(made.get()) != nullptr;
+    };
+    QVERIFY(makes("realnetcardactions", static_cast<TNetCardAction*>(nullptr)));
+    QVERIFY(makes("netclients", static_cast<PosLib::TNetClient*>(nullptr)));
+    QVERIFY(makes("actionlogs", static_cast<PosLib::TCardActionLog*>(nullptr)));
+    QVERIFY(makes("pseudoproperties", static_cast<PosLib::TPseudoProperty*>(nullptr)));
 }
 
 void TestCardRecords::clientKeepsOldBirthdays()
