@@ -86,7 +86,7 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     splitter->setSizes({230, 770});
     setCentralWidget(splitter);
 
-    addDockWidget(Qt::RightDockWidgetArea, new TReaderPanel(workspace, this));
+    addDockWidget(Qt::BottomDockWidgetArea, new TReaderPanel(workspace, this));
     statusBar()->addWidget(m_statusRecords, 1);
     statusBar()->addPermanentWidget(m_statusUser);
     buildActions();

@@ -8,11 +8,9 @@
 #include "ttcpclient.h"
 
 #include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace CardServer = PosLib::CardServer;
 
@@ -35,28 +33,28 @@ TReaderPanel::TReaderPanel(TLumWorkspace* workspace, QWidget* parent)
     m_problem->setObjectName(QStringLiteral("m_Problem"));
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
 
-    m_cards->setMinimumContentsLength(24);
+    m_cards->setMinimumContentsLength(32);
     m_cards->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_server->setWordWrap(true);
-    m_problem->setWordWrap(true);
     m_problem->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
     auto* refreshButton = new QPushButton(tr("Refresh"));
     refreshButton->setObjectName(QStringLiteral("b_Refresh"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_put);
-    buttons->addWidget(m_take);
-    buttons->addWidget(refreshButton);
-    auto* form = new QFormLayout;
-    form->addRow(tr("Server:"), m_server);
-    form->addRow(tr("Card:"), m_cards);
-    form->addRow(buttons);
-    form->addRow(tr("On the reader:"), m_onReader);
+    // One slim row under the lists.
     auto* content = new QWidget;
-    auto* layout = new QVBoxLayout(content);
-    layout->addLayout(form);
-    layout->addWidget(m_problem);
-    layout->addStretch(1);
+    auto* row = new QHBoxLayout(content);
+    row->setContentsMargins(6, 2, 6, 2);
+    row->addWidget(new QLabel(tr("Card:")));
+    row->addWidget(m_cards);
+    row->addWidget(m_put);
+    row->addWidget(m_take);
+    row->addWidget(refreshButton);
+    row->addSpacing(12);
+    row->addWidget(new QLabel(tr("On the reader:")));
+    row->addWidget(m_onReader);
+    row->addSpacing(12);
+    row->addWidget(m_problem, 1);
+    row->addWidget(new QLabel(tr("Server:")));
+    row->addWidget(m_server);
     setWidget(content);
 
     m_server->setText(m_service->serverText());
