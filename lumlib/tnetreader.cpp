@@ -1,6 +1,5 @@
 #include "tnetreader.h"
 
-#include "tcarderrors.h"
 #include "tcardserverprotocol.h"
 #include "tcryption.h"
 #include "tlumworkspace.h"

@@ -3,6 +3,8 @@
 #include "cardserver.h"
 #include "terror.h"
 
+#include <memory>
+
 TCardServerThread::TCardServerThread()
     : m_anchor(new QObject)
 {

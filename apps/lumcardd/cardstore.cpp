@@ -76,12 +76,22 @@ TCardStore::TCardStore(const QString& dataDir)
     m_db.setDatabaseName(path);
     // Another program on the same database (lumcardd adduser) is waited for, not failed.
     m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-    if (!m_db.open())
-        fail(path, m_db.lastError().text());
-    createTables();
+    try {
+        if (!m_db.open())
+            fail(path, m_db.lastError().text());
+        createTables();
+    } catch (...) {
+        close();
+        throw;
+    }
 }
 
 TCardStore::~TCardStore()
+{
+    close();
+}
+
+void TCardStore::close()
 {
     m_db.close();
     m_db = QSqlDatabase();

@@ -80,6 +80,7 @@ public:
 
 private:
     void createTables();
+    void close();
     [[noreturn]] void fail(const QString& what, const QString& why) const;
 
     QString m_connection;

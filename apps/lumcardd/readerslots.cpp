@@ -1,5 +1,7 @@
 #include "readerslots.h"
 
+#include <utility>
+
 TReaderSlots::Slot* TReaderSlots::slot(const QString& reader)
 {
     const auto it = m_slots.find(reader);
