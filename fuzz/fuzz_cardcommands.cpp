@@ -23,16 +23,18 @@ namespace {
 namespace CardServer = PosLib::CardServer;
 
 const QStringList commands = {
-    CardServer::getErrorCode, CardServer::getActions, CardServer::getActionLogs, CardServer::removeAction,
-    CardServer::updateAction, CardServer::updateClient, CardServer::getAllClients, CardServer::checkUser,
-    CardServer::askCardNumber, CardServer::ejectCard, CardServer::readCard, CardServer::writeCard,
-    CardServer::formatCard, CardServer::waitReader, CardServer::putCard, CardServer::takeCard,
-    CardServer::listCards, CardServer::failNext, CardServer::bookActions, QStringLiteral("nosuchcommand")};
+    CardServer::getErrorCode,  CardServer::getActions,         CardServer::getActionLogs,
+    CardServer::removeAction,  CardServer::updateAction,       CardServer::updateClient,
+    CardServer::getAllClients, CardServer::checkUser,          CardServer::askCardNumber,
+    CardServer::ejectCard,     CardServer::readCard,           CardServer::writeCard,
+    CardServer::formatCard,    CardServer::waitReader,         CardServer::putCard,
+    CardServer::takeCard,      CardServer::listCards,          CardServer::failNext,
+    CardServer::bookActions,   QStringLiteral("nosuchcommand")};
 
 struct Server {
     Server()
         : dir(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/fuzz_cardcommands-XXXXXX")
-                                       : QDir::tempPath() + QStringLiteral("/fuzz_cardcommands-XXXXXX"))
+                                        : QDir::tempPath() + QStringLiteral("/fuzz_cardcommands-XXXXXX"))
     {
         reset();
     }

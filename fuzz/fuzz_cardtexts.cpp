@@ -33,7 +33,8 @@ void card(const QString& text)
     (void)card.getLastProcess();
     (void)card.getCardNumber();
     (void)card.setPoints(card.getPointsSaldo() + 1);
-    (void)card.setExtraPoints(QStringLiteral("extrapoints2"), card.getExtraPoints(QStringLiteral("extrapoints1")));
+    (void)card.setExtraPoints(QStringLiteral("extrapoints2"),
+                              card.getExtraPoints(QStringLiteral("extrapoints1")));
     if (card.getPointsSaldo() > card.getPointsMax() && card.getPointsMax() >= card.getPointsMin() &&
         card.setPoints(card.getPointsSaldo()) != 10)
         __builtin_trap();
