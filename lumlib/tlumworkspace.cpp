@@ -1,10 +1,12 @@
 #include "tlumworkspace.h"
 
+#include "tcardmapping.h"
 #include "tcostcenters.h"
 #include "tcurrencies.h"
 #include "terror.h"
 #include "tlistnames.h"
 #include "tlumdocument.h"
+#include "tnetcardactions.h"
 #include "tsettings.h"
 #include "tsqldatabase.h"
 #include "tvaluelist.h"
@@ -34,6 +36,7 @@ std::map<QString, TLumWorkspace::ListFactory>& factories()
         {QStringLiteral("currencies"), [](TLumWorkspace*) { return new TCurrencies; }},
         {QStringLiteral("settings"), [](TLumWorkspace*) { return new PosLib::TSettings; }},
         {QStringLiteral("costcenters"), [](TLumWorkspace* workspace) { return new TCostCenters(workspace); }},
+        {QStringLiteral("realnetcardactions"), [](TLumWorkspace*) { return new PosLib::TNetCardActions; }},
     };
     return registered;
 }
@@ -60,6 +63,7 @@ TLumWorkspace::TLumWorkspace(const QString& dataRoot, QObject* parent)
     // file in place is seen by the file's own watch.
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &TLumWorkspace::reloadChangedFiles);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &TLumWorkspace::reloadChangedFiles);
+    TCardMapping::load(m_dataRoot);
 }
 
 TLumWorkspace::~TLumWorkspace()

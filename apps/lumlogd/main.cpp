@@ -2,15 +2,13 @@
 // entry here; lumlogd writes one line per entry to standard output or a file.
 
 #include "logreceiver.h"
+#include "quitonsignals.h"
 #include "tlog.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QSocketNotifier>
 
-#include <csignal>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -21,28 +19,6 @@ by tabs: date, station, level, program, mod, class, entry. Backslash, tab and li
 breaks inside a field are written as \\, \t, \n and \r. Nothing is sent back.
 Ends on SIGINT or SIGTERM. Exit status: 0 after a signal, 1 when the port or the
 output cannot be opened, 2 on wrong usage.)";
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
-
-// SIGINT and SIGTERM end the event loop; the handler itself only wakes it.
-bool quitOnSignals(QCoreApplication& app)
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
-        return false;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0;
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "listexport.h"
 #include "logindialog.h"
 #include "recordview.h"
+#include "readerpanel.h"
 #include "tdlgremove.h"
 #include "terror.h"
 #include "thelpviewer.h"
@@ -114,6 +115,7 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     m_splitter->setSizes({230, 770});
     setCentralWidget(m_splitter);
 
+    addDockWidget(Qt::BottomDockWidgetArea, new TReaderPanel(workspace, this));
     statusBar()->addWidget(m_statusRecords, 1);
     statusBar()->addPermanentWidget(m_statusUser);
     buildActions();

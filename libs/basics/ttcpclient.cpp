@@ -172,23 +172,28 @@ TTcpClient::~TTcpClient() = default;
 bool TTcpClient::send(const QString& host, quint16 port, const TTcpMessage& message, TTcpMessage* reply)
 {
     m_error.clear();
+    m_failure = Failure::None;
+    const auto fail = [this](Failure failure) {
+        m_failure = failure;
+        return false;
+    };
     QTcpSocket socket;
     socket.setProxy(QNetworkProxy::NoProxy);
     if (!connectWithin(socket, host, port, m_connectTimeout, m_error))
-        return false;
+        return fail(Failure::Connect);
     const QByteArray text = message.wireText(*m_cryption);
     qCDebug(tcpLog).noquote() << QStringLiteral("TTcpClient, writing %1 bytes").arg(text.size());
     if (!writeFramed(socket, text, m_timeout)) {
         m_error = QStringLiteral("%1:%2: writing failed: %3").arg(host).arg(port).arg(socket.errorString());
-        return false;
+        return fail(Failure::Write);
     }
     if (reply) {
         QString replyText;
         if (!readFramed(socket, replyText, m_timeout, &m_error))
-            return false;
+            return fail(Failure::Read);
         if (!reply->parse(replyText, *m_cryption)) {
             m_error = QStringLiteral("%1:%2: the reply cannot be read").arg(host).arg(port);
-            return false;
+            return fail(Failure::Reply);
         }
     }
     socket.disconnectFromHost();

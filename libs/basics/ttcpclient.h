@@ -79,9 +79,13 @@ public:
     int connectTimeout() const { return m_connectTimeout; }
     void setConnectTimeout(int milliseconds) { m_connectTimeout = milliseconds; }
 
+    // The step at which the last send failed.
+    enum class Failure { None, Connect, Write, Read, Reply };
+
     // Connects, sends the message and, when reply is given, reads the answer into it. False when
-    // any step fails; errorString() then says which.
+    // any step fails; failure() and errorString() then say which.
     bool send(const QString& host, quint16 port, const TTcpMessage& message, TTcpMessage* reply = nullptr);
+    Failure failure() const { return m_failure; }
     const QString& errorString() const { return m_error; }
 
     // The framing of a message text: 0x05 and pieces of at most 512 characters, 0x06 after the
@@ -94,6 +98,7 @@ public:
 private:
     int m_timeout = defaultTimeout;
     int m_connectTimeout = defaultConnectTimeout;
+    Failure m_failure = Failure::None;
     QString m_error;
     std::unique_ptr<TCryption> m_cryption;
 };
