@@ -315,6 +315,7 @@ void TestDataFile::fileErrors()
 
     try {
         TFile(missing).open(QIODevice::ReadOnly);
+        QFAIL("a missing file was opened");
     } catch (const Basics::TError& error) {
         QCOMPARE(error.source(), QStringLiteral("tfile"));
         QCOMPARE(error.message(), 301);
