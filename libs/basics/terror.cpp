@@ -30,6 +30,8 @@ QString reason(int code)
         return QStringLiteral("the file already exists");
     case 316:
         return QStringLiteral("the file does not exist");
+    case 317:
+        return QStringLiteral("the name does not refer to a regular file");
     case 318:
         return QStringLiteral("the file cannot be locked");
     case 401:

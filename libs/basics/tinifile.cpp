@@ -3,6 +3,7 @@
 #include "tdir.h"
 #include "terror.h"
 #include "tfile.h"
+#include "tfilereplacement.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -383,13 +384,7 @@ void TInifile::writeSource(int source, const QString& name) const
         bytes += QStringEncoder(QStringConverter::Utf16LE)(text);
     }
 
-    const QString path = expandPath(name);
-    TFile out(path + QStringLiteral(".new"));
-    out.open(QIODevice::WriteOnly);
-    out.writeDurably(bytes);
-    TFile::rename(out.fileName(), path);
-    TFile::syncDirectory(QFileInfo(path).path());
-    out.close();
+    TFileReplacement(name).commit(bytes, false);
 }
 
 } // namespace Basics
