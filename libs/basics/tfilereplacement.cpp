@@ -63,7 +63,19 @@ TFileReplacement::TFileReplacement(const QString& name)
     adoptOwnerAndMode();
 }
 
-TFileReplacement::~TFileReplacement() = default;
+TFileReplacement::~TFileReplacement()
+{
+    // Given up before the commit: the ".new" file goes, unless another save has taken the name.
+    if (m_temp && m_temp->isOpen()) {
+        struct stat opened = {};
+        struct stat named = {};
+        const QByteArray tempName = QFile::encodeName(m_temp->fileName());
+        if (::fstat(m_temp->handle(), &opened) == 0 && ::lstat(tempName.constData(), &named) == 0 &&
+            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino)
+            ::unlink(tempName.constData());
+        m_temp->close();
+    }
+}
 
 // Opens and locks "<file>.new". Something planted under that name is removed first: a symbolic
 // link (which would send the records elsewhere) or a hard link to another file (whose content

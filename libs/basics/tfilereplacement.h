@@ -27,6 +27,7 @@ public:
     // any write permission counts as such for every user, the superuser included) or the ".new"
     // file cannot be created; 318 when the lock is not granted in time.
     explicit TFileReplacement(const QString& name);
+    // Without a commit, removes the ".new" file again and releases the lock.
     ~TFileReplacement();
     TFileReplacement(const TFileReplacement&) = delete;
     TFileReplacement& operator=(const TFileReplacement&) = delete;
