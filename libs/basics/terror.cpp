@@ -16,6 +16,8 @@ QString reason(int code)
         return QStringLiteral("the file name contains an unresolved '%'");
     case 5:
         return QStringLiteral("a record has too many attributes");
+    case 6:
+        return QStringLiteral("the file and its includes are too large");
     case 201:
         return QStringLiteral("the directory cannot be created");
     case 301:
