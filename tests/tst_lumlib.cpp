@@ -391,6 +391,13 @@ void TestLumLib::rightsAndSwitches()
     TLumConfig missing(dir.filePath("absent.ini"));
     QCOMPARE(missing.right("TCurrencyDlg", 0), TLumConfig::Full);
     QVERIFY(missing.getKostForms().isEmpty());
+    QVERIFY(missing.errorText().isEmpty());
+
+    // A configuration that cannot be read withholds every right, and says why.
+    QVERIFY(QDir(dir.path()).mkdir("folder.ini"));
+    TLumConfig unreadable(dir.filePath("folder.ini"));
+    QCOMPARE(unreadable.right("TCurrencyDlg", 3), TLumConfig::ReadOnly);
+    QVERIFY(unreadable.errorText().contains("folder.ini"));
 }
 
 void TestLumLib::suggestionsKeepTheRestOfTheFile()

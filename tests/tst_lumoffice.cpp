@@ -238,6 +238,15 @@ void TestLumOffice::commandLine()
     QVERIFY(QFile::exists(root.filePath("usr/data/articles.dat")));
     QVERIFY(QFile::exists(root.filePath("var/log/lumoffice.log")));
 
+    // A configuration that cannot be read is told, not a crash.
+    QVERIFY(QFile::remove(root.filePath("lumconfig.ini")) || !QFile::exists(root.filePath("lumconfig.ini")));
+    QVERIFY(QDir(root.path()).mkdir("lumconfig.ini"));
+    lumoffice.start(QStringLiteral(LUMOFFICE_PATH), {"--data", root.path(), "--screenshots", "again"});
+    QVERIFY(lumoffice.waitForFinished(60000));
+    QCOMPARE(lumoffice.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(lumoffice.exitCode(), 0);
+    QVERIFY(lumoffice.readAllStandardError().contains("lumconfig.ini"));
+
     lumoffice.start(QStringLiteral(LUMOFFICE_PATH), {"--data", root.path(), "--user", "none"});
     QVERIFY(lumoffice.waitForFinished(60000));
     QCOMPARE(lumoffice.exitCode(), 2);

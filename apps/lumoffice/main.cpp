@@ -5,12 +5,15 @@
 #include "screenshots.h"
 #include "terror.h"
 #include "tlog.h"
+#include "tlumconfig.h"
 #include "tlumworkspace.h"
+#include "tprompts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -74,6 +77,9 @@ int main(int argc, char* argv[])
         }
         window.setUser(user);
     }
+    const QString configError = window.config()->errorText();
+    if (!configError.isEmpty())
+        std::fprintf(stderr, "lumoffice: %s\n", qPrintable(configError));
     if (parser.isSet(screenshotsOption)) {
         const int written = TScreenshots::render(window, pictures);
         std::printf("%d pictures in %s\n", written, qPrintable(QDir::toNativeSeparators(pictures)));
@@ -81,5 +87,13 @@ int main(int argc, char* argv[])
     }
     window.showList(QStringLiteral("currencies"));
     window.show();
+    if (!configError.isEmpty())
+        QTimer::singleShot(0, &window, [&window, configError] {
+            prompts().critical(&window, QApplication::translate("lumoffice", "Configuration"),
+                               QApplication::translate("lumoffice",
+                                                       "The configuration cannot be read:\n%1\n\n"
+                                                       "Until it can, every dialog is read-only.")
+                                   .arg(configError));
+        });
     return QApplication::exec();
 }

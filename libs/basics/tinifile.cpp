@@ -372,6 +372,13 @@ const TEntry* TInifile::next()
     return nullptr;
 }
 
+std::optional<TInifile::Encoding> TInifile::encodingRead() const
+{
+    if (m_sources.empty() || !m_sources.front().wasRead)
+        return std::nullopt;
+    return m_sources.front().encoding;
+}
+
 QStringList TInifile::lines() const
 {
     QStringList texts;

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Basics {
@@ -119,6 +120,8 @@ public:
     void setLocal8Bit(bool on) { m_local8Bit = on; }
 
     const QString& fileName() const { return m_fileName; }
+    // The encoding the file given to read() was read in; none when it was missing.
+    std::optional<Encoding> encodingRead() const;
     // The texts of all lines in reading order, included files at the place of their include line.
     QStringList lines() const;
 
