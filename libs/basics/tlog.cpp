@@ -75,6 +75,9 @@ TLog::TLog()
     : m_program(programName())
     , m_client(std::make_unique<TTcpClient>())
 {
+    // A log host that accepts but does not read holds the caller no longer than one that cannot
+    // be reached.
+    m_client->setSendTimeout(TTcpClient::defaultConnectTimeout);
     m_date = QDate::currentDate();
     const QString level = qEnvironmentVariable("KORVAXK7_LOGLEVEL");
     if (!level.isEmpty())
