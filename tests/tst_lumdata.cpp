@@ -214,6 +214,8 @@ void TestLumData::importsAllOrNothing_data()
     QTest::newRow("empty record") << QByteArray("<currencies><currency/>") + tail << "empty";
     QTest::newRow("delete without id")
         << QByteArray("<currencies><currency><_delete_/><name>X</name></currency>") + tail << "without an id";
+    QTest::newRow("delete not first")
+        << QByteArray("<currencies><currency><id>1</id><_delete_/></currency>") + tail << "must be the first";
     QTest::newRow("delete of a missing record")
         << QByteArray("<currencies><currency><_delete_/><id>9</id></currency>") + tail << "no record 9";
     QByteArray deep = "<currencies>";

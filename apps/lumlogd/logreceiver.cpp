@@ -89,6 +89,10 @@ LogReceiver::LogReceiver(QIODevice& out, QIODevice& err, QObject* parent)
     , m_out(out)
     , m_err(err)
 {
+    m_server.setMaxPendingConnections(4);
+    // A burst of entries, one connection each, waits in the system's queue rather than being
+    // turned away while the connections before it are served.
+    m_server.setListenBacklogSize(1024);
     connect(&m_server, &QTcpServer::newConnection, this, &LogReceiver::accept);
 }
 
@@ -97,22 +101,39 @@ bool LogReceiver::listen(const QHostAddress& address, quint16 port)
     return m_server.listen(address, port);
 }
 
+void LogReceiver::Server::incomingConnection(qintptr descriptor)
+{
+    auto* socket = new QTcpSocket(this);
+    socket->setReadBufferSize(readChunk);
+    if (!socket->setSocketDescriptor(descriptor)) {
+        delete socket;
+        return;
+    }
+    addPendingConnection(socket);
+}
+
+// Takes connections while fewer than maxConnections are open; the others wait in the system's
+// queue (a program that logs fast opens one per entry) and are taken as connections end.
 void LogReceiver::accept()
 {
-    while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+    while (m_connections < maxConnections) {
+        QTcpSocket* socket = m_server.nextPendingConnection();
+        if (!socket)
+            return;
         const QString peer = socket->peerAddress().toString();
-        if (m_connections >= maxConnections) {
-            report(peer + QStringLiteral(": refused, %1 connections are open").arg(maxConnections));
-            socket->abort();
-            socket->deleteLater();
-            continue;
-        }
         ++m_connections;
-        connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+        connect(socket, &QObject::destroyed, this, [this] {
+            --m_connections;
+            if (!m_server.isListening())
+                return;
+            m_server.resumeAccepting();
+            accept();
+        });
         new Connection(
             socket, [this, peer](const QString& text) { receive(text, peer); },
             [this, peer](const QString& problem) { report(peer + QLatin1StringView(": ") + problem); });
     }
+    m_server.pauseAccepting();
 }
 
 void LogReceiver::receive(const QString& text, const QString& peer)

@@ -16,8 +16,8 @@ class QIODevice;
 //
 // What a peer can make the receiver hold is bounded: a message of more than maxFrameSize bytes
 // closes its connection, each connection must complete every message within frameDeadline of its
-// start or of the message before, and connections beyond maxConnections are closed at once. So the
-// receiver holds at most maxConnections * maxFrameSize bytes of messages.
+// start or of the message before, and connections beyond maxConnections wait in the system's queue
+// until one ends. So the receiver holds at most maxConnections * maxFrameSize bytes of messages.
 class LogReceiver : public QObject {
     Q_OBJECT
 public:
@@ -37,11 +37,18 @@ public:
     int failedWrites() const { return m_failedWrites; }
 
 private:
+    // Creates the sockets of incoming connections with a bounded read buffer, so that a
+    // connection waiting to be served cannot hold more than readChunk bytes either.
+    class Server : public QTcpServer {
+    protected:
+        void incomingConnection(qintptr descriptor) override;
+    };
+
     void accept();
     void receive(const QString& text, const QString& peer);
     void report(const QString& text);
 
-    QTcpServer m_server;
+    Server m_server;
     Basics::TCryption m_cryption;
     QIODevice& m_out;
     QIODevice& m_err;

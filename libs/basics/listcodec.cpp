@@ -21,6 +21,9 @@ constexpr int unreadable = 304;
 constexpr qsizetype recordCost = 128;
 constexpr qsizetype attributeCost = 64;
 constexpr qsizetype maxUncompressed = qsizetype(1) << 30;
+// A record without attributes carries nothing but takes a record's memory; a file may hold a few
+// (a settings record with every value at its default), never masses of them.
+constexpr qsizetype maxEmptyRecords = 1000;
 
 // The payload of qCompress's format (a 4-byte big-endian length, then a zlib stream), refused when
 // the length exceeds limit or the stream does not give exactly that many bytes.
@@ -56,6 +59,7 @@ int parse(TValueList& list, QByteArrayView data)
 {
     const qsizetype budget = memoryFactor * data.size() + memoryAllowance;
     qsizetype used = 0;
+    qsizetype empty = 0;
     RecordReader reader(data);
     while (!reader.atEnd()) {
         const qsizetype before = reader.remaining();
@@ -63,7 +67,8 @@ int parse(TValueList& list, QByteArrayView data)
         if (!reader.read(*value))
             return unreadable;
         used += recordCost + attributeCost * value->count() + (before - reader.remaining());
-        if (used > budget) {
+        empty += value->count() == 0;
+        if (used > budget || empty > maxEmptyRecords) {
             list.clear(); // a file of mostly empty records: far more objects than data
             return unreadable;
         }

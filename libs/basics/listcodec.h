@@ -19,7 +19,8 @@ BASICS_EXPORT QByteArray encodeList(const TValueList& list);
 
 // Inserts the records of a file's content into the list; returns 0 when all was read, 304 when the
 // data ends inside a record, does not uncompress, or would take more memory than a file of its
-// size may: a plain file may make the reader hold about memoryFactor times its size, a compressed
+// size may: a plain file may make the reader hold about memoryFactor times its size (and at most
+// 1,000 records without any attribute), a compressed
 // one may uncompress to at most expansionFactor times its size. With compression on, content that
 // ends in 0xFF but does not uncompress is read as plain records, so that a file this program wrote
 // always reads back. A file refused for its memory leaves the list empty. Throws TError 5 for an attribute

@@ -111,6 +111,9 @@ private:
             if (!child.isElement())
                 return at(child) +
                        QStringLiteral(": record %1 holds text or a comment between its values").arg(number);
+            if (child.nodeName() == u"_delete_" && child != element.firstChild())
+                return at(child) +
+                       QStringLiteral(": \"_delete_\" must be the first element of record %1").arg(number);
             if (child.nodeName() == u"id") {
                 bool ok = false;
                 id = child.toElement().text().toInt(&ok); // as TVariant reads it
