@@ -63,7 +63,7 @@ bool isContention(int error)
 
 // Tries the lock until the deadline, at growing intervals: the system has no lock call with a
 // time limit, and a signal to break a blocking one would reach the whole process.
-bool waitForLock(int fd, short type, QDeadlineTimer deadline, const QString& file)
+bool waitForLock(int fd, short type, QDeadlineTimer deadline, const QString& file, bool tell)
 {
     if (setLock(fd, type, false) == 0)
         return true;
@@ -79,7 +79,7 @@ bool waitForLock(int fd, short type, QDeadlineTimer deadline, const QString& fil
             errno = EWOULDBLOCK;
             break;
         }
-        if (!noticed && waited.elapsed() >= TLockedFile::waitNoticeDelay) {
+        if (tell && !noticed && waited.elapsed() >= TLockedFile::waitNoticeDelay) {
             noticed = true;
             notify(file, true);
         }
@@ -119,7 +119,7 @@ bool TLockedFile::lock(LockMode mode, bool block)
     return lock(mode, block ? QDeadlineTimer(lockTimeout()) : QDeadlineTimer(0));
 }
 
-bool TLockedFile::lock(LockMode mode, QDeadlineTimer deadline)
+bool TLockedFile::lock(LockMode mode, QDeadlineTimer deadline, bool tellObserver)
 {
     if (!isOpen() || mode == NoLock)
         return false;
@@ -127,7 +127,7 @@ bool TLockedFile::lock(LockMode mode, QDeadlineTimer deadline)
         return true;
     if (m_lockMode != NoLock)
         unlock();
-    if (!waitForLock(handle(), mode == ReadLock ? F_RDLCK : F_WRLCK, deadline, fileName()))
+    if (!waitForLock(handle(), mode == ReadLock ? F_RDLCK : F_WRLCK, deadline, fileName(), tellObserver))
         return false;
     m_lockMode = mode;
     return true;

@@ -37,8 +37,9 @@ public:
     // is then EWOULDBLOCK). A lock held in the other mode is released first. The file must be
     // open for reading (read lock) or writing (write lock).
     bool lock(LockMode mode, bool block = true);
-    // The same, waiting until the deadline at most.
-    bool lock(LockMode mode, QDeadlineTimer deadline);
+    // The same, waiting until the deadline at most; a long wait is told to the observer only when
+    // asked (the log does not: what the observer does may write to the log again).
+    bool lock(LockMode mode, QDeadlineTimer deadline, bool tellObserver = true);
     bool unlock();
     bool isLocked() const { return m_lockMode != NoLock; }
     // Releases the lock, then closes.

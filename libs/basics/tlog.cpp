@@ -259,7 +259,7 @@ bool TLog::lockNamedFile(const QDate& today)
             if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
                 return false;
         }
-        if (!m_file.lock(TLockedFile::WriteLock))
+        if (!m_file.lock(TLockedFile::WriteLock, QDeadlineTimer(TLockedFile::lockTimeout()), false))
             return false;
         if (holdsNamedFile())
             return true;
