@@ -197,7 +197,8 @@ void TestLumLogd::whatAPeerMayHoldIsBounded()
     const quint16 port = startReceiver(receiver);
     QVERIFY(port != 0);
     // More connections than are served at once, each starting a message: those beyond the limit
-    // wait until others end; none is lost, each is told when it ends inside its message.
+    // wait until others end; none is lost, each is told as broken (when its end is seen, or when
+    // its message is overdue on a slow machine).
     std::vector<std::unique_ptr<QTcpSocket>> open;
     for (int i = 0; i < 40; ++i) {
         open.push_back(std::make_unique<QTcpSocket>());
@@ -210,7 +211,9 @@ void TestLumLogd::whatAPeerMayHoldIsBounded()
     const QStringList ended = readLines(receiver, 40);
     QCOMPARE(ended.size(), 40);
     for (const QString& report : ended)
-        QVERIFY2(report.endsWith("the connection ended inside a message"), qPrintable(report));
+        QVERIFY2(report.endsWith("the connection ended inside a message") ||
+                     report.endsWith("no whole message within 10 s"),
+                 qPrintable(report));
 
     // A message longer than the limit closes its connection.
     QTcpSocket big;
