@@ -313,6 +313,19 @@ void TestInifile::eightBitLinesKeepTheirBytes()
     QCOMPARE(readFile(path), QByteArray("[s]\r\nname=M\xfcller \x80\r\n\tk = \xe4 ?\r\n; Gr\xfc\xdf"
                                         "e\r\n"));
 
+    // A UTF-16 file cut inside a character: the broken line is written as read, and then stays.
+    QVERIFY(writeFile(path, QByteArray("\xfe\xff\0[\0s\0]\0\r\0\n\0k\0=\0"
+                                       "1\0",
+                                       19)));
+    ini.setLocal8Bit(false);
+    ini.read(path);
+    ini.write();
+    const QByteArray once = readFile(path);
+    ini.read(path);
+    ini.write();
+    QCOMPARE(readFile(path), once);
+    ini.setLocal8Bit(true);
+
     // Valid UTF-8 is read as such and stays so.
     QVERIFY(writeFile(path, "[s]\nname=M\xc3\xbcller\nk=1\n"));
     ini.read(path);

@@ -263,9 +263,10 @@ void TInifile::readFile(const QString& name, int depth)
 
     TFile file(name, TFile::RegularOnly);
     file.open(QIODevice::ReadOnly);
-    const QByteArray bytes = file.read(maxTotalSize - m_bytesRead + 1);
+    // A regular file: its size says what reading it takes, before anything is allocated.
+    m_bytesRead += file.size();
+    const QByteArray bytes = m_bytesRead > maxTotalSize ? QByteArray() : file.readAll();
     file.close();
-    m_bytesRead += bytes.size();
     if (m_bytesRead > maxTotalSize) {
         errno = EFBIG;
         throw TInifileError(__LINE__, "tinifile", tooLargeError, nullNameMessage, name);
@@ -282,6 +283,8 @@ void TInifile::readFile(const QString& name, int depth)
     TSection* current = nullptr;
     for (QByteArray& raw : splitLines(QByteArrayView(bytes).sliced(mark), encoding)) {
         QString text = decodeLine(raw, encoding);
+        if (isWide(encoding) && raw.size() % 2 != 0)
+            raw = QByteArray(); // a broken last unit: written as the text it was read as
         m_lines.push_back(std::make_unique<TLine>(TLine{std::move(text), source, std::move(raw), false}));
         parseLine(m_lines.back().get(), current, info.path(), depth);
     }
