@@ -34,16 +34,14 @@ public:
             close(QStringLiteral("no whole message within %1 s").arg(LogReceiver::frameDeadline / 1000));
         });
         connect(socket, &QTcpSocket::readyRead, this, &Connection::read);
-        connect(socket, &QTcpSocket::disconnected, this, [this] {
-            if (!m_closed) {
-                read(); // what arrived with the end
-                if (!m_closed && m_frame.started() && !m_frame.complete())
-                    m_report(QStringLiteral("the connection ended inside a message"));
-            }
-            m_deadline.stop();
-            m_socket->deleteLater();
-        });
+        connect(socket, &QTcpSocket::disconnected, this, &Connection::finish);
         m_deadline.start();
+        // A connection that waited to be served may have sent everything, and ended, meanwhile.
+        QTimer::singleShot(0, this, [this] {
+            read();
+            if (m_socket->state() != QAbstractSocket::ConnectedState)
+                finish();
+        });
     }
 
 private:
@@ -67,6 +65,20 @@ private:
         }
     }
 
+    void finish()
+    {
+        if (m_finished)
+            return;
+        m_finished = true;
+        if (!m_closed) {
+            read(); // what arrived with the end
+            if (!m_closed && m_frame.started() && !m_frame.complete())
+                m_report(QStringLiteral("the connection ended inside a message"));
+        }
+        m_deadline.stop();
+        m_socket->deleteLater();
+    }
+
     void close(const QString& why)
     {
         m_closed = true;
@@ -76,6 +88,7 @@ private:
 
     QTcpSocket* m_socket;
     bool m_closed = false;
+    bool m_finished = false;
     std::function<void(const QString&)> m_deliver;
     std::function<void(const QString&)> m_report;
     Basics::TFrameReader m_frame{LogReceiver::maxFrameSize};
