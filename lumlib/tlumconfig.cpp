@@ -1,5 +1,6 @@
 #include "tlumconfig.h"
 
+#include "terror.h"
 #include "tinifile.h"
 #include "tlumwindow.h"
 #include "tpasswordhash.h"
@@ -11,7 +12,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -72,19 +72,25 @@ TLumConfig::TLumConfig(const QString& fileName)
     : m_fileName(fileName)
     , m_ini(std::make_unique<Basics::TInifile>())
 {
-    QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly)) {
+    try {
+        m_ini->read(fileName);
         // Written back in the encoding it came in: UTF-16 with its byte-order mark, or 8-bit text.
-        const QByteArray head = file.read(2);
-        m_ini->setLocal8Bit(!(head == "\xff\xfe" || head == "\xfe\xff"));
+        if (const auto encoding = m_ini->encodingRead())
+            m_ini->setLocal8Bit(*encoding != Basics::TInifile::Encoding::Utf16LE &&
+                                *encoding != Basics::TInifile::Encoding::Utf16BE);
+    } catch (const Basics::TError& error) {
+        // Unreadable is not missing: nobody gets rights that the file may withhold.
+        m_error = error.description();
+        m_ini = std::make_unique<Basics::TInifile>();
     }
-    m_ini->read(fileName);
 }
 
 TLumConfig::~TLumConfig() = default;
 
 TLumConfig::Right TLumConfig::right(const QString& dialog, int user) const
 {
+    if (!m_error.isEmpty())
+        return ReadOnly;
     QStringList sections;
     if (user > 0)
         sections << rightsSection + u'.' + QString::number(user);

@@ -41,11 +41,15 @@ public:
 
     static const QString defaultFileName;
 
-    // Reads the file; a missing file gives full rights and every switch off.
+    // Reads the file; a missing file gives full rights and every switch off. A file that exists but
+    // cannot be read (a directory, no permission, too large) makes every dialog read-only, and
+    // errorText() tells why.
     explicit TLumConfig(const QString& fileName);
     ~TLumConfig();
 
     const QString& fileName() const { return m_fileName; }
+    // Why the file could not be read; empty when it was read or is missing.
+    const QString& errorText() const { return m_error; }
 
     // The right of a user (0: nobody logged in) for a dialog (by object name).
     Right right(const QString& dialog, int user) const;
@@ -81,5 +85,6 @@ public:
 
 private:
     QString m_fileName;
+    QString m_error;
     std::unique_ptr<Basics::TInifile> m_ini;
 };

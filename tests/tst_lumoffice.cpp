@@ -397,6 +397,15 @@ void TestLumOffice::commandLine()
     QVERIFY(QFile::exists(pictures.filePath("shots/payform-editor.png")));
     QVERIFY(QFile::exists(root.filePath("var/log/lumoffice.log")));
 
+    // A configuration that cannot be read is told, not a crash.
+    QVERIFY(QFile::remove(root.filePath("lumconfig.ini")) || !QFile::exists(root.filePath("lumconfig.ini")));
+    QVERIFY(QDir(root.path()).mkdir("lumconfig.ini"));
+    lumoffice.start(QStringLiteral(LUMOFFICE_PATH), {"--data", root.path(), "--screenshots", "again"});
+    QVERIFY(lumoffice.waitForFinished(60000));
+    QCOMPARE(lumoffice.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(lumoffice.exitCode(), 0);
+    QVERIFY(lumoffice.readAllStandardError().contains("lumconfig.ini"));
+
     for (const QStringList& refused : {QStringList{"--data", root.path(), "--user", "none"},
                                        QStringList{"--data", root.path(), "--user", "77"}}) {
         lumoffice.start(QStringLiteral(LUMOFFICE_PATH), refused);

@@ -85,6 +85,7 @@ private Q_SLOTS:
     void concurrentLoadsAndSaves();
     void twoProcessesNeverDrawTheSameNumber();
     void killedTableSavesLeaveAWholeTable();
+    void concurrentWorkspacesLoseNoChange();
 };
 
 void TestProcesses::writeLockExcludesOtherProcesses()
@@ -247,6 +248,32 @@ void TestProcesses::killedTableSavesLeaveAWholeTable()
         "%d kills: %d inside a save (a .tmp file left behind), %d saves completed; every table opened whole",
         kills, killedInsideSave, savesCompleted);
     QVERIFY(lastRounds > 0);
+}
+
+void TestProcesses::concurrentWorkspacesLoseNoChange()
+{
+    // Two workspaces on one data root, each adding 100 records and changing one of its own 100
+    // times, saving after every change.
+    constexpr int changes = 100;
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<QProcess>> workers;
+    for (int worker = 1; worker <= 2; ++worker) {
+        workers.push_back(std::make_unique<QProcess>());
+        workers.back()->start(QStringLiteral(WORKSPACE_WORKER_PATH),
+                              {dir.path(), QString::number(worker), QString::number(changes)});
+    }
+    for (auto& process : workers) {
+        QVERIFY(process->waitForFinished(60000));
+        QCOMPARE(process->readAllStandardOutput().trimmed(), QByteArray("failed=0"));
+    }
+    TValueList list;
+    QCOMPARE(list.load("discount.dat", QFile::encodeName(dir.filePath("usr/data")).constData()), 0);
+    QCOMPARE(list.count(), 2 * changes + 2);
+    for (int worker = 1; worker <= 2; ++worker) {
+        QCOMPARE(list.find(worker)->getInt("changes"), changes);
+        for (int change = 1; change <= changes; ++change)
+            QVERIFY(list.find(worker * 1000 + change));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestProcesses)

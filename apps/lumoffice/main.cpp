@@ -12,11 +12,13 @@
 #include "tlumworkspace.h"
 #include "tpasswordhash.h"
 #include "tvaluelist.h"
+#include "tprompts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <cstdio>
 #include <iostream>
@@ -122,6 +124,9 @@ int main(int argc, char* argv[])
         }
     }
     window.setUser(user);
+    const QString configError = window.config()->errorText();
+    if (!configError.isEmpty())
+        std::fprintf(stderr, "lumoffice: %s\n", qPrintable(configError));
     if (parser.isSet(screenshotsOption)) {
         const int written = TScreenshots::render(window, pictures);
         std::printf("%d pictures in %s\n", written, qPrintable(QDir::toNativeSeparators(pictures)));
@@ -130,5 +135,13 @@ int main(int argc, char* argv[])
     if (!window.restoreState())
         window.showList(PosLib::Lists::currencies);
     window.show();
+    if (!configError.isEmpty())
+        QTimer::singleShot(0, &window, [&window, configError] {
+            prompts().critical(&window, QApplication::translate("lumoffice", "Configuration"),
+                               QApplication::translate("lumoffice",
+                                                       "The configuration cannot be read:\n%1\n\n"
+                                                       "Until it can, every dialog is read-only.")
+                                   .arg(configError));
+        });
     return QApplication::exec();
 }
