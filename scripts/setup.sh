@@ -9,7 +9,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libqt6sql6-sqlite libqt6sql6-odbc unixodbc libsqliteodbc
-    libbenchmark-dev libsqlite3-dev
+    libbenchmark-dev libsqlite3-dev rapidjson-dev
     xvfb xauth
 )
 missing=()
