@@ -1,14 +1,24 @@
 // The table of lists: every list the back office shows, with its columns, captions and editor.
 // A new editor is one line here.
 
+#include "coatcheckrangedlg.h"
+#include "generalsettingdlg.h"
+#include "hashtagdlg.h"
+#include "tarticlehelptextdlg.h"
+#include "tarticlehelptextsgroupdlg.h"
 #include "tcostcenterdlg.h"
 #include "tcurrencydlg.h"
 #include "tdiscountdlg.h"
+#include "textmoduledlg.h"
+#include "textmodulesgroupdlg.h"
 #include "tlistdescriptor.h"
 #include "tpayformdlg.h"
 #include "tpriceleveldlg.h"
+#include "tshiftdlg.h"
+#include "tshiftgroupdlg.h"
 #include "ttaxgroupdlg.h"
 #include "tvatratedlg.h"
+#include "workmodeldialog.h"
 
 #include <QCoreApplication>
 
@@ -96,23 +106,34 @@ QList<TListDescriptor> build()
         list(master, PosLib::Lists::departments, "Departments"),
         list(master, PosLib::Lists::subventions, "Pricing methods"),
         list(master, L("subventmaps"), "Subvention maps"),
-        list(master, L("textmodules"), "Text modules", {numeric("Group", "group")}),
-        list(master, L("textmodulesgroups"), "Text module groups"),
-        list(master, L("articlehelptexts"), "Article help texts"),
-        list(master, L("articlehelptextsgroups"), "Help text groups"),
-        list(master, L("hashtags"), "Hash tags"),
-        list(master, L("generalsettings"), "General settings"),
+        edited<TextModuleDlg>(master, "Text modules", "Edit text module", "Edit text modules",
+                              {text("Text", "text")}),
+        edited<TextModulesGroupDlg>(master, "Text module groups", "Edit text modulegroup",
+                                    "Edit text modulegroups", {text("Modules", "modules")}),
+        edited<TArticleHelpTextDlg>(master, "Article help texts", "Edit helptext", "Edit helptexts",
+                                    {text("Text", "text")}),
+        edited<TArticleHelpTextsGroupDlg>(master, "Help text groups", "Edit helptext group",
+                                          "Edit helptext groups", {text("Modules", "modules")}),
+        edited<HashTagDlg>(master, "Hash tags", "Edit hashtag", "Edit hashtag",
+                           {text("Button", "buttoncaption"), text("Tag", "tag")}),
+        edited<GeneralSettingDlg>(
+            master, "General settings", "Edit general setting", "Edit general settings",
+            {numeric("Voucher system", "vouchersystem"), text("Bakery exchange", "bakeryexchangepath")}),
         list(master, PosLib::Lists::settings, "System settings", {text("Bonus", "usebonus")}),
         list(venue, L("tablecfgs"), "Table configurations"),
         list(venue, L("menucards"), "Menu cards"),
-        list(venue, L("shifts"), "Shifts",
-             {numeric("Group", "group"), numeric("Start", "start"), numeric("End", "end")}),
-        list(venue, L("shiftgroups"), "Shift groups"),
-        list(venue, L("workingmodels"), "Working models"),
+        edited<TShiftDlg>(venue, "Shifts", "Edit shift", "Edit shifts",
+                          {numeric("Group", "group"), numeric("Start", "start"), numeric("End", "end"),
+                           numeric("Days", "days")}),
+        edited<TShiftGroupDlg>(venue, "Shift groups", "Edit shift group", "Edit shift groups"),
+        edited<WorkmodelDialog>(venue, "Working models", "Edit workingmodel", "Edit workingmodels",
+                                {numeric("Grace period", "graceperiod"), text("Model", "model")}),
         list(venue, PosLib::Lists::waiters, "Waiters",
              {text("Short name", "shortname"), text("Trainee", "trainee")}),
         list(venue, L("waiterrights"), "Waiter rights"),
-        list(venue, L("coatcheckranges"), "Coat-check ranges"),
+        edited<CoatCheckRangeDlg>(
+            venue, "Coat-check ranges", "Edit coatcheck range", "Edit coatcheck ranges",
+            {numeric("Begin", "begin"), numeric("End", "end"), numeric("Mode", "mode")}),
         list(venue, L("outlets"), "Outlets"),
         list(venue, L("terminals"), "Terminals"),
         list(venue, PosLib::Lists::prnconfigs, "Printers", {text("Device", "device")}),

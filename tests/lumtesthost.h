@@ -122,6 +122,19 @@ public:
             *ok = !texts.isEmpty();
         return texts.isEmpty() ? QString() : texts.dequeue();
     }
+    int getInt(QWidget*, const QString& caption, const QString& label, int value, int, int, int,
+               bool* ok) override
+    {
+        told("getInt", caption, label);
+        if (ok)
+            *ok = !numbers.isEmpty();
+        return numbers.isEmpty() ? value : numbers.dequeue();
+    }
+    QString getExistingDirectory(QWidget*, const QString& caption, const QString& dir) override
+    {
+        told("getExistingDirectory", caption, dir);
+        return texts.isEmpty() ? QString() : texts.dequeue();
+    }
     QString getSaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override
     {
         told("getSaveFileName", caption, QString());
@@ -136,6 +149,7 @@ public:
     QList<Message> messages;
     QQueue<QMessageBox::StandardButton> buttons;
     QQueue<int> choices;
+    QQueue<int> numbers;
     QQueue<QString> texts;
 
 private:
