@@ -109,14 +109,17 @@ protected:
         this->m_RestoreModulesButton->show();
     }
 
-    // Return on a row of the group edits its prio (and does not close the dialog).
+    // Return on a row of the group edits its prio (and does not close the dialog). The Return that
+    // ends an edit comes here from the editor; the view takes it.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // (While a prio is edited, the keys go to its editor.)
-        if (watched == this->m_TextModulesOfGroup && event->type() == QEvent::KeyPress) {
+        QTreeWidget* members = this->m_TextModulesOfGroup;
+        if (watched == members && event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                onEnterPrio(this->m_TextModulesOfGroup->currentItem());
+            QTreeWidgetItem* current = members->currentItem();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+                !(current && members->itemWidget(current, prioColumn))) {
+                onEnterPrio(current);
                 return true;
             }
         }
