@@ -169,14 +169,23 @@ public:
             file.open(QIODevice::WriteOnly);
             file.write(configuration);
         }
+        restart();
+    }
+
+    Basics::TValueList* list(const QString& name) { return workspace->getData(name); }
+
+    // Ends the run (the workspace saves what changed) and starts another on the same data root.
+    // Dialogs whose parent is the view must be gone before.
+    void restart()
+    {
+        window.reset();
+        workspace.reset();
         workspace = std::make_unique<TLumWorkspace>(dir.path());
         window = std::make_unique<TLumWindow>(workspace.get());
         view = new TLumListView(window.get());
         view->setColumns({{QStringLiteral("Number"), QStringLiteral("id"), true},
                           {QStringLiteral("Name"), QStringLiteral("name"), false}});
     }
-
-    Basics::TValueList* list(const QString& name) { return workspace->getData(name); }
 
     // Puts a record of the list's own class with these attributes into the list.
     Basics::TValue* put(const QString& name, int id, Attributes attributes = {})

@@ -5,6 +5,7 @@
 #include "demodata.h"
 #include "lumtesthost.h"
 #include "officewindow.h"
+#include "periodchooser.h"
 #include "tcurrencies.h"
 #include "tcurrency.h"
 #include "tdlgremove.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -66,6 +68,7 @@ private Q_SLOTS:
     void aFileReplacedFromOutsideIsReadAgain();
     void aDamagedFileIsReportedAndLeftAlone();
     void listsWithoutEditorAreReadOnly();
+    void aPeriodIsTakenAsEntered();
     void commandLine();
 
 private:
@@ -220,6 +223,29 @@ void TestLumOffice::listsWithoutEditorAreReadOnly()
     QVERIFY(!m_window->newAction()->isEnabled());
     QVERIFY(!m_window->showList("nonsense"));
     QCOMPARE(m_window->currentList(), QStringLiteral("articles"));
+}
+
+void TestLumOffice::aPeriodIsTakenAsEntered()
+{
+    auto* period = m_window->findChild<TPeriodChooser*>();
+    QVERIFY(period);
+    QCOMPARE(period->from(), QDate::currentDate().startOfDay());
+    // Nothing is checked: a "to" before the "from" comes back as entered. Cancel keeps the period.
+    const QDateTime from(QDate(2024, 3, 31), QTime(6, 0));
+    const QDateTime to(QDate(2024, 3, 1), QTime(22, 30));
+    answerNextDialog([&](QDialog* dialog) {
+        QCOMPARE(dialog->objectName(), QStringLiteral("TSelectDateDlg"));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Select date..."));
+        dialog->findChild<QDateTimeEdit*>(QStringLiteral("m_from"))->setDateTime(from);
+        dialog->findChild<QDateTimeEdit*>(QStringLiteral("m_to"))->setDateTime(to);
+        click(dialog, "buttonOk");
+    });
+    m_window->findChild<QAction*>(QStringLiteral("selectPeriod"))->trigger();
+    QCOMPARE(period->from(), from);
+    QCOMPARE(period->to(), to);
+    answerNextDialog([](QDialog* dialog) { click(dialog, "buttonCancel"); });
+    period->action()->trigger();
+    QCOMPARE(period->to(), to);
 }
 
 void TestLumOffice::commandLine()
