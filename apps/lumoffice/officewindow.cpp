@@ -1,5 +1,6 @@
 #include "officewindow.h"
 
+#include "periodchooser.h"
 #include "tdlgremove.h"
 #include "thelpviewer.h"
 #include "tlistdescriptor.h"
@@ -152,6 +153,7 @@ void TOfficeWindow::buildActions()
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(m_refresh);
+    file->addAction((new TPeriodChooser(this))->action());
     file->addSeparator();
     file->addAction(quit);
     QMenu* record = menuBar()->addMenu(tr("&Record"));
