@@ -119,13 +119,12 @@ void GeneralSettingDlg::showRecord(const TGeneralSetting& reference)
 
 void GeneralSettingDlg::FillArticles()
 {
-    // No empty entry: a new set starts without preorder articles all the same.
     m_inPlu = &chooser(m_InPLU, 5, PosLib::Lists::articles, QString(), true);
     m_outPlu = &chooser(m_OutPLU, 5, PosLib::Lists::articles, QString(), true);
-    if (m_InPLU->count() > 0) {
-        m_inPlu->setCurrentId(0);
-        m_outPlu->setCurrentId(0);
-    }
+    // There is no empty entry, but a new set starts without preorder articles all the same: an
+    // empty chooser writes nothing.
+    for (QComboBox* plu : {m_InPLU, m_OutPLU})
+        plu->setCurrentIndex(-1);
 }
 
 void GeneralSettingDlg::applyBonmonitorRule()

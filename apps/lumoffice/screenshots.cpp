@@ -3,6 +3,7 @@
 #include "officewindow.h"
 #include "tlistdescriptor.h"
 #include "tlumlistview.h"
+#include "tselectdatedlg.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -110,5 +111,10 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
             picture = sideBySide(fresh, grab(list.openEditor(&window, view, false).get()));
         written += picture.save(out.filePath(element + QStringLiteral("-editor.png")));
     }
+
+    TSelectDateDlg period(&window);
+    period.setFrom(QDate::currentDate().startOfDay());
+    period.setTo(QDateTime(QDate::currentDate(), QTime(23, 59)));
+    written += grab(&period).save(out.filePath(QStringLiteral("selectdate-dialog.png")));
     return written;
 }
