@@ -116,12 +116,10 @@ QMap<QString, QString> daysOf(const QString& model)
     if (!Json::parseObject(model, document))
         return {{QStringLiteral("unreadable"), model}};
     for (const auto& member : document.GetObject()) {
-        const auto begin =
-            member.value.IsObject() ? member.value.FindMember("begin") : member.value.MemberEnd();
-        days.insert(QString::fromUtf8(member.name.GetString()),
-                    begin != member.value.MemberEnd() && begin->value.IsString()
-                        ? QString::fromUtf8(begin->value.GetString())
-                        : QStringLiteral("?"));
+        QString begin = QStringLiteral("?");
+        if (member.value.IsObject() && member.value.HasMember("begin") && member.value["begin"].IsString())
+            begin = QString::fromUtf8(member.value["begin"].GetString());
+        days.insert(QString::fromUtf8(member.name.GetString()), begin);
     }
     return days;
 }
