@@ -1,16 +1,26 @@
 // The table of lists: every list the back office shows, with its columns, captions and editor.
 // A new editor is one line here.
 
+#include "coatcheckrangedlg.h"
+#include "generalsettingdlg.h"
+#include "hashtagdlg.h"
+#include "tarticlehelptextdlg.h"
+#include "tarticlehelptextsgroupdlg.h"
 #include "tcostcenterdlg.h"
 #include "tcurrencies.h"
 #include "tcurrencydlg.h"
 #include "tdiscountdlg.h"
+#include "textmoduledlg.h"
+#include "textmodulesgroupdlg.h"
 #include "tlistdescriptor.h"
 #include "tpayformdlg.h"
 #include "tpriceleveldlg.h"
 #include "trecorddlg.h"
+#include "tshiftdlg.h"
+#include "tshiftgroupdlg.h"
 #include "ttaxgroupdlg.h"
 #include "tvatratedlg.h"
+#include "workmodeldialog.h"
 
 #include <QCoreApplication>
 
@@ -62,21 +72,28 @@ TLumColumn hidden(TLumColumn column)
     return column;
 }
 
-// A printer list of a payment form: "printer,layout" pairs joined by ";"; part 0 is the printer.
-TLumColumn printouts(const char* title, const char* key, QLatin1String list, int part)
+// Ids inside compound entries: entries joined by one separator, each made of parts joined by another,
+// the id being the part of that index ("3,12;7,1" holds the printers 3 and 7 in part 0).
+TLumColumn compound(const char* title, const char* key, QLatin1String list, char entries, char parts, int part)
 {
-    TLumColumn result = hidden(references(title, key, list, ';'));
+    TLumColumn result = hidden(references(title, key, list, entries));
     const QString attribute = QString::fromLatin1(key);
-    result.idsOf = [attribute, part](const Basics::TValue& record) {
+    result.idsOf = [attribute, entries, parts, part](const Basics::TValue& record) {
         QList<int> ids;
-        for (const QString& entry : record.getString(attribute).split(u';', Qt::SkipEmptyParts)) {
-            const int id = entry.section(u',', part, part).trimmed().toInt();
+        for (const QString& entry : record.getString(attribute).split(QLatin1Char(entries), Qt::SkipEmptyParts)) {
+            const int id = entry.section(QLatin1Char(parts), part, part).trimmed().toInt();
             if (id != 0)
                 ids << id;
         }
         return ids;
     };
     return result;
+}
+
+// A printer list of a payment form: "printer,layout" pairs joined by ";".
+TLumColumn printouts(const char* title, const char* key, QLatin1String list, int part)
+{
+    return compound(title, key, list, ';', ',', part);
 }
 
 QString amountIn(TLumWorkspace* workspace, qint64 amount)
@@ -222,26 +239,38 @@ QList<TListDescriptor> build()
         list(master, PosLib::Lists::departments, "Departments"),
         list(master, PosLib::Lists::subventions, "Pricing methods"),
         list(master, L("subventmaps"), "Subvention maps"),
-        list(master, L("textmodules"), "Text modules", {reference("Group", "group", L("textmodulesgroups"))}),
-        list(master, L("textmodulesgroups"), "Text module groups"),
-        list(master, L("articlehelptexts"), "Article help texts"),
-        list(master, L("articlehelptextsgroups"), "Help text groups"),
-        list(master, L("hashtags"), "Hash tags"),
-        list(master, L("generalsettings"), "General settings"),
+        edited<TextModuleDlg>(master, "Text modules", "Edit text module", "Edit text modules",
+                              {text("Text", "text")}),
+        edited<TextModulesGroupDlg>(master, "Text module groups", "Edit text modulegroup",
+                                    "Edit text modulegroups",
+                                    {compound("Modules", "modules", L("textmodules"), ',', '-', 0)}),
+        edited<TArticleHelpTextDlg>(master, "Article help texts", "Edit helptext", "Edit helptexts",
+                                    {text("Text", "text")}),
+        edited<TArticleHelpTextsGroupDlg>(master, "Help text groups", "Edit helptext group",
+                                          "Edit helptext groups",
+                                          {compound("Modules", "modules", L("articlehelptexts"), ',', '-', 0)}),
+        edited<HashTagDlg>(master, "Hash tags", "Edit hashtag", "Edit hashtag",
+                           {text("Button", "buttoncaption"), text("Tag", "tag")}),
+        edited<GeneralSettingDlg>(
+            master, "General settings", "Edit general setting", "Edit general settings",
+            {numeric("Voucher system", "vouchersystem"), text("Bakery exchange", "bakeryexchangepath")}),
         list(master, PosLib::Lists::settings, "System settings",
              {column("Bonus", "usebonus", K::Flag),
               hidden(reference("System currency", "syscurr", PosLib::Lists::currencies))}),
         list(venue, L("tablecfgs"), "Table configurations"),
         list(venue, L("menucards"), "Menu cards"),
-        list(venue, L("shifts"), "Shifts",
-             {reference("Group", "group", L("shiftgroups")), column("Start", "start", K::Time),
-              column("End", "end", K::Time)}),
-        list(venue, L("shiftgroups"), "Shift groups"),
-        list(venue, L("workingmodels"), "Working models"),
+        edited<TShiftDlg>(venue, "Shifts", "Edit shift", "Edit shifts",
+                          {reference("Group", "group", L("shiftgroups")), column("Start", "start", K::Time),
+                           column("End", "end", K::Time), column("Days", "days", K::Weekdays)}),
+        edited<TShiftGroupDlg>(venue, "Shift groups", "Edit shift group", "Edit shift groups"),
+        edited<WorkmodelDialog>(venue, "Working models", "Edit workingmodel", "Edit workingmodels",
+                                {numeric("Grace period", "graceperiod"), hidden(text("Model", "model"))}),
         list(venue, PosLib::Lists::waiters, "Waiters",
              {text("Short name", "shortname"), column("Trainee", "trainee", K::Flag)}),
         list(venue, L("waiterrights"), "Waiter rights"),
-        list(venue, L("coatcheckranges"), "Coat-check ranges"),
+        edited<CoatCheckRangeDlg>(
+            venue, "Coat-check ranges", "Edit coatcheck range", "Edit coatcheck ranges",
+            {numeric("Begin", "begin"), numeric("End", "end"), numeric("Mode", "mode")}),
         list(venue, L("outlets"), "Outlets"),
         list(venue, L("terminals"), "Terminals"),
         list(venue, PosLib::Lists::prnconfigs, "Printers", {text("Device", "device")}),

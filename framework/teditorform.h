@@ -8,6 +8,7 @@
 
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace LumDialogs {
 
@@ -71,6 +72,22 @@ public:
 protected:
     // Sets every visible text of the form again, in the current language.
     virtual void languageChange() { this->retranslateUi(this); }
+};
+
+// A form whose widgets are named by their role (NumberField, NameField) instead of m_Number and
+// m_Name; the frame reaches its id field as m_Number:
+//
+//   class HashTagDlgBase : public LumDialogs::TEditorLayout<LumDialogs::TRoleNamedForm<Ui::HashTagDlgBase>>
+template <class Form>
+class TRoleNamedForm : public Form {
+public:
+    QSpinBox* m_Number = nullptr;
+
+    void setupUi(QDialog* dialog)
+    {
+        Form::setupUi(dialog);
+        m_Number = this->NumberField;
+    }
 };
 
 } // namespace LumDialogs

@@ -73,6 +73,11 @@ QString TPrompts::getSaveFileName(QWidget* parent, const QString& caption, const
     return QFileDialog::getSaveFileName(over(parent), caption, dir, filter);
 }
 
+QString TPrompts::getExistingDirectory(QWidget* parent, const QString& caption, const QString& dir)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, dir, QFileDialog::ShowDirsOnly);
+}
+
 QString TPrompts::getText(QWidget* parent, const QString& caption, const QString& label, const QString& text,
                           bool* ok)
 {

@@ -31,6 +31,9 @@ public:
                                     const QString& filter = QString());
     virtual QString getSaveFileName(QWidget* parent, const QString& caption, const QString& dir = QString(),
                                     const QString& filter = QString());
+    // A directory, or an empty text when the operator cancelled.
+    virtual QString getExistingDirectory(QWidget* parent, const QString& caption,
+                                         const QString& dir = QString());
     virtual QString getText(QWidget* parent, const QString& caption, const QString& label,
                             const QString& text = QString(), bool* ok = nullptr);
     virtual int getInt(QWidget* parent, const QString& caption, const QString& label, int value = 0,

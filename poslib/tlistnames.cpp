@@ -6,13 +6,22 @@
 #include "tdiscount.h"
 #include "tnetcardaction.h"
 #include "tnetclient.h"
+#include "coatcheckrange.h"
+#include "hashtag.h"
+#include "tcostcenter.h"
+#include "tcurrency.h"
+#include "tdiscount.h"
+#include "tgeneralsetting.h"
 #include "tpayform.h"
 #include "tpricelevel.h"
 #include "tpseudoproperty.h"
 #include "tsettings.h"
 #include "ttemplatecardaction.h"
+#include "tshift.h"
 #include "ttaxgroup.h"
+#include "ttextmodule.h"
 #include "tvatrate.h"
+#include "workingmodel.h"
 
 #include <algorithm>
 
@@ -50,18 +59,18 @@ const QList<TListNames>& TListNames::known()
         entry<TPricelevel>("pricelevels", "pricelevel", "prlevels.dat"),
         entry<TTaxGroup>("taxgroups", "taxgroup", "taxgroups.dat"),
         entry<TVatRate>("vatrates", "vatrate", "vatrate.dat"),
-        entry("articlehelptexts", "articlehelptext", "articlehelptexts.dat"),
+        entry<TArticleHelpText>("articlehelptexts", "articlehelptext", "articlehelptexts.dat"),
         entry("subventmaps", "subventmap", "subventmap.dat"),
-        entry("shifts", "shift", "shifts.dat"),
-        entry("shiftgroups", "shiftgroup", "shiftgroups.dat"),
-        entry("textmodules", "textmodule", "textmodules.dat"),
-        entry("textmodulesgroups", "textmodulesgroup", "textmodulesgroups.dat"),
-        entry("workingmodels", "workingmodel", "workingmodels.dat"),
+        entry<TShift>("shifts", "shift", "shifts.dat"),
+        entry<TShiftGroup>("shiftgroups", "shiftgroup", "shiftgroups.dat"),
+        entry<TTextModule>("textmodules", "textmodule", "textmodules.dat"),
+        entry<TTextModulesGroup>("textmodulesgroups", "textmodulesgroup", "textmodulesgroups.dat"),
+        entry<WorkingModel>("workingmodels", "workingmodel", "workingmodels.dat"),
         entry("families", "family", "families.dat"),
         entry("authorizations", "authorization", "authorizations.dat"),
-        entry("coatcheckranges", "coatcheckrange", "coatcheckranges.dat"),
-        entry("generalsettings", "generalsetting", "generalsettings.dat"),
-        entry("hashtags", "hashtag", "hashtags.dat"),
+        entry<CoatCheckRange>("coatcheckranges", "coatcheckrange", "coatcheckranges.dat"),
+        entry<TGeneralSetting>("generalsettings", "generalsetting", "generalsettings.dat"),
+        entry<HashTag>("hashtags", "hashtag", "hashtags.dat"),
         entry("menucards", "menucard", "menucards.dat"),
         entry("salepromotions", "salepromotion", "salepromotions.dat"),
         entry("salepromotionsgroups", "salepromotionsgroup", "salepromotionsgroups.dat"),
@@ -70,7 +79,8 @@ const QList<TListNames>& TListNames::known()
         entry<TNetCardAction>("realnetcardactions", "realnetcardaction", "realnetcardactions.dat"),
         entry<TNetClient>("netclients", "netclient", "netclients.dat"),
         // Lists whose files the system names, with names in the same pattern.
-        entry("articlehelptextsgroups", "articlehelptextsgroup", "articlehelptextsgroups.dat"),
+        entry<TArticleHelpTextsGroup>("articlehelptextsgroups", "articlehelptextsgroup",
+                                      "articlehelptextsgroups.dat"),
         entry<TPayform>("payforms", "payform", "payform.dat"),
         entry("zcounts", "zcount", "zcount.dat"),
         entry("articles", "article", "articles.dat"),

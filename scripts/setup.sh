@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libqt6sql6-sqlite libqt6sql6-odbc unixodbc unixodbc-dev libsqliteodbc
     postgresql odbc-postgresql
-    libbenchmark-dev libsqlite3-dev libsodium-dev zlib1g-dev
+    libbenchmark-dev libsqlite3-dev libsodium-dev zlib1g-dev rapidjson-dev
     xvfb xauth
 )
 missing=()

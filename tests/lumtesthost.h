@@ -122,12 +122,13 @@ public:
             *ok = !texts.isEmpty();
         return texts.isEmpty() ? QString() : texts.dequeue();
     }
-    int getInt(QWidget*, const QString& caption, const QString& label, int, int, int, int, bool* ok) override
+    int getInt(QWidget*, const QString& caption, const QString& label, int value, int, int, int,
+               bool* ok) override
     {
         told("getInt", caption, label);
         if (ok)
             *ok = !numbers.isEmpty();
-        return numbers.isEmpty() ? 0 : numbers.dequeue();
+        return numbers.isEmpty() ? value : numbers.dequeue();
     }
     QString getItem(QWidget*, const QString& caption, const QString& label, const QStringList&, int, bool,
                     bool* ok) override
@@ -135,6 +136,11 @@ public:
         told("getItem", caption, label);
         if (ok)
             *ok = !texts.isEmpty();
+        return texts.isEmpty() ? QString() : texts.dequeue();
+    }
+    QString getExistingDirectory(QWidget*, const QString& caption, const QString& dir) override
+    {
+        told("getExistingDirectory", caption, dir);
         return texts.isEmpty() ? QString() : texts.dequeue();
     }
     QString getSaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override
@@ -151,8 +157,8 @@ public:
     QList<Message> messages;
     QQueue<QMessageBox::StandardButton> buttons;
     QQueue<int> choices;
-    QQueue<QString> texts;
     QQueue<int> numbers;
+    QQueue<QString> texts;
 
 private:
     void told(const char* kind, const QString& caption, const QString& text)
@@ -171,14 +177,23 @@ public:
             file.open(QIODevice::WriteOnly);
             file.write(configuration);
         }
+        restart();
+    }
+
+    Basics::TValueList* list(const QString& name) { return workspace->getData(name); }
+
+    // Ends the run (the workspace saves what changed) and starts another on the same data root.
+    // Dialogs whose parent is the view must be gone before.
+    void restart()
+    {
+        window.reset();
+        workspace.reset();
         workspace = std::make_unique<TLumWorkspace>(dir.path());
         window = std::make_unique<TLumWindow>(workspace.get());
         view = new TLumListView(window.get());
         view->setColumns({{QStringLiteral("Number"), QStringLiteral("id"), TLumColumn::Number},
                           {QStringLiteral("Name"), QStringLiteral("name")}});
     }
-
-    Basics::TValueList* list(const QString& name) { return workspace->getData(name); }
 
     // Puts a record of the list's own class with these attributes into the list.
     Basics::TValue* put(const QString& name, int id, Attributes attributes = {})

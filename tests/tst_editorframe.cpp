@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSqlQuery>
+#include <QTextEdit>
 #include <QTimeEdit>
 #include <QTreeWidget>
 
@@ -35,12 +36,17 @@ void fillInputs(QDialog* dialog, int variant, bool force = false)
 {
     for (QWidget* widget : dialog->findChildren<QWidget*>()) {
         const QWidget* parent = widget->parentWidget();
-        if (widget->objectName() == u"m_Number" || (!force && !widget->isEnabled()) ||
-            qobject_cast<const QComboBox*>(parent) || qobject_cast<const QAbstractSpinBox*>(parent))
+        // The id field (named by its role in some forms) is the frame's to fill.
+        if (widget->objectName() == u"m_Number" || widget->objectName() == u"NumberField" ||
+            (!force && !widget->isEnabled()) || qobject_cast<const QComboBox*>(parent) ||
+            qobject_cast<const QAbstractSpinBox*>(parent))
             continue;
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             if (!edit->isReadOnly())
                 edit->setText(QString::number(variant + 1));
+        } else if (auto* text = qobject_cast<QTextEdit*>(widget)) {
+            if (!text->isReadOnly())
+                text->setPlainText(QStringLiteral("Line %1\nkey=%1").arg(variant + 1));
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             box->setCheckState(variant == 0 ? Qt::Checked : Qt::Unchecked);
         } else if (auto* group = qobject_cast<QGroupBox*>(widget); group && group->isCheckable()) {

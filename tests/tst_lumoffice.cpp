@@ -6,6 +6,7 @@
 #include "demodata.h"
 #include "lumtesthost.h"
 #include "officewindow.h"
+#include "periodchooser.h"
 #include "tcurrencies.h"
 #include "tcurrency.h"
 #include "tdlgremove.h"
@@ -20,6 +21,8 @@
 #include <QDirIterator>
 #include <QHeaderView>
 #include <QLabel>
+#include <QDateTimeEdit>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -96,6 +99,7 @@ private Q_SLOTS:
     void theRecordEditorEditsListsWithoutAnEditor();
     void aFileReplacedOrDamagedFromOutside();
     void loggingIn();
+    void aPeriodIsTakenAsEntered();
     void commandLine();
 
 private:
@@ -292,7 +296,7 @@ void TestLumOffice::listsShowWhatTheEditorsShow()
     const QList<QTreeWidgetItem*> rows = m_window->listView()->itemsInOrder();
     QVERIFY(TLumListItem::of(rows.first())->value()->getInt("price") <=
             TLumListItem::of(rows.last())->value()->getInt("price"));
-    QVERIFY(rows.first()->text(2).contains(u','));
+    QVERIFY(rows.last()->text(2).contains(u',')); // an amount of the system currency
 }
 
 void TestLumOffice::filterExportAndPrint()
@@ -381,6 +385,29 @@ void TestLumOffice::loggingIn()
     QCOMPARE(m_window->userId(), 3);
     QVERIFY(m_window->windowTitle().endsWith("Anna"));
     QVERIFY(!TPasswordHash::matches("s3cret", "s3cret")); // never kept in clear
+}
+
+void TestLumOffice::aPeriodIsTakenAsEntered()
+{
+    auto* period = m_window->findChild<TPeriodChooser*>();
+    QVERIFY(period);
+    QCOMPARE(period->from(), QDate::currentDate().startOfDay());
+    // Nothing is checked: a "to" before the "from" comes back as entered. Cancel keeps the period.
+    const QDateTime from(QDate(2024, 3, 31), QTime(6, 0));
+    const QDateTime to(QDate(2024, 3, 1), QTime(22, 30));
+    answerNextDialog([&](QDialog* dialog) {
+        QCOMPARE(dialog->objectName(), QStringLiteral("TSelectDateDlg"));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Select date..."));
+        dialog->findChild<QDateTimeEdit*>(QStringLiteral("m_from"))->setDateTime(from);
+        dialog->findChild<QDateTimeEdit*>(QStringLiteral("m_to"))->setDateTime(to);
+        click(dialog, "buttonOk");
+    });
+    m_window->findChild<QAction*>(QStringLiteral("selectPeriod"))->trigger();
+    QCOMPARE(period->from(), from);
+    QCOMPARE(period->to(), to);
+    answerNextDialog([](QDialog* dialog) { click(dialog, "buttonCancel"); });
+    period->action()->trigger();
+    QCOMPARE(period->to(), to);
 }
 
 void TestLumOffice::commandLine()

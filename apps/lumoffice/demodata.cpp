@@ -145,6 +145,48 @@ int masterData(const QString& root)
                    .add(1, {{"name", "Staff price"}})
                    .add(2, {{"name", "Company canteen"}})
                    .save();
+    written += DemoList(root, "textmodules")
+                   .add(1, {{"name", "Without onions"}, {"text", "Without onions"}})
+                   .add(2, {{"name", "Gluten free"}, {"text", "Gluten free|Prepare separately"}})
+                   .add(3, {{"name", "Medium"}, {"text", "Cook medium"}})
+                   .add(4, {{"name", "Ice on the side"}, {"text", "Ice on the side"}})
+                   .add(5, {{"name", "Birthday"}, {"text", "Birthday table|Bring a candle with dessert"}})
+                   .save();
+    written += DemoList(root, "textmodulesgroups")
+                   .add(1, {{"name", "Kitchen notes"}, {"modules", "1-0,2-10,3-0"}})
+                   .add(2, {{"name", "Bar notes"}, {"modules", "4-0,5-99"}})
+                   .save();
+    written +=
+        DemoList(root, "articlehelptexts")
+            .add(1, {{"name", "Allergens: gluten"}, {"text", "Contains gluten (wheat)"}})
+            .add(2, {{"name", "Allergens: nuts"}, {"text", "Contains nuts|May contain traces of peanuts"}})
+            .add(3, {{"name", "Serving"}, {"text", "Serve at 8 \u00b0C"}})
+            .save();
+    written += DemoList(root, "articlehelptextsgroups")
+                   .add(1, {{"name", "Allergens"}, {"modules", "1-0,2-0"}})
+                   .save();
+    written += DemoList(root, "hashtags")
+                   .add(1, {{"name", "Vegetarian"}, {"buttoncaption", "Veggie"}, {"tag", "#veggie"}})
+                   .add(2, {{"name", "Regional"}, {"buttoncaption", "Regional"}, {"tag", "#regional"}})
+                   .add(3, {{"name", "Season"}, {"buttoncaption", "Season"}, {"tag", "#season"}})
+                   .save();
+    written += DemoList(root, "generalsettings")
+                   .add(1, {{"name", "Restaurant"},
+                            {"iconexchangepath", "var\\spool\\icon"},
+                            {"iconresponsetimeout", "10"},
+                            {"iconexports", "no"},
+                            {"vouchersystem", "2"},
+                            {"hascustomvoucherdata", "yes"},
+                            {"customvoucherdata", "outlet=1:terminal.waiter"},
+                            {"printonlistchange", "no"}})
+                   .add(2, {{"name", "Bakery shop"},
+                            {"vouchersystem", "1"},
+                            {"protelvoucherhost", "hotel.local"},
+                            {"bakeryexchangepath", "var/spool/bakery"},
+                            {"printonlistchange", "yes"},
+                            {"preorderinplu", "1301"},
+                            {"preorderoutplu", "1302"}})
+                   .save();
     written += DemoList(root, "departments")
                    .add(1, {{"name", "Kitchen"}})
                    .add(2, {{"name", "Bar"}})
@@ -213,6 +255,10 @@ int articles(const QString& root)
             }
         }
     }
+    // Articles booked into the coat check, each into its range.
+    articleList.add(9001, {{"name", "Coat check"}, {"price", n(200)}, {"coatcheckrangeid", n(1)}})
+        .add(9002, {{"name", "Coat check bag"}, {"price", n(300)}, {"coatcheckrangeid", n(1)}})
+        .add(9003, {{"name", "Coat check banquet"}, {"coatcheckrangeid", n(2)}});
     return familyList.save() + articleList.save();
 }
 
@@ -286,6 +332,20 @@ int venue(const QString& root)
                    .add(1, {{"name", "Early"}, {"group", "1"}, {"start", "600"}, {"end", "1430"}})
                    .add(2, {{"name", "Late"}, {"group", "1"}, {"start", "1400"}, {"end", "2300"}})
                    .add(3, {{"name", "Kitchen day"}, {"group", "2"}, {"start", "900"}, {"end", "1730"}})
+                   .save();
+    written += DemoList(root, "workingmodels")
+                   .add(1, {{"name", "Office week"},
+                            {"graceperiod", "10"},
+                            {"model", "{\"1\":{\"begin\":\"08:00\"},\"2\":{\"begin\":\"08:00\"},"
+                                      "\"3\":{\"begin\":\"08:00\"},\"4\":{\"begin\":\"08:00\"},"
+                                      "\"5\":{\"begin\":\"08:00\"}}"}})
+                   .add(2, {{"name", "Weekend service"},
+                            {"graceperiod", "5"},
+                            {"model", "{\"6\":{\"begin\":\"10:00\"},\"7\":{\"begin\":\"10:15\"}}"}})
+                   .save();
+    written += DemoList(root, "coatcheckranges")
+                   .add(1, {{"name", "Main cloakroom"}, {"begin", "1"}, {"end", "300"}, {"mode", "0"}})
+                   .add(2, {{"name", "Banquet hall"}, {"begin", "500"}, {"end", "650"}, {"mode", "1"}})
                    .save();
     written += DemoList(root, "tablecfgs")
                    .add(1, {{"name", "Table 1"}, {"center", "1"}})

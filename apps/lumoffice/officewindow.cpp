@@ -4,6 +4,7 @@
 #include "logindialog.h"
 #include "recordview.h"
 #include "readerpanel.h"
+#include "periodchooser.h"
 #include "tdlgremove.h"
 #include "terror.h"
 #include "thelpviewer.h"
@@ -208,6 +209,7 @@ void TOfficeWindow::buildActions()
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addActions({m_refresh, m_export, m_print});
+    file->addAction((new TPeriodChooser(this))->action());
     file->addSeparator();
     file->addAction(m_changeUser);
     file->addSeparator();

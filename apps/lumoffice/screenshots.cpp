@@ -4,6 +4,7 @@
 #include "tlistdescriptor.h"
 #include "tlistnames.h"
 #include "tlumlistview.h"
+#include "tselectdatedlg.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -113,5 +114,10 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
             picture = sideBySide(fresh, grab(list.openEditor(&window, view, false).get()));
         written += picture.save(out.filePath(element + QStringLiteral("-editor.png")));
     }
+
+    TSelectDateDlg period(&window);
+    period.setFrom(QDate::currentDate().startOfDay());
+    period.setTo(QDateTime(QDate::currentDate(), QTime(23, 59)));
+    written += grab(&period).save(out.filePath(QStringLiteral("selectdate-dialog.png")));
     return written;
 }
