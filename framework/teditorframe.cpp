@@ -183,6 +183,18 @@ void markEveryRecord(QWidget* widget, bool on)
     }
 }
 
+void showSeveralValues(QLineEdit* edit, bool on)
+{
+    const char* const saved = "lumOwnPlaceholder";
+    if (on && !edit->property(saved).isValid()) {
+        edit->setProperty(saved, edit->placeholderText());
+        edit->setPlaceholderText(tr("(several values)"));
+    } else if (!on && edit->property(saved).isValid()) {
+        edit->setPlaceholderText(edit->property(saved).toString());
+        edit->setProperty(saved, QVariant());
+    }
+}
+
 void lockForSeveral(QWidget* widget, bool on)
 {
     if (!widget)

@@ -52,6 +52,8 @@ struct TFieldOptions {
 
 // Marks the widgets of a field whose value goes into every selected record, or takes the mark off.
 LUMDIALOGS_EXPORT void markEveryRecord(QWidget* widget, bool on);
+// An empty text field that stands for values that differ says so in its placeholder.
+LUMDIALOGS_EXPORT void showSeveralValues(QLineEdit* edit, bool on);
 // Disables the widget of a one-record field while several records are edited, and gives it back.
 LUMDIALOGS_EXPORT void lockForSeveral(QWidget* widget, bool on);
 
@@ -145,6 +147,7 @@ public:
     void show(TLumDlg& host, const Record& record, bool differs) override
     {
         host.inputText(this->m_widget, differs, m_format(this->m_get(record)));
+        showSeveralValues(this->m_widget, differs);
     }
     // An empty text means "no change", also for a single record: an attribute is never cleared
     // through an empty text field unless the field says so.
