@@ -1,11 +1,15 @@
 #include "tlistnames.h"
 
+#include "tarticle.h"
 #include "tcostcenter.h"
 #include "tcurrency.h"
 #include "tdiscount.h"
+#include "tmenucard.h"
 #include "tpayform.h"
 #include "tpricelevel.h"
 #include "tsettings.h"
+#include "tsubventmap.h"
+#include "ttablecfg.h"
 #include "ttaxgroup.h"
 #include "tvatrate.h"
 
@@ -46,7 +50,7 @@ const QList<TListNames>& TListNames::known()
         entry<TTaxGroup>("taxgroups", "taxgroup", "taxgroups.dat"),
         entry<TVatRate>("vatrates", "vatrate", "vatrate.dat"),
         entry("articlehelptexts", "articlehelptext", "articlehelptexts.dat"),
-        entry("subventmaps", "subventmap", "subventmap.dat"),
+        entry<TSubventMap>("subventmaps", "subventmap", "subventmap.dat"),
         entry("shifts", "shift", "shifts.dat"),
         entry("shiftgroups", "shiftgroup", "shiftgroups.dat"),
         entry("textmodules", "textmodule", "textmodules.dat"),
@@ -57,7 +61,7 @@ const QList<TListNames>& TListNames::known()
         entry("coatcheckranges", "coatcheckrange", "coatcheckranges.dat"),
         entry("generalsettings", "generalsetting", "generalsettings.dat"),
         entry("hashtags", "hashtag", "hashtags.dat"),
-        entry("menucards", "menucard", "menucards.dat"),
+        entry<TMenuCard>("menucards", "menucard", "menucards.dat"),
         entry("salepromotions", "salepromotion", "salepromotions.dat"),
         entry("salepromotionsgroups", "salepromotionsgroup", "salepromotionsgroups.dat"),
         entry("waiterrights", "waiterright", "waiterrights.dat"),
@@ -68,11 +72,11 @@ const QList<TListNames>& TListNames::known()
         entry("articlehelptextsgroups", "articlehelptextsgroup", "articlehelptextsgroups.dat"),
         entry<TPayform>("payforms", "payform", "payform.dat"),
         entry("zcounts", "zcount", "zcount.dat"),
-        entry("articles", "article", "articles.dat"),
+        entry<TArticle>("articles", "article", "articles.dat"),
         entry("cardproperties", "cardproperty", "cardproperties.dat"),
         entry("actionlogs", "actionlog", "actionlog.dat"),
         entry("subventions", "subvention", "subventions.dat"),
-        entry("tablecfgs", "tablecfg", "tablecfg.dat"),
+        entry<TTableCfg>("tablecfgs", "tablecfg", "tablecfg.dat"),
         entry("prnconfigs", "prnconfig", "prnconfigs.dat"),
         entry("departments", "department", "departments.dat"),
         entry("layconfigs", "layconfig", "layconfigs.dat"),
