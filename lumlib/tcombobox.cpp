@@ -424,6 +424,11 @@ QString TComboBox::name(int id) const
     return d->names.value(id);
 }
 
+bool TComboBox::hasId(int id) const
+{
+    return d->names.contains(id);
+}
+
 QString TComboBox::itemText(int id, const QString& name, int idWidth)
 {
     char digits[16];
