@@ -5,8 +5,11 @@
 #include "tcurrencydlg.h"
 #include "tdiscountdlg.h"
 #include "tlistdescriptor.h"
+#include "tmenucarddlg.h"
 #include "tpayformdlg.h"
 #include "tpriceleveldlg.h"
+#include "tsubventmapdlg.h"
+#include "ttablecfgdlg.h"
 #include "ttaxgroupdlg.h"
 #include "tvatratedlg.h"
 
@@ -95,7 +98,9 @@ QList<TListDescriptor> build()
         list(master, L("families"), "Families", {numeric("Department", "department")}),
         list(master, PosLib::Lists::departments, "Departments"),
         list(master, PosLib::Lists::subventions, "Pricing methods"),
-        list(master, L("subventmaps"), "Subvention maps"),
+        edited<TSubventMapDlg>(master, "Subvention maps", "Edit subvent mapping", "Edit subvent mappings",
+                               {numeric("Subvention", "subventid"), numeric("Period", "subventtype"),
+                                numeric("Max count", "maxsubvent"), numeric("Payform", "payformid")}),
         list(master, L("textmodules"), "Text modules", {numeric("Group", "group")}),
         list(master, L("textmodulesgroups"), "Text module groups"),
         list(master, L("articlehelptexts"), "Article help texts"),
@@ -103,8 +108,12 @@ QList<TListDescriptor> build()
         list(master, L("hashtags"), "Hash tags"),
         list(master, L("generalsettings"), "General settings"),
         list(master, PosLib::Lists::settings, "System settings", {text("Bonus", "usebonus")}),
-        list(venue, L("tablecfgs"), "Table configurations"),
-        list(venue, L("menucards"), "Menu cards"),
+        edited<TTableCfgDlg>(venue, "Table configurations", "Edit table configuration",
+                             "Edit table configurations",
+                             {numeric("Cost centre", "center"), numeric("Waiter", "waiter"),
+                              numeric("Menu card", "menucard"), numeric("Payform", "payform")}),
+        edited<TMenuCardDlg>(venue, "Menu cards", "Edit menu card", "Edit menu cards",
+                             {numeric("Price level", "pricelevel"), text("Excluded articles", "excludes")}),
         list(venue, L("shifts"), "Shifts",
              {numeric("Group", "group"), numeric("Start", "start"), numeric("End", "end")}),
         list(venue, L("shiftgroups"), "Shift groups"),
