@@ -113,7 +113,7 @@ QList<TListDescriptor> build()
                              {numeric("Cost centre", "center"), numeric("Waiter", "waiter"),
                               numeric("Menu card", "menucard"), numeric("Payform", "payform")}),
         edited<TMenuCardDlg>(venue, "Menu cards", "Edit menu card", "Edit menu cards",
-                             {numeric("Price level", "pricelevel"), text("Excluded articles", "excludes")}),
+                             {numeric("Price level", "pricelevel")}),
         list(venue, L("shifts"), "Shifts",
              {numeric("Group", "group"), numeric("Start", "start"), numeric("End", "end")}),
         list(venue, L("shiftgroups"), "Shift groups"),

@@ -1,16 +1,28 @@
 #include "tmenucardlists.h"
 
 #include "tarticle.h"
+#include "tcharactermask.h"
 #include "tcombobox.h"
 #include "tcurrencies.h"
 
 #include <QSet>
 
 #include <algorithm>
+#include <charconv>
+
+TArticleSearch::TArticleSearch(const QString& text)
+    : folded(text.toCaseFolded())
+    , mask(QtWidgets::characterMask(folded))
+    , nameOnly(std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); }))
+{
+}
 
 TMenuCardArtItem::TMenuCardArtItem(PosLib::TArticle* article, const TCurrencies* currencies)
     : TLumListItem(static_cast<QTreeWidget*>(nullptr), article)
-    , m_currencies(currencies)
+    , m_plu(article->getID())
+    , m_price(article->getPrice())
+    , m_priceText(currencies ? currencies->amountToText(m_price) : QString::number(m_price))
+    , m_nameMask(QtWidgets::foldedCharacterMask(article->getName()))
 {
 }
 
@@ -25,28 +37,37 @@ int TMenuCardArtItem::family() const
     return article()->getFamily();
 }
 
-QString TMenuCardArtItem::priceText() const
+bool TMenuCardArtItem::contains(const TArticleSearch& search) const
 {
-    const qint64 price = article()->getPrice();
-    return m_currencies ? m_currencies->amountToText(price) : QString::number(price);
-}
-
-bool TMenuCardArtItem::contains(const QString& text) const
-{
-    if (article()->getName().contains(text, Qt::CaseInsensitive))
+    if ((m_nameMask & search.mask) == search.mask &&
+        article()->getName().contains(search.folded, Qt::CaseInsensitive))
         return true;
-    // PLU and price are digits and signs: a text with a letter can only be in the name.
-    if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); }))
+    if (search.nameOnly)
         return false;
-    return QString::number(article()->getID()).contains(text) ||
-           priceText().contains(text, Qt::CaseInsensitive);
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, m_plu).ptr;
+    return QLatin1StringView(digits, end).contains(search.folded) || m_priceText.contains(search.folded);
 }
 
 QVariant TMenuCardArtItem::data(int column, int role) const
 {
     if (column == PriceColumn && (role == Qt::DisplayRole || role == Qt::ToolTipRole))
-        return priceText();
+        return m_priceText;
     return TLumListItem::data(column, role);
+}
+
+bool TMenuCardArtItem::operator<(const QTreeWidgetItem& other) const
+{
+    // The article lists hold article rows only.
+    const auto& theirs = static_cast<const TMenuCardArtItem&>(other);
+    switch (treeWidget() ? treeWidget()->sortColumn() : PluColumn) {
+    case PluColumn:
+        return m_plu < theirs.m_plu;
+    case PriceColumn:
+        return m_price < theirs.m_price || (m_price == theirs.m_price && m_plu < theirs.m_plu);
+    default:
+        return TLumListItem::operator<(other);
+    }
 }
 
 namespace {
@@ -148,9 +169,9 @@ QList<int> TMenuCardSide::ids() const
     QList<int> result;
     result.reserve(m_list->topLevelItemCount() + m_filteredOut.size());
     for (int row = 0; row < m_list->topLevelItemCount(); ++row)
-        result << static_cast<const TMenuCardArtItem*>(m_list->topLevelItem(row))->id();
+        result << static_cast<const TMenuCardArtItem*>(m_list->topLevelItem(row))->plu();
     for (const TMenuCardArtItem* row : m_filteredOut)
-        result << row->id();
+        result << row->plu();
     std::sort(result.begin(), result.end());
     return result;
 }
@@ -164,12 +185,13 @@ QTreeWidgetItem* TMenuCardSide::search(const QString& text)
 {
     if (text.isEmpty())
         return nullptr;
+    const TArticleSearch wanted(text);
     auto* found = static_cast<TMenuCardArtItem*>(m_list->currentItem());
-    if (!found || !found->contains(text)) {
+    if (!found || !found->contains(wanted)) {
         found = nullptr;
         for (int row = 0; row < m_list->topLevelItemCount() && !found; ++row) {
             auto* candidate = static_cast<TMenuCardArtItem*>(m_list->topLevelItem(row));
-            if (candidate->contains(text))
+            if (candidate->contains(wanted))
                 found = candidate;
         }
     }
