@@ -23,7 +23,12 @@ TMenuCardArtItem::TMenuCardArtItem(PosLib::TArticle* article, const TCurrencies*
     , m_price(article->getPrice())
     , m_priceText(currencies ? currencies->amountToText(m_price) : QString::number(m_price))
     , m_nameMask(QtWidgets::foldedCharacterMask(article->getName()))
+    , m_numberMask(QtWidgets::characterMask(m_priceText))
 {
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, m_plu).ptr;
+    for (const char* digit = digits; digit != end; ++digit)
+        m_numberMask |= quint64(1) << QtWidgets::characterBit(char16_t(*digit));
 }
 
 PosLib::TArticle* TMenuCardArtItem::article() const
@@ -42,7 +47,7 @@ bool TMenuCardArtItem::contains(const TArticleSearch& search) const
     if ((m_nameMask & search.mask) == search.mask &&
         article()->getName().contains(search.folded, Qt::CaseInsensitive))
         return true;
-    if (search.nameOnly)
+    if (search.nameOnly || (m_numberMask & search.mask) != search.mask)
         return false;
     char digits[16];
     const char* end = std::to_chars(digits, digits + sizeof digits, m_plu).ptr;

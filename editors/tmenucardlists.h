@@ -52,6 +52,7 @@ private:
     qint64 m_price;
     QString m_priceText;
     quint64 m_nameMask;
+    quint64 m_numberMask; // of PLU and price
 };
 
 // One side of the menu card editor: the list of included or of excluded articles with its family
