@@ -17,18 +17,38 @@ TArticleSearch::TArticleSearch(const QString& text)
 {
 }
 
+namespace {
+
+// The mask of the digits of a number.
+quint64 digitMask(qint64 number)
+{
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    quint64 mask = 0;
+    for (const char* digit = digits; digit != end; ++digit)
+        mask |= quint64(1) << QtWidgets::characterBit(char16_t(*digit));
+    return mask;
+}
+
+// What a price text may hold besides the digits of its amount: zeros that pad it, a minus and a
+// decimal sign, which may be any character that is no letter or digit.
+const quint64 priceMarks = digitMask(0) | ~((quint64(1) << QtWidgets::ownCharacterBits) - 1);
+
+} // namespace
+
 TMenuCardArtItem::TMenuCardArtItem(PosLib::TArticle* article, const TCurrencies* currencies)
     : TLumListItem(static_cast<QTreeWidget*>(nullptr), article)
+    , m_currencies(currencies)
     , m_plu(article->getID())
     , m_price(article->getPrice())
-    , m_priceText(currencies ? currencies->amountToText(m_price) : QString::number(m_price))
     , m_nameMask(QtWidgets::foldedCharacterMask(article->getName()))
-    , m_numberMask(QtWidgets::characterMask(m_priceText))
+    , m_numberMask(digitMask(m_plu) | digitMask(m_price) | priceMarks)
 {
-    char digits[16];
-    const char* end = std::to_chars(digits, digits + sizeof digits, m_plu).ptr;
-    for (const char* digit = digits; digit != end; ++digit)
-        m_numberMask |= quint64(1) << QtWidgets::characterBit(char16_t(*digit));
+}
+
+QString TMenuCardArtItem::priceText() const
+{
+    return m_currencies ? m_currencies->amountToText(m_price) : QString::number(m_price);
 }
 
 PosLib::TArticle* TMenuCardArtItem::article() const
@@ -51,13 +71,13 @@ bool TMenuCardArtItem::contains(const TArticleSearch& search) const
         return false;
     char digits[16];
     const char* end = std::to_chars(digits, digits + sizeof digits, m_plu).ptr;
-    return QLatin1StringView(digits, end).contains(search.folded) || m_priceText.contains(search.folded);
+    return QLatin1StringView(digits, end).contains(search.folded) || priceText().contains(search.folded);
 }
 
 QVariant TMenuCardArtItem::data(int column, int role) const
 {
     if (column == PriceColumn && (role == Qt::DisplayRole || role == Qt::ToolTipRole))
-        return m_priceText;
+        return priceText();
     return TLumListItem::data(column, role);
 }
 

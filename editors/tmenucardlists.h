@@ -26,9 +26,9 @@ struct LUMDIALOGS_EXPORT TArticleSearch {
 };
 
 // A row of the menu card editor's article lists: the article's PLU, name and price. The price is an
-// amount, written as the system currency writes it once when the row is made; the lists sort it as
-// a number. The row keeps which characters the name has, so that a search over many rows looks
-// into a name only where it may match.
+// amount, written as the system currency writes it when the row is shown; the lists sort it as a
+// number. The row keeps which characters its name and its numbers may have, so that a search over
+// many rows looks into a row only where it may match.
 class LUMDIALOGS_EXPORT TMenuCardArtItem : public TLumListItem {
 public:
     TMenuCardArtItem(PosLib::TArticle* article, const TCurrencies* currencies);
@@ -47,12 +47,14 @@ public:
     enum Column { PluColumn = 0, ArticleColumn = 1, PriceColumn = 2 };
 
 private:
+    QString priceText() const;
+
+    const TCurrencies* m_currencies;
     // Kept here as well, so that sorting does not reach into 100,000 articles.
     int m_plu;
     qint64 m_price;
-    QString m_priceText;
     quint64 m_nameMask;
-    quint64 m_numberMask; // of PLU and price
+    quint64 m_numberMask; // what PLU and price text may hold
 };
 
 // One side of the menu card editor: the list of included or of excluded articles with its family
