@@ -136,7 +136,7 @@ void TMenuCardDlg::FillArticles(const QList<int>& excluded)
     QList<TMenuCardArtItem*> forbidden;
     included.reserve(rows.size());
     for (TMenuCardArtItem* row : rows)
-        (ids.contains(row->id()) ? forbidden : included) << row;
+        (ids.contains(row->plu()) ? forbidden : included) << row;
     m_included->add(included);
     m_excluded->add(forbidden);
     refreshButtons();
