@@ -2,12 +2,14 @@
 // A new editor is one line here.
 
 #include "tcostcenterdlg.h"
+#include "tcurrencies.h"
 #include "tcurrencydlg.h"
 #include "tdiscountdlg.h"
 #include "tlistdescriptor.h"
 #include "tmenucarddlg.h"
 #include "tpayformdlg.h"
 #include "tpriceleveldlg.h"
+#include "trecorddlg.h"
 #include "tsubventmapdlg.h"
 #include "ttablecfgdlg.h"
 #include "ttaxgroupdlg.h"
@@ -24,14 +26,107 @@ QString tr(const char* text)
     return QCoreApplication::translate("TListCatalog", text);
 }
 
+TLumColumn column(const char* title, const char* key, TLumColumn::Kind kind = TLumColumn::Text)
+{
+    return {tr(title), QString::fromLatin1(key), kind};
+}
+
 TLumColumn text(const char* title, const char* key)
 {
-    return {tr(title), QString::fromLatin1(key), false};
+    return column(title, key);
 }
 
 TLumColumn numeric(const char* title, const char* key)
 {
-    return {tr(title), QString::fromLatin1(key), true};
+    return column(title, key, TLumColumn::Number);
+}
+
+// The id of a record of another list, shown by its name.
+TLumColumn reference(const char* title, const char* key, QLatin1String list)
+{
+    TLumColumn result = column(title, key, TLumColumn::Reference);
+    result.reference = list;
+    return result;
+}
+
+// Ids of records of another list in one attribute.
+TLumColumn references(const char* title, const char* key, QLatin1String list, char separator)
+{
+    TLumColumn result = column(title, key, TLumColumn::References);
+    result.reference = list;
+    result.separator = QLatin1Char(separator);
+    return result;
+}
+
+// Not listed unless the operator chooses it; still known to the record editor and the checks.
+TLumColumn hidden(TLumColumn column)
+{
+    column.shown = false;
+    return column;
+}
+
+// A printer list of a payment form: "printer,layout" pairs joined by ";"; part 0 is the printer.
+TLumColumn printouts(const char* title, const char* key, QLatin1String list, int part)
+{
+    TLumColumn result = hidden(references(title, key, list, ';'));
+    const QString attribute = QString::fromLatin1(key);
+    result.idsOf = [attribute, part](const Basics::TValue& record) {
+        QList<int> ids;
+        for (const QString& entry : record.getString(attribute).split(u';', Qt::SkipEmptyParts)) {
+            const int id = entry.section(u',', part, part).trimmed().toInt();
+            if (id != 0)
+                ids << id;
+        }
+        return ids;
+    };
+    return result;
+}
+
+QString amountIn(TLumWorkspace* workspace, qint64 amount)
+{
+    const auto* currencies =
+        workspace ? qobject_cast<const TCurrencies*>(workspace->getData(PosLib::Lists::currencies)) : nullptr;
+    return currencies ? currencies->amountToText(amount) : QString::number(amount);
+}
+
+// A VAT rate: a percentage, or for a fixed amount an amount of the system currency.
+TLumColumn vatRate()
+{
+    TLumColumn result = column("Rate", "rate", TLumColumn::Percent);
+    result.format = [](const Basics::TValue& record, TLumWorkspace* workspace) {
+        const int rate = record.getInt("rate");
+        return record.getInt("type") == PosLib::TVatRate::FixAmount ? amountIn(workspace, rate)
+                                                                    : TLumColumn::percentText(rate);
+    };
+    return result;
+}
+
+TLumColumn vatType()
+{
+    TLumColumn result = column("Type", "type", TLumColumn::Number);
+    result.format = [](const Basics::TValue& record, TLumWorkspace*) {
+        switch (record.getInt("type")) {
+        case 1:
+            return tr("from netto");
+        case 2:
+            return tr("fixed amount");
+        default:
+            return tr("from brutto");
+        }
+    };
+    return result;
+}
+
+// A discount: a percentage, or for an absolute one an amount of the system currency.
+TLumColumn discountRate()
+{
+    TLumColumn result = column("Rate", "rate", TLumColumn::Decimal);
+    result.format = [](const Basics::TValue& record, TLumWorkspace* workspace) {
+        const double rate = record.getDouble("rate");
+        return record.getBool("absolut") ? amountIn(workspace, qRound64(rate))
+                                         : QString::number(rate, 'g', 10);
+    };
+    return result;
 }
 
 // The number and the name lead every list.
@@ -41,11 +136,24 @@ QList<TLumColumn> columns(QList<TLumColumn> extra)
     return all + extra;
 }
 
-// A list shown without an editor of its own.
+// A list edited by the record editor built from its columns.
 TListDescriptor list(const QString& group, QLatin1String name, const char* title,
                      QList<TLumColumn> extra = {})
 {
-    return {PosLib::TListNames::forRoot(name), group, tr(title), {}, {}, columns(std::move(extra)), {}};
+    const QString root = name;
+    TEditorFactory factory = [root](TLumWindow* window, TLumListView* view) -> std::unique_ptr<QDialog> {
+        return std::make_unique<TRecordDlg>(window, view, *TListDescriptor::find(root));
+    };
+    const QString shown = tr(title);
+    return {PosLib::TListNames::forRoot(name),
+            group,
+            shown,
+            tr("%1: edit record").arg(shown),
+            tr("%1: edit records").arg(shown),
+            columns(std::move(extra)),
+            std::move(factory),
+            QStringLiteral("TRecordDlg"),
+            false};
 }
 
 // A list with its editor; the list is the one of the editor's record class.
@@ -62,7 +170,9 @@ TListDescriptor edited(const QString& group, const char* title, const char* capt
             tr(captionOne),
             tr(captionMany),
             columns(std::move(extra)),
-            std::move(factory)};
+            std::move(factory),
+            QString::fromLatin1(Editor::staticMetaObject.className()),
+            true};
 }
 
 QList<TListDescriptor> build()
@@ -73,53 +183,83 @@ QList<TListDescriptor> build()
     const QString cash = tr("Cash office");
     const QString promotions = tr("Promotions");
     using L = QLatin1String;
+    using K = TLumColumn::Kind;
     return {
-        edited<TCurrencyDlg>(
-            master, "Currencies", "Edit currency", "Edit currencies",
-            {text("Short name", "shortname"), numeric("Rate", "rate"), numeric("Decimals", "decpos")}),
-        edited<TVatRateDlg>(
-            master, "VAT rates", "Edit VAT rate", "Edit VAT rates",
-            {text("Short name", "shortname"), numeric("Rate", "rate"), numeric("Type", "type")}),
+        edited<TCurrencyDlg>(master, "Currencies", "Edit currency", "Edit currencies",
+                             {text("Short name", "shortname"), column("Rate", "rate", K::Decimal),
+                              numeric("Decimals", "decpos")}),
+        edited<TVatRateDlg>(master, "VAT rates", "Edit VAT rate", "Edit VAT rates",
+                            {text("Short name", "shortname"), vatRate(), vatType(),
+                             hidden(references("Composed of", "compose", L("vatrates"), ':'))}),
         edited<TTaxGroupDlg>(master, "Tax groups", "Edit tax group", "Edit tax groups",
-                             {text("VAT rates", "rates")}),
-        edited<TDiscountDlg>(
-            master, "Discounts", "Edit discount", "Edit discounts",
-            {numeric("Rate", "rate"), text("Absolute", "absolut"), numeric("Article", "article")}),
+                             {references("VAT rates", "rates", L("vatrates"), ':')}),
+        edited<TDiscountDlg>(master, "Discounts", "Edit discount", "Edit discounts",
+                             {discountRate(), column("Absolute", "absolut", K::Flag),
+                              reference("Article", "article", PosLib::Lists::articles)}),
         edited<TPriceLevelDlg>(master, "Price levels", "Edit pricelevel", "Edit pricelevels",
-                               {numeric("Start", "start"), numeric("End", "end"), numeric("Days", "days")}),
+                               {column("Start", "start", K::Time), column("End", "end", K::Time),
+                                column("Days", "days", K::Weekdays)}),
         edited<TCostCenterDlg>(master, "Cost centres", "Edit cost center", "Edit cost centers",
                                {text("Short name", "shortname"), text("Account", "account")}),
         edited<TPayformDlg>(
             master, "Payment forms", "Edit payform", "Edit payforms",
-            {text("Short name", "shortname"), text("Button", "button"), text("Account", "account")}),
+            {text("Short name", "shortname"), text("Button", "button"), text("Account", "account"),
+             hidden(reference("Pricing method", "subvention", PosLib::Lists::subventions)),
+             hidden(reference("Order if less", "ordermin", PosLib::Lists::articles)),
+             hidden(reference("Order if more", "ordermax", PosLib::Lists::articles)),
+             hidden(reference("Order PLU", "rndplu", PosLib::Lists::articles)),
+             hidden(reference("No bonus department", "nobonusdep", PosLib::Lists::departments)),
+             hidden(references("Currencies", "allowedcurrencies", PosLib::Lists::currencies, ';')),
+             printouts("Bill printers", "printers", PosLib::Lists::prnconfigs, 0),
+             printouts("Bill layouts", "printers", PosLib::Lists::layconfigs, 1),
+             printouts("Part bill printers", "Pprinters", PosLib::Lists::prnconfigs, 0),
+             printouts("Part bill layouts", "Pprinters", PosLib::Lists::layconfigs, 1),
+             printouts("Restore printers", "Rprinters", PosLib::Lists::prnconfigs, 0),
+             printouts("Restore layouts", "Rprinters", PosLib::Lists::layconfigs, 1)}),
         list(master, PosLib::Lists::articles, "Articles",
-             {numeric("Price", "price"), numeric("Family", "family"), numeric("Department", "department"),
-              numeric("VAT rate", "vatrate")}),
-        list(master, L("families"), "Families", {numeric("Department", "department")}),
+             {column("Price", "price", K::Amount), reference("Family", "family", L("families")),
+              reference("Department", "department", PosLib::Lists::departments),
+              reference("VAT rate", "vatrate", L("vatrates"))}),
+        list(master, L("families"), "Families",
+             {reference("Department", "department", PosLib::Lists::departments)}),
         list(master, PosLib::Lists::departments, "Departments"),
         list(master, PosLib::Lists::subventions, "Pricing methods"),
         edited<TSubventMapDlg>(master, "Subvention maps", "Edit subvent mapping", "Edit subvent mappings",
-                               {numeric("Subvention", "subventid"), numeric("Period", "subventtype"),
-                                numeric("Max count", "maxsubvent"), numeric("Payform", "payformid")}),
-        list(master, L("textmodules"), "Text modules", {numeric("Group", "group")}),
+                               {reference("Subvention", "subventid", PosLib::Lists::subventions),
+                                numeric("Period", "subventtype"), numeric("Max count", "maxsubvent"),
+                                reference("Payform", "payformid", L("payforms"))}),
+        list(master, L("textmodules"), "Text modules", {reference("Group", "group", L("textmodulesgroups"))}),
         list(master, L("textmodulesgroups"), "Text module groups"),
         list(master, L("articlehelptexts"), "Article help texts"),
         list(master, L("articlehelptextsgroups"), "Help text groups"),
         list(master, L("hashtags"), "Hash tags"),
         list(master, L("generalsettings"), "General settings"),
-        list(master, PosLib::Lists::settings, "System settings", {text("Bonus", "usebonus")}),
+        list(master, PosLib::Lists::settings, "System settings",
+             {column("Bonus", "usebonus", K::Flag),
+              hidden(reference("System currency", "syscurr", PosLib::Lists::currencies))}),
         edited<TTableCfgDlg>(venue, "Table configurations", "Edit table configuration",
                              "Edit table configurations",
-                             {numeric("Cost centre", "center"), numeric("Waiter", "waiter"),
-                              numeric("Menu card", "menucard"), numeric("Payform", "payform")}),
-        edited<TMenuCardDlg>(venue, "Menu cards", "Edit menu card", "Edit menu cards",
-                             {numeric("Price level", "pricelevel")}),
+                             {reference("Cost centre", "center", L("costcenters")),
+                              reference("Waiter", "waiter", PosLib::Lists::waiters),
+                              reference("Menu card", "menucard", L("menucards")),
+                              reference("Payform", "payform", L("payforms")),
+                              hidden(reference("Currency", "currency", PosLib::Lists::currencies)),
+                              hidden(reference("Pricing method", "subvention", PosLib::Lists::subventions)),
+                              hidden(reference("Price level", "level", L("pricelevels"))),
+                              hidden(reference("Creation article", "createart", PosLib::Lists::articles)),
+                              hidden(reference("Order if less", "ordermin", PosLib::Lists::articles)),
+                              hidden(reference("Order if more", "ordermax", PosLib::Lists::articles))}),
+        edited<TMenuCardDlg>(
+            venue, "Menu cards", "Edit menu card", "Edit menu cards",
+            {reference("Price level", "pricelevel", L("pricelevels")),
+             hidden(references("Excluded articles", "excludes", PosLib::Lists::articles, ':'))}),
         list(venue, L("shifts"), "Shifts",
-             {numeric("Group", "group"), numeric("Start", "start"), numeric("End", "end")}),
+             {reference("Group", "group", L("shiftgroups")), column("Start", "start", K::Time),
+              column("End", "end", K::Time)}),
         list(venue, L("shiftgroups"), "Shift groups"),
         list(venue, L("workingmodels"), "Working models"),
         list(venue, PosLib::Lists::waiters, "Waiters",
-             {text("Short name", "shortname"), text("Trainee", "trainee")}),
+             {text("Short name", "shortname"), column("Trainee", "trainee", K::Flag)}),
         list(venue, L("waiterrights"), "Waiter rights"),
         list(venue, L("coatcheckranges"), "Coat-check ranges"),
         list(venue, L("outlets"), "Outlets"),
@@ -128,7 +268,8 @@ QList<TListDescriptor> build()
         list(venue, PosLib::Lists::layconfigs, "Layouts", {text("File", "file")}),
         list(venue, L("prncontrols"), "Printer controls"),
         list(venue, L("modifiers"), "Modifiers"),
-        list(cards, L("pseudoproperties"), "Cards", {text("Chip", "uid"), numeric("Client", "client")}),
+        list(cards, L("pseudoproperties"), "Cards",
+             {text("Chip", "uid"), reference("Client", "clientnumber", L("netclients"))}),
         list(cards, L("netclients"), "Clients",
              {text("First name", "firstname"), text("Company", "company")}),
         list(cards, L("templatecardactions"), "Card action templates"),

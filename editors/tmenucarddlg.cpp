@@ -90,9 +90,9 @@ void TMenuCardDlg::initData()
     a_Family->hide();
     a_Plu->hide();
     for (TLumListView* list : {m_Allowed, m_Forbidden}) {
-        list->setColumns({{tr("PLU"), QStringLiteral("id"), true},
-                          {tr("Article"), QStringLiteral("name"), false},
-                          {tr("Price"), QStringLiteral("price"), true}});
+        list->setColumns({{tr("PLU"), QStringLiteral("id"), TLumColumn::Number},
+                          {tr("Article"), QStringLiteral("name"), TLumColumn::Text},
+                          {tr("Price"), QStringLiteral("price"), TLumColumn::Amount}});
         list->setColumnWidth(TMenuCardArtItem::PluColumn, 70);
         list->setColumnWidth(TMenuCardArtItem::ArticleColumn, 200);
         list->setSortingEnabled(true);

@@ -75,6 +75,7 @@ void TPrintoutList::insert(int printer, int layout, QTreeWidgetItem* row)
 void TPrintoutList::add()
 {
     TPrnPrintDlg chooser(2, m_workspace, m_list->window());
+    chooser.setWindowTitle(caption());
     if (chooser.exec() != QDialog::Accepted)
         return;
     int printer = 0;
@@ -90,6 +91,7 @@ void TPrintoutList::edit(QTreeWidgetItem* row)
         return;
     const int code = row->data(0, codeRole).toInt();
     TPrnPrintDlg chooser(2, m_workspace, m_list->window());
+    chooser.setWindowTitle(caption());
     chooser.setData(code % codeBase, code / codeBase);
     if (chooser.exec() != QDialog::Accepted)
         return;
@@ -97,6 +99,19 @@ void TPrintoutList::edit(QTreeWidgetItem* row)
     int layout = 0;
     chooser.getData(printer, layout);
     insert(printer, layout, row);
+}
+
+QString TPrintoutList::caption() const
+{
+    switch (m_kind) {
+    case Bills:
+        return tr("Printout of bills");
+    case PartialBills:
+        return tr("Printout of partial bills");
+    case RestoreReceipts:
+        break;
+    }
+    return tr("Printout of restore receipts");
 }
 
 QString TPrintoutList::printerText(int printer) const

@@ -42,6 +42,8 @@ public:
     void setEditable(bool editable);
 
 private:
+    // The caption of the printer chooser for this list.
+    QString caption() const;
     QString printerText(int printer) const;
     QString layoutText(int layout) const;
 

@@ -209,6 +209,7 @@ protected:
             this->buttonOk->setEnabled(true);
         else
             Layout::onChange();
+        this->explainOk();
     }
 
     void onFirst() override { navigate(&TLumDlg::onFirst); }

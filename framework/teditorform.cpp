@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -35,11 +37,50 @@ void TEditorForm::setUpForm(const char* name, bool modal, const TEditorWidgets& 
     connect(widgets.last, &QPushButton::clicked, this, &TEditorForm::onLast);
     connect(widgets.help, &QPushButton::clicked, this, &TEditorForm::onHelp);
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        if (edit->property("required").toBool()) {
-            m_required << edit;
-            connect(edit, &QLineEdit::textChanged, this, &TEditorForm::onChange);
+        if (edit->property("required").toBool())
+            requireInput(edit);
+    }
+}
+
+void TEditorForm::requireInput(QLineEdit* edit)
+{
+    edit->setProperty("required", true);
+    if (edit->placeholderText().isEmpty())
+        edit->setPlaceholderText(tr("required"));
+    m_required << edit;
+    connect(edit, &QLineEdit::textChanged, this, &TEditorForm::onChange);
+}
+
+QString TEditorForm::fieldName(const QWidget* field) const
+{
+    for (const QLabel* label : findChildren<QLabel*>()) {
+        if (label->buddy() == field) {
+            QString text = label->text();
+            text.remove(u'&');
+            return text.endsWith(u':') ? text.chopped(1) : text;
         }
     }
+    if (const auto* form = qobject_cast<const QFormLayout*>(
+            field->parentWidget() ? field->parentWidget()->layout() : nullptr)) {
+        if (const auto* label = qobject_cast<const QLabel*>(form->labelForField(const_cast<QWidget*>(field))))
+            return label->text().endsWith(u':') ? label->text().chopped(1) : label->text();
+    }
+    return field->objectName();
+}
+
+void TEditorForm::explainOk()
+{
+    if (!m_ok)
+        return;
+    QStringList missing;
+    if (!m_ok->isEnabled()) {
+        for (const QLineEdit* edit : std::as_const(m_required)) {
+            if (edit->text().isEmpty())
+                missing << fieldName(edit);
+        }
+    }
+    m_ok->setToolTip(missing.isEmpty() ? QString()
+                                       : tr("Needed before OK: %1").arg(missing.join(QStringLiteral(", "))));
 }
 
 void TEditorForm::notImplemented(const char* slot) const
@@ -52,6 +93,7 @@ void TEditorForm::onChange()
     if (m_ok)
         m_ok->setEnabled(std::none_of(m_required.cbegin(), m_required.cend(),
                                       [](const QLineEdit* edit) { return edit->text().isEmpty(); }));
+    explainOk();
 }
 
 void TEditorForm::onFirst()

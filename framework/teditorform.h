@@ -26,6 +26,12 @@ protected:
     // Called once the form's widgets exist. The layout class's name is the form's object name as
     // the generated set-up gave it; name becomes the object name (the layout class's own when null).
     void setUpForm(const char* name, bool modal, const TEditorWidgets& widgets, QPushButton* cancel);
+    // A text field that must be filled before OK is enabled, besides the form's own.
+    void requireInput(QLineEdit* edit);
+    // OK's tool tip names the required fields still empty while OK is disabled.
+    void explainOk();
+    // The text of a field's label, without accelerator and colon.
+    QString fieldName(const QWidget* field) const;
     // The warning of a slot that the form gives no code, for a slot signature such as "onType(int)".
     void notImplemented(const char* slot) const;
 

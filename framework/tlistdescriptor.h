@@ -22,8 +22,9 @@ class TRecordEditor;
 using TEditorFactory = std::function<std::unique_ptr<QDialog>(TLumWindow*, TLumListView*)>;
 
 // Everything the system says about one list, declared once in the table of lists: its names and
-// record class, where the back office shows it, the captions of its editor, the columns that tell
-// its records apart, and its editor.
+// record class, where the back office shows it, the captions of its editor, its columns (what the
+// list view shows, the fields of the record editor, the references to other lists), and its
+// editor. A list without an editor of its own is edited by the record editor (TRecordDlg).
 struct LUMDIALOGS_EXPORT TListDescriptor {
     PosLib::TListNames names;
     QString group;       // where the navigator shows the list
@@ -31,10 +32,11 @@ struct LUMDIALOGS_EXPORT TListDescriptor {
     QString captionOne;  // the editor's caption for one record ("Edit currency")
     QString captionMany; // and for several ("Edit currencies")
     QList<TLumColumn> columns;
-    TEditorFactory editor; // null: the list has no editor of its own
+    TEditorFactory editor; // the list's own editor, or the record editor built from the columns
+    QString dialogName;    // the object name of the editor, by which the rights name it
+    bool ownEditor = false;
 
-    // The list's editor, prepared for a new record or for the records selected in the view; null
-    // when the list has no editor.
+    // The list's editor, prepared for a new record or for the records selected in the view.
     std::unique_ptr<QDialog> openEditor(TLumWindow* window, TLumListView* view, bool newRecord) const;
 
     // Every list, in the navigator's order.

@@ -1,7 +1,9 @@
 #include "tlumconfig.h"
 
+#include "terror.h"
 #include "tinifile.h"
 #include "tlumwindow.h"
+#include "tpasswordhash.h"
 #include "tprompts.h"
 
 #include <QAbstractButton>
@@ -10,7 +12,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -71,19 +72,25 @@ TLumConfig::TLumConfig(const QString& fileName)
     : m_fileName(fileName)
     , m_ini(std::make_unique<Basics::TInifile>())
 {
-    QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly)) {
+    try {
+        m_ini->read(fileName);
         // Written back in the encoding it came in: UTF-16 with its byte-order mark, or 8-bit text.
-        const QByteArray head = file.read(2);
-        m_ini->setLocal8Bit(!(head == "\xff\xfe" || head == "\xfe\xff"));
+        if (const auto encoding = m_ini->encodingRead())
+            m_ini->setLocal8Bit(*encoding != Basics::TInifile::Encoding::Utf16LE &&
+                                *encoding != Basics::TInifile::Encoding::Utf16BE);
+    } catch (const Basics::TError& error) {
+        // Unreadable is not missing: nobody gets rights that the file may withhold.
+        m_error = error.description();
+        m_ini = std::make_unique<Basics::TInifile>();
     }
-    m_ini->read(fileName);
 }
 
 TLumConfig::~TLumConfig() = default;
 
 TLumConfig::Right TLumConfig::right(const QString& dialog, int user) const
 {
+    if (!m_error.isEmpty())
+        return ReadOnly;
     QStringList sections;
     if (user > 0)
         sections << rightsSection + u'.' + QString::number(user);
@@ -125,6 +132,38 @@ TLumConfig::Right TLumConfig::appliedRight(const QDialog* dialog)
     return value.isValid() ? Right(value.toInt()) : NoAccess;
 }
 
+QList<TLumConfig::User> TLumConfig::users() const
+{
+    QList<User> result;
+    const Basics::TSection* section = m_ini->section(QStringLiteral("Users"));
+    if (!section)
+        return result;
+    for (const auto& entry : section->entries()) {
+        bool ok = false;
+        const int id = entry->key().toInt(&ok);
+        if (entry->kind() != Basics::TEntry::Value || !ok || id < 1)
+            continue;
+        const QString value = entry->value().text();
+        result << User{id, value.section(u'|', 0, 0).trimmed(), value.section(u'|', 1).trimmed()};
+    }
+    return result;
+}
+
+std::optional<TLumConfig::User> TLumConfig::user(int id) const
+{
+    for (const User& each : users()) {
+        if (each.id == id)
+            return each;
+    }
+    return std::nullopt;
+}
+
+bool TLumConfig::checkPassword(int id, const QString& password) const
+{
+    const std::optional<User> known = user(id);
+    return known && TPasswordHash::matches(password, known->passwordHash);
+}
+
 bool TLumConfig::restOfWorld() const
 {
     return parseBool(m_ini->readString(QStringLiteral("General"), QStringLiteral("RestOfWorld")));
@@ -133,6 +172,11 @@ bool TLumConfig::restOfWorld() const
 bool TLumConfig::doTaxComposite() const
 {
     return parseBool(m_ini->readString(QStringLiteral("General"), QStringLiteral("TaxComposite")));
+}
+
+int TLumConfig::fiscalAnswer() const
+{
+    return m_ini->readString(QStringLiteral("FiscalDevice"), QStringLiteral("Answer")).trimmed().toInt();
 }
 
 QStringList TLumConfig::getKostForms() const

@@ -118,8 +118,7 @@ QString TLumListItem::recordText(int column) const
     const auto* view = qobject_cast<const TLumListView*>(treeWidget());
     if (!view || !m_value || column < 0 || column >= view->columns().size())
         return QString();
-    const QString& key = view->columns().at(column).key;
-    return key == u"id" ? QString::number(m_value->getID()) : m_value->getString(key);
+    return view->columns().at(column).text(*m_value, view->workspace());
 }
 
 QVariant TLumListItem::data(int column, int role) const
@@ -128,7 +127,7 @@ QVariant TLumListItem::data(int column, int role) const
     if (m_value && view && column < view->columns().size()) {
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
             return recordText(column);
-        if (role == Qt::TextAlignmentRole && view->columns().at(column).numeric)
+        if (role == Qt::TextAlignmentRole && view->columns().at(column).numeric())
             return int(Qt::AlignRight | Qt::AlignVCenter);
     }
     return QTreeWidgetItem::data(column, role);
@@ -143,13 +142,7 @@ int TLumListItem::compare(QTreeWidgetItem* other, int column, bool) const
     const auto* view = static_cast<const TLumListView*>(treeWidget());
     if (m_value && theirs && theirs->m_value && view && column >= 0 && column < view->columns().size() &&
         qobject_cast<const TLumListView*>(treeWidget())) {
-        const TLumColumn& shown = view->columns().at(column);
-        if (shown.key == u"id")
-            return order(m_value->getID(), theirs->m_value->getID());
-        if (shown.numeric)
-            return order(m_value->getDouble(shown.key), theirs->m_value->getDouble(shown.key));
-        return m_value->getString(shown.key).compare(theirs->m_value->getString(shown.key),
-                                                     Qt::CaseInsensitive);
+        return view->columns().at(column).compare(*m_value, *theirs->m_value);
     }
     const QString mine = data(column, Qt::DisplayRole).toString();
     const QString theirText = other->data(column, Qt::DisplayRole).toString();

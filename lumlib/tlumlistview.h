@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lumlib_global.h"
+#include "tlumcolumn.h"
 
 #include <QList>
 #include <QString>
@@ -10,22 +11,16 @@
 class QDomDocument;
 class QDomElement;
 class TLumWindow;
+class TLumWorkspace;
 
 namespace Basics {
 class TValue;
 }
 
-// A column of a record view: its title and the attribute it shows ("id" shows the record id).
-// Numeric columns sort by value and are right-aligned.
-struct LUMLIB_EXPORT TLumColumn {
-    QString title;
-    QString key;
-    bool numeric = false;
-};
-
 // The host's view of records: one item per record, several selectable. When columns are set, the
-// items of records show the columns' attributes, read from the record whenever they are painted,
-// so a changed record needs no refill and a view of many records costs no copies of their texts.
+// items of records show the columns' values as the editors show them, formatted from the record
+// whenever they are painted, so a changed record needs no refill and a view of many records costs
+// no copies of their texts; sorting compares the stored values.
 class LUMLIB_EXPORT TLumListView : public QTreeWidget {
     Q_OBJECT
 public:
@@ -33,6 +28,9 @@ public:
 
     void setColumns(const QList<TLumColumn>& columns);
     const QList<TLumColumn>& columns() const { return m_columns; }
+    // The workspace that amounts and references are shown from.
+    void setWorkspace(TLumWorkspace* workspace) { m_workspace = workspace; }
+    TLumWorkspace* workspace() const { return m_workspace; }
 
     // The tag of one record in exportXml ("element" unless set).
     void setElementName(const QString& name) { m_elementName = name; }
@@ -49,6 +47,7 @@ public:
 
 private:
     QList<TLumColumn> m_columns;
+    TLumWorkspace* m_workspace = nullptr;
     QString m_elementName = QStringLiteral("element");
 };
 

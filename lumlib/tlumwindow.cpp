@@ -1,5 +1,6 @@
 #include "tlumwindow.h"
 
+#include "tlockedfile.h"
 #include "tlog.h"
 #include "tlumconfig.h"
 #include "tlumworkspace.h"
@@ -7,7 +8,9 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLabel>
+#include <QThread>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
@@ -18,9 +21,35 @@ TLumWindow::TLumWindow(TLumWorkspace* workspace, QWidget* parent)
     , m_config(std::make_unique<TLumConfig>(workspace ? workspace->GetDataPath() + TLumConfig::defaultFileName
                                                       : TLumConfig::defaultFileName))
 {
+    // A save or load that waits for another program's lock says so on the screen.
+    waitingWindow() = this;
+    Basics::TLockedFile::setWaitObserver([](const QString& file, bool waiting) {
+        TLumWindow* window = waitingWindow();
+        if (!window || QThread::currentThread() != window->thread())
+            return;
+        if (waiting)
+            window->showWaitDlg(
+                false,
+                tr("Waiting for %1, which another program is using.").arg(QDir::toNativeSeparators(file)),
+                tr("Please wait"));
+        else
+            window->hideWaitDlg();
+    });
 }
 
-TLumWindow::~TLumWindow() = default;
+TLumWindow::~TLumWindow()
+{
+    if (waitingWindow() == this) {
+        waitingWindow() = nullptr;
+        Basics::TLockedFile::setWaitObserver({});
+    }
+}
+
+TLumWindow*& TLumWindow::waitingWindow()
+{
+    static TLumWindow* window = nullptr;
+    return window;
+}
 
 Basics::TLog* TLumWindow::log() const
 {
@@ -80,8 +109,8 @@ QTreeWidgetItem* TLumWindow::findListItem(const QString& text, QTreeWidget* list
         }
         return false;
     };
-    QList<QTreeWidgetItem*> items;
-    for (QTreeWidgetItemIterator it(list); *it; ++it)
+    QList<QTreeWidgetItem*> items; // the rows a filter hides are not found
+    for (QTreeWidgetItemIterator it(list, QTreeWidgetItemIterator::NotHidden); *it; ++it)
         items << *it;
     // The first match from the top; asked again while on a match, the next one.
     QTreeWidgetItem* current = list->currentItem();

@@ -49,6 +49,9 @@ Q_SIGNALS:
     void userChanged(int userId);
 
 private:
+    // The window that shows waits for locks: the one made last.
+    static TLumWindow*& waitingWindow();
+
     TLumWorkspace* m_workspace;
     std::unique_ptr<TLumConfig> m_config;
     int m_userId = 0;

@@ -1,11 +1,17 @@
 #include "tlumworkspace.h"
 
+#include "tcardmapping.h"
 #include "tcostcenters.h"
 #include "tcurrencies.h"
+#include "tdir.h"
 #include "terror.h"
+#include "tfilereplacement.h"
 #include "tlistnames.h"
 #include "tlumdocument.h"
+#include "tnetcardactions.h"
+#include "tprompts.h"
 #include "tsettings.h"
+#include "tsqldatabase.h"
 #include "tvaluelist.h"
 
 #include <QDir>
@@ -13,6 +19,8 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
@@ -27,6 +35,7 @@ namespace {
 
 constexpr int loaded = 0;
 constexpr int noFile = 7;
+constexpr int retryDelay = 100;
 
 std::map<QString, TLumWorkspace::ListFactory>& factories()
 {
@@ -34,6 +43,7 @@ std::map<QString, TLumWorkspace::ListFactory>& factories()
         {QStringLiteral("currencies"), [](TLumWorkspace*) { return new TCurrencies; }},
         {QStringLiteral("settings"), [](TLumWorkspace*) { return new PosLib::TSettings; }},
         {QStringLiteral("costcenters"), [](TLumWorkspace* workspace) { return new TCostCenters(workspace); }},
+        {QStringLiteral("realnetcardactions"), [](TLumWorkspace*) { return new PosLib::TNetCardActions; }},
     };
     return registered;
 }
@@ -60,6 +70,7 @@ TLumWorkspace::TLumWorkspace(const QString& dataRoot, QObject* parent)
     // file in place is seen by the file's own watch.
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &TLumWorkspace::reloadChangedFiles);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &TLumWorkspace::reloadChangedFiles);
+    TCardMapping::load(m_dataRoot);
 }
 
 TLumWorkspace::~TLumWorkspace()
@@ -82,62 +93,21 @@ void TLumWorkspace::setDatabase(const QString& driver, const QString& databaseNa
     db.setDatabaseName(databaseName);
 }
 
-namespace {
-
-// Runs the table scripts of the project's db/sqlite folder (compiled into the library) on a new
-// database. Statements are separated by ";" at the end of a line.
-bool createTables(QSqlDatabase& db, QString& error)
-{
-    for (const QString& script :
-         QDir(QStringLiteral(":/lum/db/sqlite")).entryList({QStringLiteral("*.sql")})) {
-        QFile file(QStringLiteral(":/lum/db/sqlite/") + script);
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QString text = QString::fromUtf8(file.readAll());
-        for (const QString& statement : text.split(QRegularExpression(QStringLiteral(";\\s*\\n")))) {
-            QString sql = statement;
-            sql.remove(
-                QRegularExpression(QStringLiteral("^\\s*--[^\\n]*$"), QRegularExpression::MultilineOption));
-            if (sql.trimmed().isEmpty())
-                continue;
-            QSqlQuery query(db);
-            if (!query.exec(sql.trimmed())) {
-                error = QStringLiteral("%1: %2").arg(script, query.lastError().text());
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-} // namespace
-
-namespace {
-
-// Whether the connection of that name opens (the copy of the handle is gone again afterwards, so
-// that the connection can be replaced).
-bool opens(const QString& connection)
-{
-    QSqlDatabase db = QSqlDatabase::database(connection, false);
-    return db.isValid() && db.open();
-}
-
-} // namespace
-
 QSqlDatabase TLumWorkspace::database()
 {
     m_databaseError.clear();
-    bool newFile = false;
     if (m_connectionName.isEmpty()) {
-        // The system's own data source when it has one.
-        setDatabase(QStringLiteral("QODBC"), QStringLiteral("poscashdb"));
-        if (!opens(m_connectionName)) {
+        // The system's own data source when it has one, even while it cannot be reached: the
+        // journal must not go into another database then.
+        if (Database::odbcDataSourceExists(QStringLiteral("poscashdb"))) {
+            setDatabase(QStringLiteral("QODBC"), QStringLiteral("poscashdb"));
+        } else {
             const QString file = m_dataRoot + QStringLiteral("var/db/poscash.sqlite");
             QDir().mkpath(QFileInfo(file).absolutePath());
-            newFile = !QFileInfo::exists(file);
             setDatabase(QStringLiteral("QODBC"), QStringLiteral("DRIVER={SQLite3};Database=%1").arg(file));
-            if (!opens(m_connectionName))
+            if (!QSqlDatabase::database(m_connectionName, true).isOpen())
                 setDatabase(QStringLiteral("QSQLITE"), file);
+            m_tablesPending = true;
         }
     }
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -145,12 +115,26 @@ QSqlDatabase TLumWorkspace::database()
         m_databaseError = tr("No SQL driver for the database.");
         return db;
     }
+    // A server may have gone away and come back since the connection was made: such a connection
+    // answers nothing any more, and a new one is made.
+    if (db.isOpen() && !QSqlQuery(db).exec(QStringLiteral("SELECT 1")))
+        db.close();
     if (!db.isOpen() && !db.open()) {
         m_databaseError = db.lastError().text();
         return db;
     }
-    if (newFile && !createTables(db, m_databaseError))
-        db.close();
+    // The tables of the project's scripts, also those a later version added to an older file.
+    if (m_tablesPending) {
+        for (const QString& script : Database::projectScripts(Database::Kind::SQLite)) {
+            QSqlError error;
+            if (!Database::runScript(db, Database::projectScript(Database::Kind::SQLite, script), &error)) {
+                m_databaseError = script + QStringLiteral(": ") + error.text();
+                db.close();
+                return db;
+            }
+        }
+        m_tablesPending = false;
+    }
     return db;
 }
 
@@ -188,9 +172,10 @@ Basics::TValueList* TLumWorkspace::getData(const QString& name)
             const Basics::TValue* system = settings ? settings->find(0) : nullptr;
             currencies->setSystemCurrencyId(system ? system->getInt("syscurr", 1) : 1);
         }
-        connect(list, &Basics::TValueList::inserted, this, [this, name] { markChanged(name); });
-        connect(list, &Basics::TValueList::changed, this, [this, name] { markChanged(name); });
-        connect(list, &Basics::TValueList::removed, this, [this, name] { markChanged(name); });
+        const auto changed = [this, name](Basics::TValue* value) { markChanged(name, value); };
+        connect(list, &Basics::TValueList::inserted, this, changed);
+        connect(list, &Basics::TValueList::changed, this, changed);
+        connect(list, &Basics::TValueList::removed, this, changed);
     }
     return it->second.list.get();
 }
@@ -210,6 +195,8 @@ void TLumWorkspace::load(const QString& name, Entry& entry)
     }
     list->blockSignals(false);
     entry.stamp = stampOf(filePath(name));
+    entry.base = snapshot(*list);
+    entry.touched.clear();
     entry.damaged = !reason.isEmpty();
     if (entry.damaged)
         Q_EMIT loadFailed(name, filePath(name), reason);
@@ -261,45 +248,186 @@ TLumWorkspace::ReloadHold::~ReloadHold()
         m_workspace->reloadChangedFiles();
 }
 
-void TLumWorkspace::markChanged(const QString& name)
+void TLumWorkspace::markChanged(const QString& name, const Basics::TValue* value)
 {
     const auto it = m_lists.find(name);
-    if (it == m_lists.end())
-        return;
-    it->second.dirty = true;
-    if (!m_saveScheduled) {
-        m_saveScheduled = true;
-        QTimer::singleShot(0, this, [this] {
-            m_saveScheduled = false;
-            saveChanges();
-        });
+    if (it != m_lists.end()) {
+        it->second.dirty = true;
+        if (value)
+            it->second.touched.insert(value->getID());
     }
+    scheduleSave(0);
+}
+
+void TLumWorkspace::scheduleSave(int delay)
+{
+    if (m_saveScheduled)
+        return;
+    m_saveScheduled = true;
+    QTimer::singleShot(delay, this, [this] {
+        m_saveScheduled = false;
+        saveChanges();
+    });
 }
 
 bool TLumWorkspace::save(const QString& name, Entry& entry)
 {
     if (entry.damaged)
         return false; // never over a file that could not be read completely
+    const QString path = filePath(name);
+    std::vector<Conflict> conflicts;
     try {
-        entry.list->save(QFile::encodeName(m_dataRoot).constData());
+        Basics::TDir(QFileInfo(path).path(), true);
+        // Held from before the file is looked at until the new one is in place.
+        Basics::TFileReplacement replacement(path);
+        if (stampOf(path) == entry.stamp) {
+            entry.list->saveTo(replacement);
+            entry.base = snapshot(*entry.list);
+            entry.stamp = stampOf(path);
+        } else {
+            // A list of the same class, but without a workspace: merging into it must not act on
+            // the database as the workspace's own list does (the cost centres' rows).
+            const std::unique_ptr<Basics::TValueList> current(createList(name, nullptr));
+            current->blockSignals(true);
+            const int result = current->load(QFile::encodeName(m_dataRoot).constData());
+            if (result != loaded && result != noFile) {
+                Q_EMIT saveFailed(name, path,
+                                  tr("Another program changed the file, and it cannot be read now (error "
+                                     "%1). Nothing was saved.")
+                                      .arg(result));
+                return false;
+            }
+            conflicts = merge(entry, *current);
+            current->saveTo(replacement);
+            // The list in memory lacks what the other program saved: it is loaded anew as soon
+            // as nobody holds its records.
+            entry.stamp = FileStamp();
+        }
     } catch (const Basics::TError& error) {
-        Q_EMIT saveFailed(name, filePath(name), error.description());
+        Q_EMIT saveFailed(name, path, error.description());
         return false;
     }
     entry.dirty = false;
-    entry.stamp = stampOf(filePath(name));
-    watch(filePath(name));
+    entry.touched.clear();
+    watch(path);
     Q_EMIT listSaved(name);
+    if (!conflicts.empty() && askToReapply(name, entry, conflicts))
+        return save(name, entry);
+    return true;
+}
+
+namespace {
+
+bool sameRecord(const Basics::TValue* a, const Basics::TValue* b)
+{
+    return a == b || (a && b && *a == *b);
+}
+
+} // namespace
+
+std::map<int, Basics::TValue> TLumWorkspace::snapshot(const Basics::TValueList& list)
+{
+    std::map<int, Basics::TValue> records;
+    for (const Basics::TValue* value : list)
+        records.insert_or_assign(value->getID(), *value); // shared, not copied: records are implicitly shared
+    return records;
+}
+
+// Puts this workspace's inserted, changed and removed records into the list as the file holds it
+// now. A record the file changed too (compared with the version this workspace's record came from)
+// keeps the file's version, unless both made the same change.
+std::vector<TLumWorkspace::Conflict> TLumWorkspace::merge(Entry& entry, Basics::TValueList& current)
+{
+    std::vector<Conflict> conflicts;
+    for (const int id : entry.touched) {
+        const Basics::TValue* mine = entry.list->find(id);
+        Basics::TValue* theirs = current.find(id);
+        const auto known = entry.base.find(id);
+        const Basics::TValue* was = known == entry.base.end() ? nullptr : &known->second;
+        if (!sameRecord(theirs, was) && !sameRecord(theirs, mine)) {
+            Conflict conflict;
+            conflict.id = id;
+            if (mine)
+                conflict.mine = *mine;
+            if (theirs)
+                conflict.theirs = *theirs;
+            conflicts.push_back(std::move(conflict));
+            continue;
+        }
+        if (mine && theirs) {
+            static_cast<Basics::TValue&>(*theirs) = *mine;
+        } else if (mine) {
+            Basics::TValue* added = current.createValue();
+            static_cast<Basics::TValue&>(*added) = *mine;
+            current.insert(added);
+        } else if (theirs) {
+            current.remove(theirs);
+        }
+        if (mine)
+            entry.base.insert_or_assign(id, *mine);
+        else
+            entry.base.erase(id);
+    }
+    return conflicts;
+}
+
+// Tells the operator which records another program changed at the same time, and whether they
+// want their own versions saved over those. When they do, the records count as changed once more,
+// now against the file's versions.
+bool TLumWorkspace::askToReapply(const QString& name, Entry& entry, const std::vector<Conflict>& conflicts)
+{
+    QStringList ids;
+    for (const Conflict& conflict : conflicts)
+        ids << QString::number(conflict.id);
+    const int choice = prompts().choose(
+        nullptr, QMessageBox::Warning, tr("Records changed by another program"),
+        tr("Another program changed the records %1 of the list \"%2\" while you changed them here. "
+           "Its version was kept.\n\nSave your version over it?")
+            .arg(ids.join(QStringLiteral(", ")), name),
+        {tr("Keep the other version"), tr("Save my version")}, 0, 0);
+    if (choice != 1)
+        return false;
+    for (const Conflict& conflict : conflicts) {
+        if (conflict.theirs)
+            entry.base.insert_or_assign(conflict.id, *conflict.theirs);
+        else
+            entry.base.erase(conflict.id);
+        Basics::TValue* mine = entry.list->find(conflict.id);
+        if (conflict.mine && !mine) {
+            // Loaded anew meanwhile: this workspace's version goes back into the list.
+            mine = entry.list->createValue();
+            static_cast<Basics::TValue&>(*mine) = *conflict.mine;
+            const QSignalBlocker quiet(entry.list.get());
+            entry.list->insert(mine);
+        } else if (mine && conflict.mine) {
+            static_cast<Basics::TValue&>(*mine) = *conflict.mine;
+        } else if (mine) {
+            const QSignalBlocker quiet(entry.list.get());
+            entry.list->remove(mine);
+        }
+        entry.touched.insert(conflict.id);
+    }
+    entry.dirty = true;
     return true;
 }
 
 bool TLumWorkspace::saveChanges()
 {
+    if (m_saving) {
+        // Asked for while a save waits for a lock or for the operator: once more a little later.
+        scheduleSave(retryDelay);
+        return true;
+    }
+    const QScopedValueRollback saving(m_saving, true);
     bool ok = true;
+    bool merged = false;
     for (auto& [name, entry] : m_lists) {
         if (entry.dirty && !save(name, entry))
             ok = false;
+        merged = merged || entry.stamp == FileStamp();
     }
+    if (merged)
+        QTimer::singleShot(0, this, &TLumWorkspace::reloadChangedFiles);
     return ok;
 }
 

@@ -12,6 +12,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
+#include <vector>
 
 class QFileSystemWatcher;
 class TLumDocument;
@@ -32,6 +35,12 @@ class TSetting;
 // anew (and listReloaded tells its views to show it again), unless it has unsaved changes of its
 // own, or reloads are held: the records of a list that is reloaded are deleted, so whoever holds
 // record pointers (an open editor) holds the reloads too.
+//
+// Saves are record by record: the workspace remembers which records it inserted, changed or
+// removed since it read the file. When the file has not changed since then, the list is written as
+// it is; otherwise the file is read again under the save lock, this workspace's records are put
+// into it, and that is written, so that what another program saved meanwhile stays. A record that
+// both changed keeps the other program's version; the operator is told and may save theirs again.
 class LUMLIB_EXPORT TLumWorkspace : public QObject {
     Q_OBJECT
 public:
@@ -81,11 +90,13 @@ public:
         TLumWorkspace* m_workspace;
     };
 
-    // The workspace's SQL database, open; invalid (with databaseError telling why) when there is
-    // none. Unless setDatabase chose another, it is the ODBC data source "poscashdb" when the
-    // system has one, otherwise the SQLite file var/db/poscash.sqlite in the data root through
-    // the SQLite3 ODBC driver (or Qt's own SQLite driver where that ODBC driver is missing); a new
-    // SQLite file gets the tables of the scripts in the project's db/sqlite folder.
+    // The workspace's SQL database, open and answering (a connection that no longer answers, say
+    // after the server was restarted, is made anew); not open (with databaseError telling why) when
+    // there is none. Unless setDatabase chose another, it is the ODBC data source "poscashdb" when the
+    // system defines one (also while it cannot be reached), otherwise the SQLite file
+    // var/db/poscash.sqlite in the data root through the SQLite3 ODBC driver (or Qt's own SQLite
+    // driver where that ODBC driver is missing); the SQLite file gets the tables and views of the
+    // scripts in the project's db/sqlite folder that it lacks.
     QSqlDatabase database();
     QString databaseError() const { return m_databaseError; }
     // Uses this Qt SQL driver and database name (for QODBC a data source or connection string).
@@ -116,21 +127,39 @@ private:
         std::unique_ptr<Basics::TValueList> list;
         bool damaged = false;
         bool dirty = false;
+        // The file as this workspace last read or wrote it (nothing known: never equal).
         FileStamp stamp;
+        // Each record as the file held it when the record in the list was read or written, by id.
+        std::map<int, Basics::TValue> base;
+        // The ids this workspace inserted, changed or removed since.
+        std::set<int> touched;
+    };
+    // A record both this workspace and another program changed: this workspace's version (none
+    // when it removed the record) and the file's.
+    struct Conflict {
+        int id = 0;
+        std::optional<Basics::TValue> mine;
+        std::optional<Basics::TValue> theirs;
     };
 
     static FileStamp stampOf(const QString& path);
+    static std::map<int, Basics::TValue> snapshot(const Basics::TValueList& list);
     void load(const QString& name, Entry& entry);
     void watch(const QString& path);
-    void markChanged(const QString& name);
+    void markChanged(const QString& name, const Basics::TValue* value);
+    void scheduleSave(int delay);
     bool save(const QString& name, Entry& entry);
+    std::vector<Conflict> merge(Entry& entry, Basics::TValueList& current);
+    bool askToReapply(const QString& name, Entry& entry, const std::vector<Conflict>& conflicts);
 
     QString m_dataRoot;
     std::map<QString, Entry> m_lists;
     std::map<QString, std::unique_ptr<TLumDocument>> m_documents;
     bool m_saveScheduled = false;
+    bool m_saving = false;
     QFileSystemWatcher* m_watcher;
     int m_reloadHolds = 0;
     QString m_connectionName;
     QString m_databaseError;
+    bool m_tablesPending = false;
 };

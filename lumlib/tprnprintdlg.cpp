@@ -17,19 +17,8 @@ TPrnPrintDlg::TPrnPrintDlg(int kind, TLumWorkspace* workspace, QWidget* parent, 
 {
     setObjectName(name ? QString::fromLatin1(name) : QStringLiteral("TPrnPrintDlg"));
     setModal(true);
-    switch (kind) {
-    case 0:
-        setWindowTitle(tr("Printout of bills"));
-        break;
-    case 1:
-        setWindowTitle(tr("Printout of partial bills"));
-        break;
-    case 2:
-        setWindowTitle(tr("Printout of restore receipts"));
-        break;
-    default:
-        setWindowTitle(tr("Printout"));
-    }
+    Q_UNUSED(kind); // every caller asks for printouts of payment forms; it names the printout
+    setWindowTitle(tr("Printout"));
     m_Printer->setObjectName(QStringLiteral("m_Printer"));
     m_Layout->setObjectName(QStringLiteral("m_Layout"));
     m_printers = std::make_unique<QtWidgets::TComboBox>(m_Printer, 3);

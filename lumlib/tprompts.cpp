@@ -1,41 +1,54 @@
 #include "tprompts.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPushButton>
 
 namespace {
+
 TPrompts* installed = nullptr;
+
+// A box stands over the window it belongs to: the nearest visible one of the parent and its
+// ancestors (a dialog that is still being set up is not shown yet), else the active window.
+QWidget* over(QWidget* parent)
+{
+    QWidget* widget = parent;
+    while (widget && !widget->isVisible())
+        widget = widget->parentWidget();
+    return widget ? widget : QApplication::activeWindow();
 }
+
+} // namespace
 
 TPrompts::~TPrompts() = default;
 
 void TPrompts::information(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox::information(parent, caption, text);
+    QMessageBox::information(over(parent), caption, text);
 }
 
 void TPrompts::warning(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox::warning(parent, caption, text);
+    QMessageBox::warning(over(parent), caption, text);
 }
 
 void TPrompts::critical(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox::critical(parent, caption, text);
+    QMessageBox::critical(over(parent), caption, text);
 }
 
 QMessageBox::StandardButton TPrompts::question(QWidget* parent, const QString& caption, const QString& text,
                                                QMessageBox::StandardButtons buttons,
                                                QMessageBox::StandardButton defaultButton)
 {
-    return QMessageBox::question(parent, caption, text, buttons, defaultButton);
+    return QMessageBox::question(over(parent), caption, text, buttons, defaultButton);
 }
 
 int TPrompts::choose(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
                      const QStringList& buttons, int defaultButton, int escapeButton)
 {
-    QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, over(parent));
     QList<QPushButton*> pushButtons;
     for (const QString& label : buttons)
         pushButtons << box.addButton(label, QMessageBox::ActionRole);
@@ -51,31 +64,31 @@ int TPrompts::choose(QWidget* parent, QMessageBox::Icon icon, const QString& cap
 QString TPrompts::getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                                   const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    return QFileDialog::getOpenFileName(over(parent), caption, dir, filter);
 }
 
 QString TPrompts::getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                   const QString& filter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    return QFileDialog::getSaveFileName(over(parent), caption, dir, filter);
 }
 
 QString TPrompts::getText(QWidget* parent, const QString& caption, const QString& label, const QString& text,
                           bool* ok)
 {
-    return QInputDialog::getText(parent, caption, label, QLineEdit::Normal, text, ok);
+    return QInputDialog::getText(over(parent), caption, label, QLineEdit::Normal, text, ok);
 }
 
 int TPrompts::getInt(QWidget* parent, const QString& caption, const QString& label, int value, int minimum,
                      int maximum, int step, bool* ok)
 {
-    return QInputDialog::getInt(parent, caption, label, value, minimum, maximum, step, ok);
+    return QInputDialog::getInt(over(parent), caption, label, value, minimum, maximum, step, ok);
 }
 
 QString TPrompts::getItem(QWidget* parent, const QString& caption, const QString& label,
                           const QStringList& items, int current, bool editable, bool* ok)
 {
-    return QInputDialog::getItem(parent, caption, label, items, current, editable, ok);
+    return QInputDialog::getItem(over(parent), caption, label, items, current, editable, ok);
 }
 
 TPrompts& TPrompts::current()

@@ -1,16 +1,21 @@
 #include "tlistnames.h"
 
 #include "tarticle.h"
+#include "tcardactionlog.h"
 #include "tcostcenter.h"
 #include "tcurrency.h"
 #include "tdiscount.h"
 #include "tmenucard.h"
+#include "tnetcardaction.h"
+#include "tnetclient.h"
 #include "tpayform.h"
 #include "tpricelevel.h"
+#include "tpseudoproperty.h"
 #include "tsettings.h"
 #include "tsubventmap.h"
 #include "ttablecfg.h"
 #include "ttaxgroup.h"
+#include "ttemplatecardaction.h"
 #include "tvatrate.h"
 
 #include <algorithm>
@@ -66,15 +71,15 @@ const QList<TListNames>& TListNames::known()
         entry("salepromotionsgroups", "salepromotionsgroup", "salepromotionsgroups.dat"),
         entry("waiterrights", "waiterright", "waiterrights.dat"),
         entry<TSetting>("settings", "setting", "settings.dat"),
-        entry("realnetcardactions", "realnetcardaction", "realnetcardactions.dat"),
-        entry("netclients", "netclient", "netclients.dat"),
+        entry<TNetCardAction>("realnetcardactions", "realnetcardaction", "realnetcardactions.dat"),
+        entry<TNetClient>("netclients", "netclient", "netclients.dat"),
         // Lists whose files the system names, with names in the same pattern.
         entry("articlehelptextsgroups", "articlehelptextsgroup", "articlehelptextsgroups.dat"),
         entry<TPayform>("payforms", "payform", "payform.dat"),
         entry("zcounts", "zcount", "zcount.dat"),
         entry<TArticle>("articles", "article", "articles.dat"),
         entry("cardproperties", "cardproperty", "cardproperties.dat"),
-        entry("actionlogs", "actionlog", "actionlog.dat"),
+        entry<TCardActionLog>("actionlogs", "actionlog", "actionlog.dat"),
         entry("subventions", "subvention", "subventions.dat"),
         entry<TTableCfg>("tablecfgs", "tablecfg", "tablecfg.dat"),
         entry("prnconfigs", "prnconfig", "prnconfigs.dat"),
@@ -85,8 +90,8 @@ const QList<TListNames>& TListNames::known()
         entry("modifiers", "modifier", "modifiers.dat"),
         entry("waiters", "waiter", "waiters.dat"),
         entry("outlets", "outlet", "outlets.dat"),
-        entry("templatecardactions", "templatecardaction", "netcardactions.dat"),
-        entry("pseudoproperties", "pseudoproperty", "pseudoproperties.dat"),
+        entry<TTemplateCardAction>("templatecardactions", "templatecardaction", "netcardactions.dat"),
+        entry<TPseudoProperty>("pseudoproperties", "pseudoproperty", "pseudoproperties.dat"),
     };
     return table;
 }

@@ -8,8 +8,9 @@ cd "$(dirname "$0")/.."
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libqt6sql6-sqlite libqt6sql6-odbc unixodbc libsqliteodbc
-    libbenchmark-dev libsqlite3-dev
+    libqt6sql6-sqlite libqt6sql6-odbc unixodbc unixodbc-dev libsqliteodbc
+    postgresql odbc-postgresql
+    libbenchmark-dev libsqlite3-dev libsodium-dev zlib1g-dev
     xvfb xauth
 )
 missing=()

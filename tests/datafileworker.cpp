@@ -1,7 +1,10 @@
-// Helper process of the data file tests: holds locks, saves in a loop until it is killed, or loads
-// and saves one list together with other workers.
+// Helper process of the data file tests: holds locks, saves in a loop until it is killed, loads
+// and saves one list together with other workers, draws numbers from a counter file, or saves a
+// table record in a loop.
 
+#include "tcounter.h"
 #include "tlockedfile.h"
+#include "ttable.h"
 #include "tvaluelist.h"
 
 #include <QCoreApplication>
@@ -103,6 +106,44 @@ int loadSave(const QByteArray& dir, int count, int seconds, int worker)
     return missing + damaged + lost == 0 ? 0 : 1;
 }
 
+// draw DIR COUNT: draws numbers from the cash count counter of DIR/counter.dat, one per line.
+int draw(const QString& dir, int count)
+{
+    PosLib::TCounter counter(dir, QStringLiteral("counter.dat"));
+    QByteArray out;
+    for (int i = 0; i < count; ++i)
+        out += QByteArray::number(counter.getNextCCD()) + '\n';
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    return 0;
+}
+
+// table-save-loop DIR: opens table 7 of DIR over and over, adds an order numbered by the round and
+// saves it, until it is killed.
+int tableSaveLoop(const QString& dir)
+{
+    std::printf("ready\n");
+    std::fflush(stdout);
+    for (;;) {
+        PosLib::TTable table(dir, 7, 1);
+        if (table.open(nullptr, true) != PosLib::TTable::Opened)
+            return 3;
+        const int round = table.getInt("rounds") + 1;
+        auto* order = new PosLib::TTableOrder;
+        order->set("round", round);
+        for (int line = 1; line <= 5; ++line) {
+            auto* entry = new PosLib::TTableEntry;
+            entry->set("round", round);
+            entry->setAmount(line);
+            order->entries().append(entry);
+        }
+        table.addAction(order);
+        table.set("rounds", round);
+        table.close();
+        std::printf("saved\n");
+        std::fflush(stdout);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -122,8 +163,12 @@ int main(int argc, char* argv[])
     }
     if (mode == u"load-save" && args.size() == 6)
         return loadSave(QFile::encodeName(args[2]), args[3].toInt(), args[4].toInt(), args[5].toInt());
+    if (mode == u"table-save-loop" && args.size() == 3)
+        return tableSaveLoop(args[2]);
+    if (mode == u"draw" && args.size() == 4)
+        return draw(args[2], args[3].toInt());
     std::fprintf(stderr,
                  "usage: datafileworker hold-lock FILE read|write | save-loop DIR COUNT | fill DIR COUNT"
-                 " | load-save DIR COUNT SECONDS WORKER\n");
+                 " | load-save DIR COUNT SECONDS WORKER | draw DIR COUNT | table-save-loop DIR\n");
     return 2;
 }

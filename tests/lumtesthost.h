@@ -122,6 +122,21 @@ public:
             *ok = !texts.isEmpty();
         return texts.isEmpty() ? QString() : texts.dequeue();
     }
+    int getInt(QWidget*, const QString& caption, const QString& label, int, int, int, int, bool* ok) override
+    {
+        told("getInt", caption, label);
+        if (ok)
+            *ok = !numbers.isEmpty();
+        return numbers.isEmpty() ? 0 : numbers.dequeue();
+    }
+    QString getItem(QWidget*, const QString& caption, const QString& label, const QStringList&, int, bool,
+                    bool* ok) override
+    {
+        told("getItem", caption, label);
+        if (ok)
+            *ok = !texts.isEmpty();
+        return texts.isEmpty() ? QString() : texts.dequeue();
+    }
     QString getSaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override
     {
         told("getSaveFileName", caption, QString());
@@ -137,6 +152,7 @@ public:
     QQueue<QMessageBox::StandardButton> buttons;
     QQueue<int> choices;
     QQueue<QString> texts;
+    QQueue<int> numbers;
 
 private:
     void told(const char* kind, const QString& caption, const QString& text)
@@ -158,8 +174,8 @@ public:
         workspace = std::make_unique<TLumWorkspace>(dir.path());
         window = std::make_unique<TLumWindow>(workspace.get());
         view = new TLumListView(window.get());
-        view->setColumns({{QStringLiteral("Number"), QStringLiteral("id"), true},
-                          {QStringLiteral("Name"), QStringLiteral("name"), false}});
+        view->setColumns({{QStringLiteral("Number"), QStringLiteral("id"), TLumColumn::Number},
+                          {QStringLiteral("Name"), QStringLiteral("name")}});
     }
 
     Basics::TValueList* list(const QString& name) { return workspace->getData(name); }

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QStringDecoder>
+#include <QStringList>
 
 // The content of a file; empty when it cannot be read.
 inline QByteArray readFile(const QString& path)
@@ -21,4 +23,17 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// The lines of a log file; a file without its byte-order mark gives nothing.
+inline QStringList logLines(const QString& path)
+{
+    const QByteArray bytes = readFile(path);
+    if (!bytes.startsWith("\xff\xfe"))
+        return {};
+    const QString text = QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(2));
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
 }

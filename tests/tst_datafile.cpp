@@ -10,9 +10,14 @@
 
 #include <QDataStream>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Basics::TValue;
 using Basics::TValueList;
@@ -69,11 +74,15 @@ private Q_SLOTS:
     void bytesMatchQtDataStream();
     void oversizedCountFailsLoad();
     void compressedVariant();
+    void readsAreBoundedByTheFileSize();
     void pathExpansion();
     void basePathFormsUseDataDir();
     void fileErrors();
     void failedSaveKeepsData();
     void locksBetweenOpenFiles();
+    void savesKeepModeOwnerAndLinks();
+    void plantedCompanionsAreNotFollowed();
+    void lockWaitIsBounded();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -244,22 +253,68 @@ void TestDataFile::compressedVariant()
         QCOMPARE(loaded.load("elements.dat", m_dirName), 304); // parsed as plain data
     }
 
-    // A plain file that happens to end in 0xFF (a null string last) goes to the decompressor when
-    // compression is on; it is then reported damaged rather than taken for an empty list.
-    TValue nullLast;
-    nullLast.set("name", QString());
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << nullLast;
-    QCOMPARE(uchar(bytes.back()), 0xFF);
-    QVERIFY(writeFile(m_path, bytes));
-    TValueList loaded;
-    QCOMPARE(loaded.load("elements.dat", m_dirName), 0);
+    // Plain files that happen to end in 0xFF (a null string or a "ÿ" last) are handed to the
+    // decompressor when compression is on; what does not uncompress is read as plain records, so
+    // that every file this program writes reads back, and can be saved again.
     ScopedEnv compress("POS_COMPRESS", "yes");
+    for (const QString& last : {QString(), QStringLiteral("M\u00fcller \u00ff")}) {
+        TValueList own;
+        own.insert(record(1, "first"));
+        own.insert(record(2, "second"));
+        own.find(2)->set("zz", last);
+        own.save("elements.dat", m_dirName);
+        QCOMPARE(uchar(readFile(m_path).back()), 0xFF);
+        TValueList loaded;
+        QCOMPARE(loaded.load("elements.dat", m_dirName), 0);
+        QCOMPARE(loaded.count(), 2);
+        QCOMPARE(loaded.find(2)->getString("zz"), last);
+    }
+
+    // A damaged compressed file is damaged, neither an empty list nor records made of its bytes.
+    QByteArray packed = qCompress(plain);
+    packed.chop(3);
+    QVERIFY(writeFile(m_path, packed + '\xFF'));
+    TValueList loaded;
     QCOMPARE(loaded.load("elements.dat", m_dirName), 304);
+    QVERIFY(loaded.isEmpty());
 
     writeFile(m_path, qCompress(QByteArray()) + '\xFF'); // a packed empty list is just that
     QCOMPARE(loaded.load("elements.dat", m_dirName), 0);
+}
+
+void TestDataFile::readsAreBoundedByTheFileSize()
+{
+    // 50 KB of packed zeros would make 50 MB of data and 13 million empty records.
+    QVERIFY(writeFile(m_path, qCompress(QByteArray(50 << 20, '\0'), 9) + '\xFF'));
+    QVERIFY(QFileInfo(m_path).size() < 60000);
+    {
+        ScopedEnv compress("POS_COMPRESS", "1");
+        TValueList list;
+        QCOMPARE(list.load("elements.dat", m_dirName), 304);
+        QVERIFY(list.isEmpty());
+    }
+    // Plain zeros are empty records, four bytes each: a few load, millions are refused.
+    QVERIFY(writeFile(m_path, QByteArray(40, '\0')));
+    TValueList list;
+    QCOMPARE(list.load("elements.dat", m_dirName), 0);
+    QCOMPARE(list.count(), 10);
+    QVERIFY(writeFile(m_path, QByteArray(8 << 20, '\0')));
+    QCOMPARE(list.load("elements.dat", m_dirName), 304);
+    QVERIFY(list.isEmpty());
+
+    // Only regular files are read: a pipe would block, a device would never end.
+    QFile::remove(m_path);
+    QVERIFY(QFile::link("/dev/zero", m_path));
+    QCOMPARE(codeOf<Basics::TFileError>([&] { list.load("elements.dat", m_dirName); }), 317);
+    QFile::remove(m_path);
+    QCOMPARE(::mkfifo(QFile::encodeName(m_path).constData(), 0600), 0);
+    QCOMPARE(codeOf<Basics::TFileError>([&] { list.load("elements.dat", m_dirName); }), 317);
+    QFile::remove(m_path);
+    QVERIFY(QDir().mkdir(m_path)); // not "does not exist", and no ".new" left behind
+    QCOMPARE(codeOf<Basics::TFileError>([&] { list.load("elements.dat", m_dirName); }), 317);
+    QCOMPARE(codeOf<Basics::TFileError>([&] { list.save("elements.dat", m_dirName); }), 317);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"elements.dat"});
 }
 
 void TestDataFile::pathExpansion()
@@ -315,6 +370,7 @@ void TestDataFile::fileErrors()
 
     try {
         TFile(missing).open(QIODevice::ReadOnly);
+        QFAIL("a missing file was opened");
     } catch (const Basics::TError& error) {
         QCOMPARE(error.source(), QStringLiteral("tfile"));
         QCOMPARE(error.message(), 301);
@@ -356,6 +412,101 @@ void TestDataFile::locksBetweenOpenFiles()
     Basics::TLockedFile reader(m_path);
     QVERIFY(reader.open(QIODevice::ReadOnly));
     QVERIFY(reader.lock(Basics::TLockedFile::ReadLock, false)); // readers share
+}
+
+void TestDataFile::savesKeepModeOwnerAndLinks()
+{
+    TValueList list;
+    list.insert(record(1, "private"));
+    list.save("elements.dat", m_dirName);
+    QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner));
+    const bool root = ::geteuid() == 0;
+    if (root)
+        QCOMPARE(::chown(QFile::encodeName(m_path).constData(), 4321, 4321), 0);
+    list.save("elements.dat", m_dirName);
+    struct stat info = {};
+    QCOMPARE(::stat(QFile::encodeName(m_path).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, 0600u);
+    if (root)
+        QCOMPARE(info.st_uid, 4321u);
+
+    // A file nobody may write is refused, not replaced.
+    QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QByteArray before = readFile(m_path);
+    list.find(1)->setName("changed");
+    QCOMPARE(codeOf<Basics::TFileError>([&] { list.save("elements.dat", m_dirName); }), 301);
+    QCOMPARE(readFile(m_path), before);
+    QVERIFY(!QFile::exists(m_path + ".new"));
+
+    // A data file that is a link into a shared folder: the shared file gets the records, the link
+    // stays a link, and the companions are made beside the shared file.
+    const QString shared = m_dir->filePath("shared/elements.dat");
+    TValueList sharedList;
+    sharedList.insert(record(1, "old"));
+    sharedList.save("elements.dat", QFile::encodeName(m_dir->filePath("shared")));
+    const QString local = m_dir->filePath("local");
+    QVERIFY(QDir().mkdir(local));
+    QVERIFY(QFile::link("../shared/elements.dat", local + "/elements.dat"));
+    list.save("elements.dat", QFile::encodeName(local));
+    QVERIFY(QFileInfo(local + "/elements.dat").isSymLink());
+    QCOMPARE(QDir(local).entryList(QDir::Files | QDir::System), QStringList{"elements.dat"});
+    TValueList loaded;
+    QCOMPARE(loaded.load("elements.dat", QFile::encodeName(m_dir->filePath("shared"))), 0);
+    QCOMPARE(loaded.find(1)->getName(), QStringLiteral("changed"));
+    QVERIFY(QFile::exists(shared + ".old"));
+}
+
+void TestDataFile::plantedCompanionsAreNotFollowed()
+{
+    TValueList list;
+    list.insert(record(1, "data"));
+    list.save("elements.dat", m_dirName);
+    const QString victim = m_dir->filePath("victim");
+    QVERIFY(writeFile(victim, "untouched"));
+
+    // A ".new" link or hard link to another file, and a dangling ".old" link.
+    QVERIFY(QFile::link(victim, m_path + ".new"));
+    list.save("elements.dat", m_dirName);
+    QCOMPARE(QFile::remove(m_path + ".old"), true);
+    QCOMPARE(::link(QFile::encodeName(victim).constData(), QFile::encodeName(m_path + ".new").constData()),
+             0);
+    list.save("elements.dat", m_dirName);
+    QVERIFY(QFile::remove(m_path + ".old"));
+    QVERIFY(QFile::link(m_dir->filePath("nowhere"), m_path + ".old"));
+    list.save("elements.dat", m_dirName);
+
+    QCOMPARE(readFile(victim), QByteArray("untouched"));
+    QVERIFY(!QFileInfo(m_path).isSymLink());
+    QVERIFY(!QFileInfo(m_path + ".old").isSymLink());
+    TValueList loaded;
+    QCOMPARE(loaded.load("elements.dat", m_dirName), 0);
+    QCOMPARE(loaded.count(), 1);
+}
+
+void TestDataFile::lockWaitIsBounded()
+{
+    TValueList list;
+    list.insert(record(1, "data"));
+    list.save("elements.dat", m_dirName);
+    // A saver that stopped while it held the ".new" lock.
+    Basics::TFile stopped(m_path + ".new");
+    QVERIFY(stopped.open(QIODevice::WriteOnly));
+
+    QStringList told;
+    Basics::TLockedFile::setWaitObserver(
+        [&](const QString& file, bool waiting) { told << QStringLiteral("%1 %2").arg(waiting).arg(file); });
+    Basics::TLockedFile::setLockTimeout(400);
+    const auto restore = qScopeGuard([] {
+        Basics::TLockedFile::setLockTimeout(Basics::TLockedFile::defaultLockTimeout);
+        Basics::TLockedFile::setWaitObserver({});
+    });
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(codeOf<Basics::TFileError>([&] { list.save("elements.dat", m_dirName); }), 318);
+    QVERIFY(clock.elapsed() >= 400);
+    QCOMPARE(told, (QStringList{"1 " + m_path + ".new", "0 " + m_path + ".new"}));
+    stopped.close();
+    list.save("elements.dat", m_dirName);
 }
 
 QTEST_GUILESS_MAIN(TestDataFile)

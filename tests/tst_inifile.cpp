@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using Basics::TEntry;
 using Basics::TInifile;
 
@@ -46,6 +48,8 @@ private Q_SLOTS:
     void setValueKeepsEverythingElse();
     void setValueInIncludedFile();
     void namesAndMissingFiles();
+    void eightBitLinesKeepTheirBytes();
+    void includesAreReadOnceAndBounded();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -292,6 +296,73 @@ void TestInifile::namesAndMissingFiles()
     qputenv("LUM_INI_TEST_DIR", QFile::encodeName(m_dir->path()));
     ini.read("$(LUM_INI_TEST_DIR)/missing.ini");
     QCOMPARE(ini.readString("s", "k"), QStringLiteral("v"));
+}
+
+void TestInifile::eightBitLinesKeepTheirBytes()
+{
+    // A file of the point-of-sale programs in Windows-1252: only the changed line is new.
+    const QString path = m_dir->filePath("pos.ini");
+    QVERIFY(writeFile(path, "[s]\r\nname=M\xfcller \x80\r\n\tk = 1\n; Gr\xfc\xdf"
+                            "e\r\n"));
+    Basics::TInifile ini;
+    ini.setLocal8Bit(true);
+    ini.read(path);
+    QCOMPARE(ini.readString("s", "name"), QStringLiteral("M\u00fcller \u20ac"));
+    ini.setValue("s", "k", QStringLiteral("\u00e4 \u0159"));
+    ini.write();
+    QCOMPARE(readFile(path), QByteArray("[s]\r\nname=M\xfcller \x80\r\n\tk = \xe4 ?\r\n; Gr\xfc\xdf"
+                                        "e\r\n"));
+
+    // A UTF-16 file cut inside a character: the broken line is written as read, and then stays.
+    QVERIFY(writeFile(path, QByteArray("\xfe\xff\0[\0s\0]\0\r\0\n\0k\0=\0"
+                                       "1\0",
+                                       19)));
+    ini.setLocal8Bit(false);
+    ini.read(path);
+    ini.write();
+    const QByteArray once = readFile(path);
+    ini.read(path);
+    ini.write();
+    QCOMPARE(readFile(path), once);
+    ini.setLocal8Bit(true);
+
+    // Valid UTF-8 is read as such and stays so.
+    QVERIFY(writeFile(path, "[s]\nname=M\xc3\xbcller\nk=1\n"));
+    ini.read(path);
+    QCOMPARE(ini.readString("s", "name"), QStringLiteral("M\u00fcller"));
+    ini.setValue("s", "k", QStringLiteral("\u0159"));
+    ini.write();
+    QCOMPARE(readFile(path), QByteArray("[s]\r\nname=M\xc3\xbcller\r\nk=\xc5\x99\r\n"));
+}
+
+void TestInifile::includesAreReadOnceAndBounded()
+{
+    // Ten includes of the next file over six levels: a million lines if every include were read.
+    for (int level = 0; level <= 6; ++level) {
+        QByteArray text = QStringLiteral("[level %1]\nk=%1\n").arg(level).toUtf8();
+        for (int i = 0; level < 6 && i < 10; ++i)
+            text += QStringLiteral("#include <level%1.ini>\n").arg(level + 1).toUtf8();
+        QVERIFY(writeFile(m_dir->filePath(QStringLiteral("level%1.ini").arg(level)), text));
+    }
+    Basics::TInifile ini;
+    ini.read(m_dir->filePath("level0.ini"));
+    QCOMPARE(ini.lines().size(), 6 * 12 + 2);
+    QCOMPARE(ini.readString("level 6", "k"), QStringLiteral("6"));
+
+    QVERIFY(writeFile(m_dir->filePath("huge.ini"), QByteArray(Basics::TInifile::maxTotalSize + 1, ';')));
+    try {
+        ini.read(m_dir->filePath("huge.ini"));
+        QFAIL("a file above the limit was read");
+    } catch (const Basics::TInifileError& error) {
+        QCOMPARE(error.code(), 6);
+    }
+    QCOMPARE(::mkfifo(QFile::encodeName(m_dir->filePath("pipe.ini")).constData(), 0600), 0);
+    try {
+        ini.read(m_dir->filePath("pipe.ini"));
+        QFAIL("a pipe was read");
+    } catch (const Basics::TFileError& error) {
+        QCOMPARE(error.code(), 317);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestInifile)

@@ -20,19 +20,6 @@ namespace {
 
 const QDateTime june2(QDate(2020, 6, 2), QTime(10, 11, 12, 345));
 
-// The lines of a log file; a file without its byte-order mark gives nothing.
-QStringList logLines(const QString& path)
-{
-    const QByteArray bytes = readFile(path);
-    if (!bytes.startsWith("\xff\xfe"))
-        return {};
-    const QString text = QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(2));
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 class Environment {
 public:
     explicit Environment(std::initializer_list<std::pair<const char*, const char*>> values)

@@ -49,6 +49,10 @@ private Q_SLOTS:
     void damagedFilesAreReportedAndKept();
     void namesOverrides();
     void wrongUsage();
+    void importsAllOrNothing_data();
+    void importsAllOrNothing();
+    void unwritableValuesAndNames();
+    void concurrentImportsLoseNothing();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -186,6 +190,107 @@ void TestLumData::wrongUsage()
     const Run help = lumdata({"--help"});
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.contains("import XMLFILE FILE"));
+}
+
+void TestLumData::importsAllOrNothing_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QString>("reason");
+    const QByteArray tail = "</currencies>";
+    QTest::newRow("no id left") << QByteArray("<currencies><currency><id>2147483647</id><name>Last</name>"
+                                              "</currency><currency><name>New</name></currency>") +
+                                       tail
+                                << "no id is left";
+    QTest::newRow("text between values")
+        << QByteArray("<currencies><currency><id>7</id>stray<name>X</name></currency>") + tail << "text";
+    QTest::newRow("text between records")
+        << QByteArray("<currencies><currency><id>7</id></currency>stray") + tail
+        << "text between the records";
+    QTest::newRow("id not a number")
+        << QByteArray("<currencies><currency><id>seven</id><name>X</name></currency>") + tail << "seven";
+    QTest::newRow("id too large")
+        << QByteArray("<currencies><currency><id>2147483648</id><name>X</name></currency>") + tail
+        << "2147483648";
+    QTest::newRow("empty record") << QByteArray("<currencies><currency/>") + tail << "empty";
+    QTest::newRow("delete without id")
+        << QByteArray("<currencies><currency><_delete_/><name>X</name></currency>") + tail << "without an id";
+    QTest::newRow("delete not first")
+        << QByteArray("<currencies><currency><id>1</id><_delete_/></currency>") + tail << "must be the first";
+    QTest::newRow("delete of a missing record")
+        << QByteArray("<currencies><currency><_delete_/><id>9</id></currency>") + tail << "no record 9";
+    QByteArray deep = "<currencies>";
+    for (int i = 0; i < 100000; ++i)
+        deep += "<a>";
+    QTest::newRow("nested 100,000 deep") << deep << "nested deeper";
+}
+
+void TestLumData::importsAllOrNothing()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(QString, reason);
+    const QString xml = m_dir->filePath("in.xml");
+    QVERIFY(writeFile(xml, currencies));
+    QCOMPARE(lumdata({"import", xml, m_file}).status, 0);
+    const QByteArray before = readFile(m_file);
+    QVERIFY(writeFile(xml, document));
+    const Run run = lumdata({"import", xml, m_file});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(reason) && run.err.contains("nothing was imported"), qPrintable(run.err));
+    QCOMPARE(readFile(m_file), before);
+}
+
+void TestLumData::unwritableValuesAndNames()
+{
+    // A value with a control character has no XML form: refused, not written broken.
+    const QString xml = m_dir->filePath("in.xml");
+    QVERIFY(writeFile(xml, "<currencies><currency><id>1</id><name>A&#10;B</name></currency></currencies>"));
+    QCOMPARE(lumdata({"import", xml, m_file}).status, 0);
+    QByteArray bytes = readFile(m_file);
+    const qsizetype lineFeed = bytes.indexOf(QByteArray("\0\n", 2));
+    QVERIFY(lineFeed > 0);
+    bytes[lineFeed + 1] = '\x01';
+    QVERIFY(writeFile(m_file, bytes));
+    Run run = lumdata({"xml", m_file});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.err.contains("U+0001") && run.err.contains("record 1"));
+    QCOMPARE(run.out, QString());
+
+    // File names are expanded; looking at a missing file creates no folder.
+    qputenv("LUM_TEST_DIR", QFile::encodeName(m_dir->path()));
+    run = lumdata({"check", "$(LUM_TEST_DIR)/currency.dat"});
+    QCOMPARE(run.out, QStringLiteral("result=0 records=1\n"));
+    QCOMPARE(lumdata({"check", m_dir->filePath("new/folder/currency.dat")}).status, 1);
+    QVERIFY(!QFileInfo::exists(m_dir->filePath("new")));
+}
+
+void TestLumData::concurrentImportsLoseNothing()
+{
+    // Two scripts import 100 single-record documents each into one file at the same time.
+    constexpr int imports = 20;
+    for (int worker = 0; worker < 2; ++worker)
+        for (int i = 1; i <= imports; ++i)
+            QVERIFY(writeFile(m_dir->filePath(QStringLiteral("in-%1-%2.xml").arg(worker).arg(i)),
+                              QStringLiteral("<currencies><currency><id>%1</id><name>w%2</name></currency>"
+                                             "</currencies>")
+                                  .arg(worker * 1000 + i)
+                                  .arg(worker)
+                                  .toUtf8()));
+    std::vector<std::unique_ptr<QProcess>> scripts;
+    for (int worker = 0; worker < 2; ++worker) {
+        scripts.push_back(std::make_unique<QProcess>());
+        scripts.back()->start("/bin/sh", {"-c",
+                                          QStringLiteral("ok=0; for i in $(seq %1); do \"$0\" import "
+                                                         "\"$1/in-%2-$i.xml\" \"$2\" >/dev/null && "
+                                                         "ok=$((ok+1)); done; echo $ok")
+                                              .arg(imports)
+                                              .arg(worker),
+                                          LUMDATA_PATH, m_dir->path(), m_file});
+    }
+    for (auto& script : scripts) {
+        QVERIFY(script->waitForFinished(300000)); // a sanitizer build starts slowly
+        QCOMPARE(script->readAllStandardOutput().trimmed(), QByteArray::number(imports));
+    }
+    QCOMPARE(lumdata({"check", m_file}).out, QStringLiteral("result=0 records=%1\n").arg(2 * imports));
 }
 
 QTEST_GUILESS_MAIN(TestLumData)

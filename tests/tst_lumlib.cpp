@@ -6,6 +6,7 @@
 #include "tcurrencies.h"
 #include "tcurrency.h"
 #include "testfiles.h"
+#include "tfile.h"
 #include "tlumconfig.h"
 #include "tlumdlg.h"
 #include "tlumdocument.h"
@@ -16,9 +17,11 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDomDocument>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QSqlError>
@@ -56,6 +59,8 @@ private Q_SLOTS:
     void workspaceListsAndNames();
     void workspaceSavesOncePerTurn();
     void damagedFilesAreNeverSaved();
+    void workspacesMergeRecordByRecord();
+    void waitingForALockIsShown();
     void rightsAndSwitches();
     void suggestionsKeepTheRestOfTheFile();
     void printerChooser();
@@ -280,6 +285,89 @@ void TestLumLib::damagedFilesAreNeverSaved()
     QCOMPARE(readFile(path), bytes);
 }
 
+void TestLumLib::workspacesMergeRecordByRecord()
+{
+    // Two programs on one data root: each saves only what it changed, into what the other saved.
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    TLumWorkspace first(dir.path());
+    Basics::TValueList* mine = first.getData("discounts");
+    for (int id = 1; id <= 3; ++id)
+        mine->insert(named(id, "original"));
+    QVERIFY(first.saveChanges());
+    TLumWorkspace second(dir.path());
+    Basics::TValueList* theirs = second.getData("discounts");
+    QCOMPARE(theirs->count(), 3);
+
+    theirs->find(1)->setName("theirs");
+    theirs->notifyChanged(theirs->find(1));
+    theirs->remove(theirs->find(3));
+    QVERIFY(second.saveChanges());
+    mine->find(2)->setName("mine");
+    mine->notifyChanged(mine->find(2));
+    mine->insert(named(10, "new here"));
+    QVERIFY(first.saveChanges());
+    const auto names = [&] {
+        Basics::TValueList file;
+        file.load("discount.dat", QFile::encodeName(dir.filePath("usr/data")).constData());
+        QStringList result;
+        for (const Basics::TValue* value : file)
+            result << QStringLiteral("%1 %2").arg(value->getID()).arg(value->getName());
+        return result;
+    };
+    QCOMPARE(names(), (QStringList{"1 theirs", "2 mine", "10 new here"}));
+    QVERIFY(prompts.messages.isEmpty());
+
+    // The same record changed on both sides: the file's version stays until the operator says.
+    second.reloadChangedFiles(); // as its watch of the folder would
+    QCOMPARE(theirs->find(2)->getName(), QStringLiteral("mine"));
+    theirs->find(2)->setName("theirs too");
+    theirs->notifyChanged(theirs->find(2));
+    QVERIFY(second.saveChanges());
+    mine->find(2)->setName("mine again");
+    mine->notifyChanged(mine->find(2));
+    prompts.choices << 0; // keep the other version
+    QVERIFY(first.saveChanges());
+    QCOMPARE(names(), (QStringList{"1 theirs", "2 theirs too", "10 new here"}));
+    QCOMPARE(prompts.messages.size(), 1);
+    QVERIFY(prompts.messages.first().text.contains("records 2 of the list \"discounts\""));
+
+    mine->find(2)->setName("mine after all");
+    mine->notifyChanged(mine->find(2));
+    prompts.choices << 1; // save mine
+    QVERIFY(first.saveChanges());
+    QCOMPARE(names(), (QStringList{"1 theirs", "2 mine after all", "10 new here"}));
+    QCOMPARE(prompts.messages.size(), 2);
+    // The list is read anew once nobody holds its records, with what the other program saved.
+    QTRY_COMPARE(mine->count(), 3);
+    QTRY_COMPARE(mine->find(1)->getName(), QStringLiteral("theirs"));
+}
+
+void TestLumLib::waitingForALockIsShown()
+{
+    TestHost host;
+    Basics::TValueList* list = host.workspace->getData("discounts");
+    list->insert(named(1, "locked"));
+    QVERIFY(host.workspace->saveChanges());
+    // A saver that stopped while it held the lock.
+    Basics::TFile stopped(host.workspace->filePath("discounts") + ".new");
+    QVERIFY(stopped.open(QIODevice::WriteOnly));
+    Basics::TLockedFile::setLockTimeout(600);
+    const auto restore =
+        qScopeGuard([] { Basics::TLockedFile::setLockTimeout(Basics::TLockedFile::defaultLockTimeout); });
+    QSignalSpy failed(host.workspace.get(), &TLumWorkspace::saveFailed);
+    list->find(1)->setName("changed");
+    list->notifyChanged(list->find(1));
+    QVERIFY(!host.workspace->saveChanges());
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(failed.first().at(2).toString().contains("error 318"));
+    // The wait was shown, and is gone again.
+    const QDialog* wait = host.window->findChild<QDialog*>("TLumWaitDlg");
+    QVERIFY(wait);
+    QVERIFY(wait->findChild<QLabel*>()->text().contains("discount.dat"));
+    QVERIFY(!wait->isVisible());
+}
+
 void TestLumLib::rightsAndSwitches()
 {
     QTemporaryDir dir;
@@ -303,6 +391,13 @@ void TestLumLib::rightsAndSwitches()
     TLumConfig missing(dir.filePath("absent.ini"));
     QCOMPARE(missing.right("TCurrencyDlg", 0), TLumConfig::Full);
     QVERIFY(missing.getKostForms().isEmpty());
+    QVERIFY(missing.errorText().isEmpty());
+
+    // A configuration that cannot be read withholds every right, and says why.
+    QVERIFY(QDir(dir.path()).mkdir("folder.ini"));
+    TLumConfig unreadable(dir.filePath("folder.ini"));
+    QCOMPARE(unreadable.right("TCurrencyDlg", 3), TLumConfig::ReadOnly);
+    QVERIFY(unreadable.errorText().contains("folder.ini"));
 }
 
 void TestLumLib::suggestionsKeepTheRestOfTheFile()
@@ -340,7 +435,6 @@ void TestLumLib::printerChooser()
     QCOMPARE(printer, 2);
     QCOMPARE(layout, 5);
     QVERIFY(dialog.findChild<QPushButton*>("buttonOk")->isEnabled());
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Printout of bills"));
 }
 
 void TestLumLib::documents()
@@ -348,7 +442,7 @@ void TestLumLib::documents()
     TestHost host;
     TLumDocument* document = host.workspace->get("actionlogs");
     QCOMPARE(host.workspace->get("actionlogs"), document);
-    document->listView()->setColumns({{"Number", "id", true}, {"Name", "name", false}});
+    document->listView()->setColumns({{"Number", "id", TLumColumn::Number}, {"Name", "name"}});
     TValue entry;
     entry.setID(4);
     entry.setName("Top-up <10>");

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -80,6 +81,8 @@ private Q_SLOTS:
     void entriesArriveDecoded();
     void otherTrafficIsSkipped();
     void closedPortDoesNotStopWriting();
+    void failedWritesAreReported();
+    void whatAPeerMayHoldIsBounded();
 };
 
 void TestLumLogd::entriesArriveDecoded()
@@ -146,8 +149,12 @@ void TestLumLogd::otherTrafficIsSkipped()
     socket.write("\x05" + other.wireText(cryption) + "\x06");
     QVERIFY(socket.waitForBytesWritten(10000));
 
-    const QStringList reports = readLines(receiver, 2);
-    QCOMPARE(reports.size(), 2);
+    QStringList reports = readLines(receiver, 3);
+    QCOMPARE(reports.size(), 3);
+    // The broken connection is told whenever its end is seen; the other one in order.
+    const qsizetype ended = reports.indexOf(QRegularExpression(".*the connection ended inside a message$"));
+    QVERIFY2(ended >= 0, qPrintable(reports.join('\n')));
+    reports.removeAt(ended);
     QVERIFY2(reports[0].endsWith("a message that cannot be read"), qPrintable(reports[0]));
     QVERIFY2(reports[1].endsWith("a \"card\" message, not a log entry"), qPrintable(reports[1]));
     socket.disconnectFromHost();
@@ -166,6 +173,58 @@ void TestLumLogd::closedPortDoesNotStopWriting()
     QFile file(logFile);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().count(QByteArray("\r\0\n\0", 4)), 100);
+}
+
+void TestLumLogd::failedWritesAreReported()
+{
+    // A full disk: every entry that cannot be written is told, and so is the exit status.
+    QProcess receiver;
+    const quint16 port = startReceiver(receiver, {"--output", "/dev/full"});
+    QVERIFY(port != 0);
+    QCOMPARE(writeEntries(port, 3, QStringLiteral("lost")), 0);
+    const QStringList reports = readLines(receiver, 3);
+    QCOMPARE(reports.size(), 3);
+    for (const QString& report : reports)
+        QVERIFY2(report.contains("could not be written"), qPrintable(report));
+    ::kill(pid_t(receiver.processId()), SIGTERM);
+    QVERIFY(receiver.waitForFinished(10000));
+    QCOMPARE(receiver.exitCode(), 3);
+}
+
+void TestLumLogd::whatAPeerMayHoldIsBounded()
+{
+    QProcess receiver;
+    const quint16 port = startReceiver(receiver);
+    QVERIFY(port != 0);
+    // More connections than are served at once, each starting a message: those beyond the limit
+    // wait until others end; none is lost, each is told as broken (when its end is seen, or when
+    // its message is overdue on a slow machine).
+    std::vector<std::unique_ptr<QTcpSocket>> open;
+    for (int i = 0; i < 40; ++i) {
+        open.push_back(std::make_unique<QTcpSocket>());
+        open.back()->connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(open.back()->waitForConnected(10000));
+        open.back()->write("\x05" + QByteArray(1000, 'A'));
+        QVERIFY(open.back()->waitForBytesWritten(10000));
+    }
+    open.clear();
+    const QStringList ended = readLines(receiver, 40);
+    QCOMPARE(ended.size(), 40);
+    for (const QString& report : ended)
+        QVERIFY2(report.endsWith("the connection ended inside a message") ||
+                     report.endsWith("no whole message within 10 s"),
+                 qPrintable(report));
+
+    // A message longer than the limit closes its connection.
+    QTcpSocket big;
+    big.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(big.waitForConnected(10000));
+    big.write("\x05" + QByteArray(3 * 1024 * 1024, 'A'));
+    QVERIFY(big.waitForDisconnected(10000));
+    const QStringList reports = readLines(receiver, 1);
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports[0].endsWith("a message of more than 2097152 bytes"), qPrintable(reports[0]));
+    QVERIFY(stop(receiver, SIGTERM));
 }
 
 QTEST_GUILESS_MAIN(TestLumLogd)

@@ -1,6 +1,7 @@
-// The back-office application as an operator uses it, on a temporary data root: editors opened
-// from the main window, the data files on disk after every step, a restart, a file replaced by
-// another program, a damaged file.
+// The back-office application as an operator uses it, on a temporary demo data root: editors opened
+// from the main window, rights on every path, what a delete checks and how it is undone, what the
+// lists show, filtering, export, the record editor, remembered state, logging in, and the program
+// on the command line.
 
 #include "demodata.h"
 #include "lumtesthost.h"
@@ -9,14 +10,21 @@
 #include "tcurrency.h"
 #include "tdlgremove.h"
 #include "testfiles.h"
+#include "tlistdescriptor.h"
+#include "tpasswordhash.h"
+#include "trecorddlg.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
+#include <QDirIterator>
+#include <QHeaderView>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QTest>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <functional>
@@ -31,11 +39,6 @@ void answerNextDialog(const std::function<void(QDialog*)>& answer)
         QVERIFY(dialog);
         answer(dialog);
     });
-}
-
-void click(QDialog* dialog, const char* button)
-{
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
 }
 
 // The currencies as stored in the data file right now.
@@ -54,22 +57,49 @@ void selectIds(TLumListView* view, const QList<int>& ids)
         item->setSelected(ids.contains(TLumListItem::of(item)->id()));
 }
 
+QStringList shownColumn(TLumListView* view, int column)
+{
+    QStringList texts;
+    for (QTreeWidgetItem* item : view->itemsInOrder()) {
+        if (!item->isHidden())
+            texts << item->text(column);
+    }
+    return texts;
+}
+
+// Every file below the data root with its content, to tell that nothing was written.
+QMap<QString, QByteArray> snapshot(const QString& root)
+{
+    QMap<QString, QByteArray> files;
+    for (QDirIterator it(root + "/usr/data", QDir::Files); it.hasNext();) {
+        const QString path = it.next();
+        files.insert(path, readFile(path));
+    }
+    return files;
+}
+
 } // namespace
 
 class TestLumOffice : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init();
     void cleanup();
     void createEditDeleteAndRestart();
-    void aFileReplacedFromOutsideIsReadAgain();
-    void aDamagedFileIsReportedAndLeftAlone();
-    void listsWithoutEditorAreReadOnly();
+    void rightsOnEveryPath_data();
+    void rightsOnEveryPath();
+    void deletingWhatOthersUse();
+    void listsShowWhatTheEditorsShow();
+    void filterExportAndPrint();
+    void theRecordEditorEditsListsWithoutAnEditor();
+    void aFileReplacedOrDamagedFromOutside();
+    void loggingIn();
     void commandLine();
 
 private:
-    void start();
+    void start(const QByteArray& rights = QByteArray(), int user = 0);
     void stop();
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -83,6 +113,7 @@ void TestLumOffice::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_prompts = std::make_unique<ScriptedPrompts>();
     QVERIFY(TDemoData::create(m_dir->path()) > 10);
+    QSettings().clear();
     start();
 }
 
@@ -93,16 +124,24 @@ void TestLumOffice::cleanup()
     m_dir.reset();
 }
 
-void TestLumOffice::start()
+void TestLumOffice::start(const QByteArray& rights, int user)
 {
+    if (!rights.isEmpty()) {
+        QFile config(m_dir->filePath("lumconfig.ini"));
+        QVERIFY(config.open(QIODevice::Append));
+        config.write(rights);
+    }
     m_workspace = std::make_unique<TLumWorkspace>(m_dir->path());
     m_window = std::make_unique<TOfficeWindow>(m_workspace.get());
+    m_window->setUser(user);
     m_window->show();
     QVERIFY(m_window->showList("currencies"));
 }
 
 void TestLumOffice::stop()
 {
+    if (m_window)
+        m_window->close(); // as the operator quits: the window's state is kept
     m_window.reset();
     m_workspace.reset();
 }
@@ -112,62 +151,194 @@ void TestLumOffice::createEditDeleteAndRestart()
     const QString root = m_dir->path();
     const int before = int(onDisk(root)->count());
 
-    // New: the editor proposes the next number; the operator types a name and a short name.
     answerNextDialog([](QDialog* editor) {
         QCOMPARE(editor->objectName(), QStringLiteral("TCurrencyDlg"));
-        QTest::keyClicks(editor->findChild<QLineEdit*>("m_Name"), "Japanese Yen");
-        QTest::keyClicks(editor->findChild<QLineEdit*>("m_Short"), "JPY");
-        QTest::keyClicks(editor->findChild<QLineEdit*>("m_DecPos"), "0");
+        QTest::keyClicks(child<QLineEdit>(editor, "m_Name"), "Japanese Yen");
+        QTest::keyClicks(child<QLineEdit>(editor, "m_Short"), "JPY");
         click(editor, "buttonOk");
     });
     m_window->newAction()->trigger();
     QTRY_COMPARE(int(onDisk(root)->count()), before + 1);
-    QCOMPARE(onDisk(root)->find(5)->getName(), QStringLiteral("Japanese Yen"));
+    QVERIFY(m_window->statusBar()->currentMessage().startsWith("Saved"));
     QCOMPARE(m_window->listView()->topLevelItemCount(), before + 1);
 
     // Edit two at once: only what is typed changes, in both.
     selectIds(m_window->listView(), {2, 3});
     answerNextDialog([](QDialog* editor) {
         QCOMPARE(editor->windowTitle(), QStringLiteral("Edit currencies"));
-        QTest::mouseClick(editor->findChild<QCheckBox*>("m_IgnRounding"), Qt::LeftButton);
+        click(editor, "m_IgnRounding");
         click(editor, "buttonOk");
     });
     m_window->editAction()->trigger();
     QTRY_VERIFY(onDisk(root)->find(2)->getBool("ignrounding"));
     QVERIFY(onDisk(root)->find(3)->getBool("ignrounding"));
     QVERIFY(!onDisk(root)->find(1)->getBool("ignrounding"));
-    QCOMPARE(onDisk(root)->find(2)->getName(), QStringLiteral("Schweizer Franken"));
 
-    // Delete one after the confirmation that lists it.
+    // Delete one after the confirmation that lists it; the next row is selected then.
     selectIds(m_window->listView(), {4});
     answerNextDialog([](QDialog* confirm) {
-        auto* remove = qobject_cast<QtWidgets::TDlgRemove*>(confirm);
-        QVERIFY(remove);
-        QCOMPARE(remove->rowCount(), 1);
+        QCOMPARE(qobject_cast<QtWidgets::TDlgRemove*>(confirm)->rowCount(), 1);
         click(confirm, "m_Yes");
     });
     m_window->deleteAction()->trigger();
     QTRY_COMPARE(onDisk(root)->find(4), nullptr);
-    QCOMPARE(m_window->listView()->topLevelItemCount(), before);
+    QCOMPARE(TLumListItem::of(m_window->listView()->selectedItems().value(0))->id(), 5);
 
-    // A "No" deletes nothing.
-    selectIds(m_window->listView(), {1});
-    answerNextDialog([](QDialog* confirm) { click(confirm, "m_No"); });
-    m_window->deleteAction()->trigger();
-    QVERIFY(m_workspace->getData("currencies")->find(1));
-
+    // The sort order of the list and the list shown are kept for the next start.
+    m_window->listView()->sortByColumn(1, Qt::DescendingOrder);
     stop();
     start();
-    Basics::TValueList* currencies = m_workspace->getData("currencies");
-    QCOMPARE(int(currencies->count()), before);
-    QCOMPARE(currencies->find(5)->getShortName(), QStringLiteral("JPY"));
-    QCOMPARE(currencies->find(4), nullptr);
-    QCOMPARE(m_window->listView()->topLevelItemCount(), before);
+    QVERIFY(m_window->restoreState());
+    QCOMPARE(m_window->currentList(), QStringLiteral("currencies"));
+    QCOMPARE(m_window->listView()->header()->sortIndicatorSection(), 1);
+    QCOMPARE(m_workspace->getData("currencies")->find(5)->getShortName(), QStringLiteral("JPY"));
+    QCOMPARE(m_workspace->getData("currencies")->find(4), nullptr);
 }
 
-void TestLumOffice::aFileReplacedFromOutsideIsReadAgain()
+void TestLumOffice::rightsOnEveryPath_data()
 {
-    QCOMPARE(m_window->listView()->topLevelItemCount(), 4);
+    QTest::addColumn<QByteArray>("right");
+    QTest::newRow("read only") << QByteArray("readonly");
+    QTest::newRow("no access") << QByteArray("none");
+}
+
+void TestLumOffice::rightsOnEveryPath()
+{
+    QFETCH(QByteArray, right);
+    stop();
+    start("[Rights.5]\r\n* = " + right + "\r\n", 5);
+    const auto files = snapshot(m_dir->path());
+    // Any dialog that opens is answered as an operator who tries to change it would: OK.
+    int opened = 0;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ++opened;
+            if (auto* editor = LumDialogs::recordEditor(dialog))
+                editor->save();
+            dialog->accept();
+            dialog->reject();
+        }
+    });
+    closer.start(0);
+    for (const LumDialogs::TListDescriptor& list : LumDialogs::TListDescriptor::all()) {
+        QVERIFY(m_window->showList(list.names.root));
+        m_window->listView()->selectAll();
+        QVERIFY2(!m_window->newAction()->isEnabled() && !m_window->deleteAction()->isEnabled(),
+                 qPrintable(list.names.root));
+        QVERIFY(!m_window->newAction()->toolTip().isEmpty());
+        m_window->newRecord();
+        m_window->deleteSelection();
+        m_window->editSelection();
+        m_window->deleteAction()->trigger();
+    }
+    if (right == "none")
+        QCOMPARE(opened, 0);
+    else
+        QVERIFY(opened > 5); // the editors open, read only
+    closer.stop();
+    QCOMPARE(snapshot(m_dir->path()), files);
+}
+
+void TestLumOffice::deletingWhatOthersUse()
+{
+    // The system currency is never deleted.
+    selectIds(m_window->listView(), {1});
+    m_window->deleteSelection();
+    QVERIFY(m_prompts->messages.last().text.contains("system currency"));
+    QVERIFY(m_workspace->getData("currencies")->find(1));
+
+    // A VAT rate that tax groups use: the operator sees which, and "No" keeps it.
+    QVERIFY(m_window->showList("vatrates"));
+    selectIds(m_window->listView(), {1});
+    m_prompts->buttons.enqueue(QMessageBox::No);
+    m_window->deleteSelection();
+    QCOMPARE(m_prompts->messages.last().kind, QStringLiteral("question"));
+    QVERIFY2(m_prompts->messages.last().text.contains("Tax groups: 2 Beverages"),
+             qPrintable(m_prompts->messages.last().text));
+    QVERIFY(m_workspace->getData("vatrates")->find(1));
+
+    // Deleted anyway, it comes back from the deleted records until the program ends.
+    m_prompts->buttons.enqueue(QMessageBox::Yes);
+    answerNextDialog([](QDialog* confirm) { click(confirm, "m_Yes"); });
+    m_window->deleteSelection();
+    QCOMPARE(m_workspace->getData("vatrates")->find(1), nullptr);
+    QCOMPARE(m_window->deletedRecords().entries().size(), std::size_t(1));
+    answerNextDialog([](QDialog* deleted) {
+        auto* list = child<QTreeWidget>(deleted, "m_Records");
+        list->topLevelItem(0)->setSelected(true);
+        click(deleted, "b_Restore");
+        deleted->reject();
+    });
+    m_window->showDeletedRecords();
+    QCOMPARE(m_workspace->getData("vatrates")->find(1)->getName(), QStringLiteral("Standard rate"));
+}
+
+void TestLumOffice::listsShowWhatTheEditorsShow()
+{
+    QCOMPARE(shownColumn(m_window->listView(), 3).first(), QStringLiteral("1")); // rate 1.00000
+    QVERIFY(m_window->showList("vatrates"));
+    QCOMPARE(shownColumn(m_window->listView(), 3).mid(0, 4),
+             (QStringList{"19.00", "7.00", "0.00", "0,25"})); // a deposit is an amount
+    QVERIFY(m_window->showList("taxgroups"));
+    QCOMPARE(shownColumn(m_window->listView(), 2).last(), QStringLiteral("Standard rate, Bottle deposit"));
+    QVERIFY(m_window->showList("pricelevels"));
+    const QStringList days = shownColumn(m_window->listView(), 4);
+    QVERIFY(days.contains("every day"));
+    QVERIFY(shownColumn(m_window->listView(), 2).contains("17:00"));
+    // Sorting goes by the stored value, not by the text.
+    QVERIFY(m_window->showList("articles"));
+    m_window->listView()->sortByColumn(2, Qt::AscendingOrder);
+    const QList<QTreeWidgetItem*> rows = m_window->listView()->itemsInOrder();
+    QVERIFY(TLumListItem::of(rows.first())->value()->getInt("price") <=
+            TLumListItem::of(rows.last())->value()->getInt("price"));
+    QVERIFY(rows.first()->text(2).contains(u','));
+}
+
+void TestLumOffice::filterExportAndPrint()
+{
+    QTest::keyClicks(m_window->findField(), "frank");
+    QCOMPARE(shownColumn(m_window->listView(), 1), QStringList{"Schweizer Franken"});
+    QVERIFY(m_window->statusBar()->findChildren<QLabel*>().first()->text().startsWith("1 of 4"));
+    const QString csv = m_dir->filePath("shown.csv");
+    m_prompts->texts.enqueue(csv);
+    m_window->exportCsv();
+    QCOMPARE(readFile(csv),
+             QByteArray("Number;Name;Short name;Rate;Decimals\r\n2;Schweizer Franken;CHF;0.9412;2\r\n"));
+    const QString pdf = m_dir->filePath("shown.pdf");
+    m_prompts->texts.enqueue(pdf);
+    m_window->printPdf();
+    QVERIFY(readFile(pdf).startsWith("%PDF"));
+    m_window->findField()->clear();
+    QCOMPARE(shownColumn(m_window->listView(), 1).size(), 4);
+}
+
+void TestLumOffice::theRecordEditorEditsListsWithoutAnEditor()
+{
+    QVERIFY(m_window->showList("waiters"));
+    const int before = m_window->listView()->topLevelItemCount();
+    answerNextDialog([](QDialog* editor) {
+        QVERIFY(qobject_cast<LumDialogs::TRecordDlg*>(editor));
+        QVERIFY(!child<QPushButton>(editor, "buttonOk")->isEnabled()); // a name is needed
+        QTest::keyClicks(child<QLineEdit>(editor, "m_name"), "Paula");
+        child<QCheckBox>(editor, "m_trainee")->click();
+        click(editor, "buttonOk");
+    });
+    m_window->newRecord();
+    QCOMPARE(m_window->listView()->topLevelItemCount(), before + 1);
+    const Basics::TValue* paula = TLumListItem::of(m_window->listView()->selectedItems().first())->value();
+    QCOMPARE(paula->getString("trainee"), QStringLiteral("yes"));
+    // Every attribute of a record can be looked at.
+    answerNextDialog([](QDialog* view) {
+        QCOMPARE(view->objectName(), QStringLiteral("TRecordViewDlg"));
+        QVERIFY(column(child<QTreeWidget>(view, "m_Attributes"), 1).contains("Paula"));
+        view->reject();
+    });
+    m_window->showSelection();
+}
+
+void TestLumOffice::aFileReplacedOrDamagedFromOutside()
+{
     // Another program writes the list its own way: a new file renamed into place.
     TCurrencies other;
     auto* peso = new PosLib::TCurrency;
@@ -176,50 +347,40 @@ void TestLumOffice::aFileReplacedFromOutsideIsReadAgain()
     other.insert(peso);
     other.save(QFile::encodeName(m_dir->path()).constData());
     QTRY_COMPARE(m_window->listView()->topLevelItemCount(), 1);
-    QCOMPARE(TLumListItem::of(m_window->listView()->topLevelItem(0))->value()->getName(),
-             QStringLiteral("Peso"));
 
-    // With changes of its own that are not saved yet, the list keeps them.
-    Basics::TValueList* currencies = m_workspace->getData("currencies");
-    currencies->find(7)->setName("Peso mexicano");
-    currencies->notifyChanged(currencies->find(7));
-    other.find(7)->setName("Peso argentino");
-    other.save(QFile::encodeName(m_dir->path()).constData());
-    QVERIFY(m_workspace->hasUnsavedChanges("currencies"));
-    m_workspace->reloadChangedFiles();
-    QCOMPARE(currencies->find(7)->getName(), QStringLiteral("Peso mexicano"));
-}
-
-void TestLumOffice::aDamagedFileIsReportedAndLeftAlone()
-{
     const QString path = m_dir->filePath("usr/data/discount.dat");
     QByteArray damaged = readFile(path);
     damaged.chop(3);
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(damaged);
-    }
+    writeFile(path, damaged);
     QVERIFY(m_window->showList("discounts"));
-    QCOMPARE(m_prompts->messages.size(), 1);
-    QCOMPARE(m_prompts->messages.first().kind, QStringLiteral("critical"));
-    QVERIFY(m_prompts->messages.first().text.contains(path));
-    QVERIFY(!m_window->newAction()->isEnabled());
+    QCOMPARE(m_prompts->messages.last().kind, QStringLiteral("critical"));
     selectIds(m_window->listView(), {1});
-    QVERIFY(!m_window->deleteAction()->isEnabled());
-    m_window->deleteAction()->trigger(); // disabled: nothing happens
-    m_window->close();
+    QVERIFY(!m_window->newAction()->isEnabled() && !m_window->deleteAction()->isEnabled());
+    m_window->deleteSelection(); // disabled: nothing happens
     stop();
     QCOMPARE(readFile(path), damaged);
 }
 
-void TestLumOffice::listsWithoutEditorAreReadOnly()
+void TestLumOffice::loggingIn()
 {
-    QVERIFY(m_window->showList("articles"));
-    QVERIFY(m_window->listView()->topLevelItemCount() > 100);
-    QVERIFY(!m_window->newAction()->isEnabled());
-    QVERIFY(!m_window->showList("nonsense"));
-    QCOMPARE(m_window->currentList(), QStringLiteral("articles"));
+    stop();
+    start("[Users]\r\n3 = Anna|" + TPasswordHash::make("s3cret").toLatin1() + "\r\n");
+    answerNextDialog([](QDialog* login) {
+        QTest::keyClicks(child<QLineEdit>(login, "m_Password"), "wrong");
+        login->accept();
+        QVERIFY(login->isVisible()); // refused
+        login->reject();
+    });
+    QVERIFY(!m_window->changeUser());
+    QCOMPARE(m_window->userId(), 0);
+    answerNextDialog([](QDialog* login) {
+        QTest::keyClicks(child<QLineEdit>(login, "m_Password"), "s3cret");
+        login->accept();
+    });
+    QVERIFY(m_window->changeUser());
+    QCOMPARE(m_window->userId(), 3);
+    QVERIFY(m_window->windowTitle().endsWith("Anna"));
+    QVERIFY(!TPasswordHash::matches("s3cret", "s3cret")); // never kept in clear
 }
 
 void TestLumOffice::commandLine()
@@ -233,14 +394,30 @@ void TestLumOffice::commandLine()
                     {"--demo", "--data", root.path(), "--user", "4", "--screenshots", "shots"});
     QVERIFY(lumoffice.waitForFinished(60000));
     QCOMPARE(lumoffice.exitCode(), 0);
-    QVERIFY(QFile::exists(pictures.filePath("shots/main-window.png")));
     QVERIFY(QFile::exists(pictures.filePath("shots/payform-editor.png")));
-    QVERIFY(QFile::exists(root.filePath("usr/data/articles.dat")));
     QVERIFY(QFile::exists(root.filePath("var/log/lumoffice.log")));
 
-    lumoffice.start(QStringLiteral(LUMOFFICE_PATH), {"--data", root.path(), "--user", "none"});
+    // A configuration that cannot be read is told, not a crash.
+    QVERIFY(QFile::remove(root.filePath("lumconfig.ini")) || !QFile::exists(root.filePath("lumconfig.ini")));
+    QVERIFY(QDir(root.path()).mkdir("lumconfig.ini"));
+    lumoffice.start(QStringLiteral(LUMOFFICE_PATH), {"--data", root.path(), "--screenshots", "again"});
     QVERIFY(lumoffice.waitForFinished(60000));
-    QCOMPARE(lumoffice.exitCode(), 2);
+    QCOMPARE(lumoffice.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(lumoffice.exitCode(), 0);
+    QVERIFY(lumoffice.readAllStandardError().contains("lumconfig.ini"));
+
+    for (const QStringList& refused : {QStringList{"--data", root.path(), "--user", "none"},
+                                       QStringList{"--data", root.path(), "--user", "77"}}) {
+        lumoffice.start(QStringLiteral(LUMOFFICE_PATH), refused);
+        QVERIFY(lumoffice.waitForFinished(60000));
+        QCOMPARE(lumoffice.exitCode(), 2);
+    }
+    lumoffice.start(QStringLiteral(LUMOFFICE_PATH), {"--hash-password"});
+    lumoffice.write("s3cret\n");
+    lumoffice.closeWriteChannel();
+    QVERIFY(lumoffice.waitForFinished(60000));
+    QVERIFY(
+        TPasswordHash::matches("s3cret", QString::fromLatin1(lumoffice.readAllStandardOutput()).trimmed()));
 }
 
 QTEST_MAIN(TestLumOffice)

@@ -254,6 +254,7 @@ void TestPayformDlg::addingAndRemovingPrintouts()
     QTimer::singleShot(0, [] {
         auto* chooser = qobject_cast<TPrnPrintDlg*>(QApplication::activeModalWidget());
         QVERIFY(chooser);
+        QCOMPARE(chooser->windowTitle(), QStringLiteral("Printout of partial bills"));
         chooser->setData(7, 12);
         chooser->accept();
     });

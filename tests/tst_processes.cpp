@@ -1,16 +1,20 @@
 // Data files shared between processes: locks, saves killed at random moments, and several
 // processes loading and saving one list at the same time.
 
+#include "tcounter.h"
 #include "tfile.h"
+#include "ttable.h"
 #include "tvaluelist.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <csignal>
 #include <ctime>
 #include <fcntl.h>
@@ -79,6 +83,9 @@ private Q_SLOTS:
     void readLocksAreShared();
     void killedSavesLeaveACompleteFile();
     void concurrentLoadsAndSaves();
+    void twoProcessesNeverDrawTheSameNumber();
+    void killedTableSavesLeaveAWholeTable();
+    void concurrentWorkspacesLoseNoChange();
 };
 
 void TestProcesses::writeLockExcludesOtherProcesses()
@@ -177,6 +184,95 @@ void TestProcesses::concurrentLoadsAndSaves()
         qInfo("%s", report.constData());
         QVERIFY2(process->exitCode() == 0, report.constData());
         QVERIFY(report.contains("missing=0 damaged=0 lost=0"));
+    }
+}
+
+void TestProcesses::twoProcessesNeverDrawTheSameNumber()
+{
+    constexpr int draws = 1000;
+    QTemporaryDir dir;
+    QProcess first;
+    QProcess second;
+    first.start(worker, {"draw", dir.path(), QString::number(draws)});
+    second.start(worker, {"draw", dir.path(), QString::number(draws)});
+    QSet<int> drawn;
+    for (QProcess* process : {&first, &second}) {
+        QVERIFY(process->waitForFinished(120000));
+        QCOMPARE(process->exitCode(), 0);
+        const QList<QByteArray> lines = process->readAllStandardOutput().trimmed().split('\n');
+        QCOMPARE(lines.size(), draws);
+        for (const QByteArray& line : lines)
+            drawn.insert(line.toInt());
+    }
+    QCOMPARE(drawn.size(), 2 * draws); // no number twice
+    QCOMPARE(*std::min_element(drawn.cbegin(), drawn.cend()), 1);
+    QCOMPARE(*std::max_element(drawn.cbegin(), drawn.cend()), 2 * draws);
+    QCOMPARE(PosLib::TCounter(dir.path(), "counter.dat").getCounter(PosLib::TCounter::ccdKey), 2 * draws + 1);
+}
+
+void TestProcesses::killedTableSavesLeaveAWholeTable()
+{
+    constexpr int kills = 100;
+    QTemporaryDir dir;
+    int savesCompleted = 0;
+    int killedInsideSave = 0;
+    int lastRounds = 0;
+    for (int round = 0; round < kills; ++round) {
+        QProcess saver;
+        saver.start(worker, {"table-save-loop", dir.path()});
+        QVERIFY(waitForLine(saver, "ready"));
+        QThread::usleep(QRandomGenerator::global()->bounded(40000));
+        ::kill(pid_t(saver.processId()), SIGKILL);
+        QVERIFY(saver.waitForFinished());
+        savesCompleted += int(saver.readAllStandardOutput().count("saved"));
+        killedInsideSave += QFile::exists(dir.filePath("var/tables/t7.001.tmp"));
+
+        // The previous or the new content, whole: every round's order with all its lines.
+        PosLib::TTable table(dir.path(), 7, 1);
+        const int opened = table.open(nullptr, false);
+        if (opened == PosLib::TTable::Missing && savesCompleted == 0)
+            continue; // killed before it made the table
+        QCOMPARE(opened, int(PosLib::TTable::Opened));
+        const int rounds = table.getInt("rounds");
+        QVERIFY(rounds >= lastRounds);
+        QCOMPARE(int(table.actions().size()), rounds);
+        for (const auto& [number, action] : table.actions()) {
+            QCOMPARE(action->getInt("round"), number + 1);
+            QCOMPARE(action->entries().count(), 5);
+        }
+        QCOMPARE(table.getAmount(), qint64(15 * rounds));
+        lastRounds = rounds;
+        table.setKeep(true);
+    }
+    qInfo(
+        "%d kills: %d inside a save (a .tmp file left behind), %d saves completed; every table opened whole",
+        kills, killedInsideSave, savesCompleted);
+    QVERIFY(lastRounds > 0);
+}
+
+void TestProcesses::concurrentWorkspacesLoseNoChange()
+{
+    // Two workspaces on one data root, each adding 100 records and changing one of its own 100
+    // times, saving after every change.
+    constexpr int changes = 100;
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<QProcess>> workers;
+    for (int worker = 1; worker <= 2; ++worker) {
+        workers.push_back(std::make_unique<QProcess>());
+        workers.back()->start(QStringLiteral(WORKSPACE_WORKER_PATH),
+                              {dir.path(), QString::number(worker), QString::number(changes)});
+    }
+    for (auto& process : workers) {
+        QVERIFY(process->waitForFinished(60000));
+        QCOMPARE(process->readAllStandardOutput().trimmed(), QByteArray("failed=0"));
+    }
+    TValueList list;
+    QCOMPARE(list.load("discount.dat", QFile::encodeName(dir.filePath("usr/data")).constData()), 0);
+    QCOMPARE(list.count(), 2 * changes + 2);
+    for (int worker = 1; worker <= 2; ++worker) {
+        QCOMPARE(list.find(worker)->getInt("changes"), changes);
+        for (int change = 1; change <= changes; ++change)
+            QVERIFY(list.find(worker * 1000 + change));
     }
 }
 

@@ -5,12 +5,14 @@
 #include "ttcpclient.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 
 #include <functional>
 #include <future>
+#include <sys/socket.h>
 #include <thread>
 
 using Basics::TCryption;
@@ -99,6 +101,7 @@ private Q_SLOTS:
     void replyFailures_data();
     void replyFailures();
     void unreachableServer();
+    void serverThatDoesNotReadHoldsTheSendBoundedly();
 };
 
 void TestTcpClient::messageText()
@@ -259,6 +262,26 @@ void TestTcpClient::unreachableServer()
     QVERIFY(!client.errorString().isEmpty());
     QVERIFY(!client.send(QStringLiteral("no-such-host.invalid"), 4307, logMessage()));
     QVERIFY(client.errorString().contains(QStringLiteral("not found")));
+}
+
+void TestTcpClient::serverThatDoesNotReadHoldsTheSendBoundedly()
+{
+    // The system accepts the connection, nobody ever reads: a message of a million characters
+    // fills the buffers, and every further piece would wait the whole time-out again.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    const int small = 4096; // the connection the system accepts takes little before it stops
+    QVERIFY(::setsockopt(int(silent.socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &small, sizeof small) == 0);
+    TTcpClient client;
+    client.setSendTimeout(300);
+    TTcpMessage message = logMessage();
+    message.attributes.set("entry", QString(1000000, u'x'));
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!client.send(QStringLiteral("127.0.0.1"), silent.serverPort(), message));
+    // Far below the 11 s that a single wait may take: the deadline of the whole send ended it.
+    QVERIFY2(clock.elapsed() < TTcpClient::defaultTimeout / 2, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(client.errorString().contains("writing failed"));
 }
 
 QTEST_GUILESS_MAIN(TestTcpClient)

@@ -1,6 +1,8 @@
 #include "datatool.h"
 
+#include "tdir.h"
 #include "terror.h"
+#include "tfilereplacement.h"
 #include "tlistnames.h"
 #include "xmlexchange.h"
 
@@ -15,6 +17,8 @@ namespace {
 constexpr int loaded = 0;
 constexpr int noFile = 7;
 constexpr int storageError = -1;
+// An exchange document larger than this is refused before it is parsed.
+constexpr qint64 maxDocumentSize = qint64(256) << 20;
 
 QString escaped(const QString& text)
 {
@@ -54,7 +58,7 @@ class OpenedList {
 public:
     OpenedList(const QString& path, const QString& root, const QString& element)
     {
-        const QFileInfo info(path);
+        const QFileInfo info(Basics::expandPath(path));
         PosLib::TListNames names = PosLib::TListNames::forFile(info.fileName());
         if (!root.isEmpty()) {
             names.root = root;
@@ -68,8 +72,16 @@ public:
         m_list = std::make_unique<PosLib::TNamedList>(names);
     }
 
-    int load() { return m_list->load(m_list->fileName(), QFile::encodeName(m_directory).constData()); }
-    void save() const { m_list->save(m_list->fileName(), QFile::encodeName(m_directory).constData()); }
+    // A file in a folder that does not exist is missing like any other: looking creates nothing.
+    int load()
+    {
+        if (!QFileInfo(m_directory).isDir()) {
+            m_list->clear();
+            return noFile;
+        }
+        return m_list->load(m_list->fileName(), QFile::encodeName(m_directory).constData());
+    }
+    QString path() const { return m_directory + u'/' + m_list->fileName(); }
     PosLib::TNamedList& list() { return *m_list; }
 
 private:
@@ -128,7 +140,13 @@ int DataTool::xml(const QString& file)
     OpenedList opened(file, m_root, m_element);
     if (load(opened, file) != loaded)
         return Failure;
-    m_out << QString::fromUtf8(Basics::exportDocument(opened.list()));
+    QString problem;
+    const QByteArray document = Basics::exportDocument(opened.list(), &problem);
+    if (document.isNull()) {
+        m_err << "lumdata: " << file << ": " << problem << Qt::endl;
+        return Failure;
+    }
+    m_out << QString::fromUtf8(document);
     m_out.flush();
     return Success;
 }
@@ -140,17 +158,32 @@ int DataTool::import(const QString& xmlFile, const QString& file)
     if (xmlFile == u"-") {
         readable = input.open(stdin, QIODevice::ReadOnly);
     } else {
-        input.setFileName(xmlFile);
+        input.setFileName(Basics::expandPath(xmlFile));
         readable = input.open(QIODevice::ReadOnly);
     }
     if (!readable) {
         report(xmlFile, 301, QStringLiteral("the file cannot be opened (%1)").arg(input.errorString()));
         return Failure;
     }
-    const QByteArray document = input.readAll();
+    const QByteArray document = input.read(maxDocumentSize + 1);
+    if (document.size() > maxDocumentSize) {
+        m_err << "lumdata: " << xmlFile << ": larger than " << maxDocumentSize
+              << " bytes; nothing was imported" << Qt::endl;
+        return Failure;
+    }
 
     OpenedList opened(file, m_root, m_element);
-    // A file that could not be read completely is never written over; a missing one is created.
+    // The lock of the save is taken before the file is read and held until the merged list is in
+    // place, so that no other save falls between the read and the write. A file that could not be
+    // read completely is never written over; a missing one is created.
+    std::unique_ptr<Basics::TFileReplacement> replacement;
+    try {
+        Basics::TDir(QFileInfo(opened.path()).path(), true);
+        replacement = std::make_unique<Basics::TFileReplacement>(opened.path());
+    } catch (const Basics::TError& error) {
+        report(file, error);
+        return Failure;
+    }
     const int result = load(opened, file, true);
     if (result != loaded && result != noFile)
         return Failure;
@@ -160,7 +193,7 @@ int DataTool::import(const QString& xmlFile, const QString& file)
         return Failure;
     }
     try {
-        opened.save();
+        opened.list().saveTo(*replacement);
     } catch (const Basics::TError& error) {
         report(file, error);
         return Failure;

@@ -2,14 +2,17 @@
 // entry here; lumlogd writes one line per entry to standard output or a file.
 
 #include "logreceiver.h"
+#include "quitonsignals.h"
 #include "tlog.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -19,30 +22,10 @@ const char* const description = R"(Receives the enciphered log messages that pro
 (KORVAXK7_LOGHOST, KORVAXK7_LOGPORT) and writes one line per entry, fields separated
 by tabs: date, station, level, program, mod, class, entry. Backslash, tab and line
 breaks inside a field are written as \\, \t, \n and \r. Nothing is sent back.
+Listens on the loopback address unless --listen names another (any: every address).
 Ends on SIGINT or SIGTERM. Exit status: 0 after a signal, 1 when the port or the
-output cannot be opened, 2 on wrong usage.)";
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
-
-// SIGINT and SIGTERM end the event loop; the handler itself only wakes it.
-bool quitOnSignals(QCoreApplication& app)
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
-        return false;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0;
-}
+output cannot be opened, 2 on wrong usage, 3 when entries could not be written
+(each is reported on standard error).)";
 
 } // namespace
 
@@ -63,7 +46,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption outputOption(
         QStringLiteral("output"), QStringLiteral("Append the lines to FILE instead of standard output."),
         QStringLiteral("FILE"));
+    const QCommandLineOption listenOption(
+        QStringLiteral("listen"),
+        QStringLiteral("Address to listen on (127.0.0.1; \"any\" for every address)."),
+        QStringLiteral("ADDRESS"), QStringLiteral("127.0.0.1"));
     parser.addOption(portOption);
+    parser.addOption(listenOption);
     parser.addOption(outputOption);
     parser.process(app);
 
@@ -71,6 +59,12 @@ int main(int argc, char* argv[])
     err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
     bool ok = false;
     const uint port = parser.value(portOption).toUInt(&ok);
+    const QString listenText = parser.value(listenOption).trimmed();
+    QHostAddress address;
+    if (listenText.compare(u"any", Qt::CaseInsensitive) == 0)
+        address = QHostAddress::Any;
+    else if (!address.setAddress(listenText))
+        ok = false;
     if (!ok || port > 0xffff || !parser.positionalArguments().isEmpty()) {
         err.write("lumlogd: wrong usage\n\n" + parser.helpText().toUtf8());
         return 2;
@@ -80,17 +74,23 @@ int main(int argc, char* argv[])
     const QString outputName = parser.value(outputOption);
     if (!outputName.isEmpty())
         out.setFileName(outputName);
-    const bool opened = outputName.isEmpty()
-                            ? out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered)
-                            : out.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+    // Appending through the system: a device such as /dev/full cannot seek to its end.
+    const int fd = outputName.isEmpty() ? STDOUT_FILENO
+                                        : ::open(QFile::encodeName(outputName).constData(),
+                                                 O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const bool opened = fd >= 0 && out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                                            outputName.isEmpty() ? QFileDevice::DontCloseHandle
+                                                                 : QFileDevice::AutoCloseHandle);
     if (!opened) {
         err.write(
-            QStringLiteral("lumlogd: cannot open %1: %2\n").arg(outputName, out.errorString()).toUtf8());
+            QStringLiteral("lumlogd: cannot open %1: %2\n")
+                .arg(outputName, fd < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : out.errorString())
+                .toUtf8());
         return 1;
     }
 
     LogReceiver receiver(out, err);
-    if (!quitOnSignals(app) || !receiver.listen(quint16(port))) {
+    if (!quitOnSignals(app) || !receiver.listen(address, quint16(port))) {
         err.write(QStringLiteral("lumlogd: cannot listen on port %1: %2\n")
                       .arg(port)
                       .arg(receiver.errorString())
@@ -99,6 +99,12 @@ int main(int argc, char* argv[])
     }
     err.write(QStringLiteral("lumlogd: listening on port %1\n").arg(receiver.port()).toUtf8());
     app.exec();
+    if (receiver.failedWrites() > 0) {
+        err.write(QStringLiteral("lumlogd: stopped; %1 entries could not be written\n")
+                      .arg(receiver.failedWrites())
+                      .toUtf8());
+        return 3;
+    }
     err.write("lumlogd: stopped\n");
     return 0;
 }

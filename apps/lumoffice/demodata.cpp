@@ -1,5 +1,6 @@
 #include "demodata.h"
 
+#include "cardlistdemo.h"
 #include "tlistnames.h"
 #include "tvaluelist.h"
 
@@ -377,7 +378,7 @@ int TDemoData::create(const QString& dataRoot)
     for (const char* folder :
          {"usr/data", "var/log", "var/tables", "var/archives", "var/statist", "var/activetables"})
         QDir().mkpath(root + QString::fromLatin1(folder));
-    return masterData(root) + articles(root) + venue(root) + iniFiles(root);
+    return masterData(root) + articles(root) + venue(root) + iniFiles(root) + TCardListDemo::create(root);
 }
 
 QString TDemoData::defaultRoot()

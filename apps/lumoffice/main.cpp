@@ -1,24 +1,35 @@
 // lumoffice: the back office of the point of sale on one data root.
 
 #include "demodata.h"
+#include "logindialog.h"
 #include "officewindow.h"
 #include "screenshots.h"
 #include "terror.h"
+#include "tlistnames.h"
+#include "tfiscaldevice.h"
 #include "tlog.h"
+#include "tlumconfig.h"
 #include "tlumworkspace.h"
+#include "tpasswordhash.h"
+#include "tvaluelist.h"
+#include "tprompts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <cstdio>
+#include <iostream>
+#include <string>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumoffice"));
     QApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("lumdialogs"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QCommandLineParser parser;
@@ -33,23 +44,39 @@ int main(int argc, char* argv[])
     const QCommandLineOption demoOption(
         QStringLiteral("demo"), QStringLiteral("Create the demo data that the data root does not hold yet."));
     const QCommandLineOption userOption(
-        QStringLiteral("user"), QStringLiteral("Log in the waiter with this id."), QStringLiteral("id"));
+        QStringLiteral("user"),
+        QStringLiteral("Log in the user (or, without users in lumconfig.ini, the "
+                       "waiter) with this id."),
+        QStringLiteral("id"));
+    const QCommandLineOption hashOption(
+        QStringLiteral("hash-password"),
+        QStringLiteral("Read a password from standard input and print the hash "
+                       "that lumconfig.ini keeps for it, then quit."));
     const QCommandLineOption screenshotsOption(
         QStringLiteral("screenshots"),
         QStringLiteral("Render the main window and every editor to PNG files, then quit."),
         QStringLiteral("dir"));
-    parser.addOptions({dataOption, demoOption, userOption, screenshotsOption});
+    parser.addOptions({dataOption, demoOption, userOption, hashOption, screenshotsOption});
     parser.process(app);
+
+    if (parser.isSet(hashOption)) {
+        std::string password;
+        std::getline(std::cin, password);
+        std::printf("%s\n", qPrintable(TPasswordHash::make(QString::fromStdString(password))));
+        return 0;
+    }
 
     // Paths on the command line are meant from where the program was started.
     const QString pictures =
         parser.isSet(screenshotsOption) ? QDir(parser.value(screenshotsOption)).absolutePath() : QString();
     QString root = parser.value(dataOption);
+    // Pictures are taken of the demo data unless a data root is named.
+    const bool demo = parser.isSet(demoOption) || (parser.isSet(screenshotsOption) && root.isEmpty());
     if (root.isEmpty())
-        root = parser.isSet(demoOption) ? TDemoData::defaultRoot() : QDir::currentPath();
+        root = demo ? TDemoData::defaultRoot() : QDir::currentPath();
     root = QDir(root).absolutePath();
     try {
-        if (parser.isSet(demoOption))
+        if (demo)
             TDemoData::create(root);
     } catch (const Basics::TError& error) {
         std::fprintf(stderr, "lumoffice: the demo data cannot be written: %s\n", error.what());
@@ -64,22 +91,57 @@ int main(int argc, char* argv[])
                                    "main");
 
     TLumWorkspace workspace(root);
+    // The cash office hands its export tables to the first fiscal device.
+    Devices::TFiscalExportDevice fiscalDevice(root);
+    TLumWorkspace::FiscalDeviceList.append(&fiscalDevice);
     TOfficeWindow window(&workspace);
+    int user = 0;
     if (parser.isSet(userOption)) {
         bool ok = false;
-        const int user = parser.value(userOption).toInt(&ok);
+        user = parser.value(userOption).toInt(&ok);
         if (!ok || user < 1) {
-            std::fprintf(stderr, "lumoffice: --user needs a waiter id of 1 or more\n");
+            std::fprintf(stderr, "lumoffice: --user needs a user id of 1 or more\n");
             return 2;
         }
-        window.setUser(user);
     }
+    // With users configured, nobody works without the password; without them, as the command line
+    // says, but only as a waiter that exists.
+    const bool usersConfigured = !window.config()->users().isEmpty();
+    if (usersConfigured && !parser.isSet(screenshotsOption)) {
+        if (user != 0 && !window.config()->user(user)) {
+            std::fprintf(stderr, "lumoffice: there is no user %d in lumconfig.ini\n", user);
+            return 2;
+        }
+        TLoginDlg login(*window.config(), user);
+        if (login.exec() != QDialog::Accepted)
+            return 0;
+        user = login.userId();
+    } else if (user != 0) {
+        const Basics::TValueList* waiters = workspace.getData(PosLib::Lists::waiters);
+        if (!window.config()->user(user) && (!waiters || !waiters->find(user))) {
+            std::fprintf(stderr, "lumoffice: there is no user or waiter %d\n", user);
+            return 2;
+        }
+    }
+    window.setUser(user);
+    const QString configError = window.config()->errorText();
+    if (!configError.isEmpty())
+        std::fprintf(stderr, "lumoffice: %s\n", qPrintable(configError));
     if (parser.isSet(screenshotsOption)) {
         const int written = TScreenshots::render(window, pictures);
         std::printf("%d pictures in %s\n", written, qPrintable(QDir::toNativeSeparators(pictures)));
         return written > 0 ? 0 : 1;
     }
-    window.showList(QStringLiteral("currencies"));
+    if (!window.restoreState())
+        window.showList(PosLib::Lists::currencies);
     window.show();
+    if (!configError.isEmpty())
+        QTimer::singleShot(0, &window, [&window, configError] {
+            prompts().critical(&window, QApplication::translate("lumoffice", "Configuration"),
+                               QApplication::translate("lumoffice",
+                                                       "The configuration cannot be read:\n%1\n\n"
+                                                       "Until it can, every dialog is read-only.")
+                                   .arg(configError));
+        });
     return QApplication::exec();
 }

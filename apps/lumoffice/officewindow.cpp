@@ -1,8 +1,14 @@
 #include "officewindow.h"
 
+#include "listexport.h"
+#include "logindialog.h"
+#include "recordview.h"
+#include "readerpanel.h"
 #include "tdlgremove.h"
+#include "terror.h"
 #include "thelpviewer.h"
 #include "tlistdescriptor.h"
+#include "tlistnames.h"
 #include "tlumdlg.h"
 #include "tlumlistview.h"
 #include "tlumworkspace.h"
@@ -18,7 +24,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -31,11 +39,21 @@ namespace {
 using LumDialogs::TListDescriptor;
 
 constexpr int listNameRole = Qt::UserRole + 1;
+constexpr int listedMore = 20; // records named in a question before "and n more"
 
-bool hasEditor(const QString& list)
+QString shortList(QStringList lines)
 {
-    const TListDescriptor* descriptor = TListDescriptor::find(list);
-    return descriptor && descriptor->editor;
+    if (lines.size() > listedMore) {
+        const qsizetype more = lines.size() - listedMore;
+        lines = lines.mid(0, listedMore);
+        lines << QCoreApplication::translate("TOfficeWindow", "... and %1 more").arg(more);
+    }
+    return lines.join(u'\n');
+}
+
+QString listKey(const QString& list, const char* what)
+{
+    return QStringLiteral("lists/%1/%2").arg(list, QLatin1String(what));
 }
 
 } // namespace
@@ -44,6 +62,7 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     : TLumWindow(workspace, parent)
     , m_navigator(new QTreeWidget)
     , m_view(new TLumListView)
+    , m_splitter(new QSplitter)
     , m_title(new QLabel)
     , m_banner(new QLabel)
     , m_findField(new QLineEdit)
@@ -54,6 +73,7 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     m_navigator->setObjectName(QStringLiteral("m_Navigator"));
     m_view->setObjectName(QStringLiteral("m_List"));
     m_findField->setObjectName(QStringLiteral("m_Find"));
+    m_view->setWorkspace(workspace);
 
     m_navigator->setHeaderHidden(true);
     m_navigator->setRootIsDecorated(true);
@@ -64,9 +84,10 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
-    m_findField->setPlaceholderText(tr("Find in the list (Ctrl+F, Return for the next)"));
+    m_findField->setPlaceholderText(tr("Filter the list (Ctrl+F; Return finds the next)"));
     m_findField->setClearButtonEnabled(true);
-    m_findField->setMaximumWidth(320);
+    m_findField->setMinimumWidth(
+        m_findField->fontMetrics().horizontalAdvance(m_findField->placeholderText()) + 48);
     m_banner->setWordWrap(true);
     m_banner->setVisible(false);
     m_banner->setStyleSheet(
@@ -74,7 +95,9 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     m_view->header()->setSortIndicator(0, Qt::AscendingOrder);
     m_view->setSortingEnabled(true);
     m_view->header()->setStretchLastSection(false);
+    m_view->header()->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_view->installEventFilter(this);
 
     auto* header = new QHBoxLayout;
     header->addWidget(m_title, 1);
@@ -85,13 +108,14 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     rightLayout->addLayout(header);
     rightLayout->addWidget(m_banner);
     rightLayout->addWidget(m_view, 1);
-    auto* splitter = new QSplitter;
-    splitter->addWidget(m_navigator);
-    splitter->addWidget(right);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 770});
-    setCentralWidget(splitter);
+    m_splitter->setObjectName(QStringLiteral("m_Splitter"));
+    m_splitter->addWidget(m_navigator);
+    m_splitter->addWidget(right);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({230, 770});
+    setCentralWidget(m_splitter);
 
+    addDockWidget(Qt::BottomDockWidgetArea, new TReaderPanel(workspace, this));
     statusBar()->addWidget(m_statusRecords, 1);
     statusBar()->addPermanentWidget(m_statusUser);
     buildActions();
@@ -105,11 +129,20 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
             editSelection();
     });
     connect(m_view, &QTreeWidget::itemSelectionChanged, this, &TOfficeWindow::updateActions);
+    connect(m_view->header(), &QHeaderView::customContextMenuRequested, this, &TOfficeWindow::chooseColumns);
+    connect(m_findField, &QLineEdit::textChanged, this, &TOfficeWindow::applyFilter);
     connect(m_findField, &QLineEdit::returnPressed, this, &TOfficeWindow::findNext);
     connect(workspace, &TLumWorkspace::listReloaded, this, &TOfficeWindow::onReloaded);
     connect(workspace, &TLumWorkspace::loadFailed, this, &TOfficeWindow::onLoadFailed);
     connect(workspace, &TLumWorkspace::saveFailed, this, &TOfficeWindow::onSaveFailed);
-    connect(this, &TLumWindow::userChanged, this, &TOfficeWindow::updateTitle);
+    connect(workspace, &TLumWorkspace::listSaved, this, [this](const QString& name) {
+        statusBar()->showMessage(
+            tr("Saved: %1").arg(QDir::toNativeSeparators(this->workspace()->filePath(name))), 4000);
+    });
+    connect(this, &TLumWindow::userChanged, this, [this] {
+        updateTitle();
+        updateActions();
+    });
 
     resize(1040, 680);
     updateTitle();
@@ -121,43 +154,70 @@ TOfficeWindow::~TOfficeWindow() = default;
 void TOfficeWindow::buildActions()
 {
     QStyle* look = style();
-    m_new = new QAction(look->standardIcon(QStyle::SP_FileIcon), tr("&New..."), this);
-    m_new->setShortcut(QKeySequence(Qt::Key_Insert));
-    m_new->setToolTip(tr("Create a new record (Insert)"));
-    m_edit = new QAction(look->standardIcon(QStyle::SP_FileDialogDetailedView), tr("&Edit..."), this);
+    const auto action = [this](const QIcon& icon, const QString& text, const QKeySequence& key,
+                               const QString& tip) {
+        auto* created = new QAction(icon, text, this);
+        created->setShortcut(key);
+        created->setToolTip(tip);
+        created->setStatusTip(tip);
+        return created;
+    };
+    m_new = action(look->standardIcon(QStyle::SP_FileIcon), tr("&New..."), QKeySequence(Qt::Key_Insert),
+                   tr("Create a new record"));
+    m_edit = action(look->standardIcon(QStyle::SP_FileDialogDetailedView), tr("&Edit..."),
+                    QKeySequence(Qt::Key_Return), tr("Edit the selected records (Return or double click)"));
     m_edit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     m_edit->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_edit->setToolTip(tr("Edit the selected records (Return or double click)"));
-    m_delete = new QAction(look->standardIcon(QStyle::SP_TrashIcon), tr("&Delete..."), this);
-    m_delete->setShortcut(QKeySequence::Delete);
+    m_show = action(look->standardIcon(QStyle::SP_FileDialogInfoView), tr("&Show record..."),
+                    QKeySequence(Qt::CTRL | Qt::Key_I), tr("Show every attribute of the selected record"));
+    m_delete = action(look->standardIcon(QStyle::SP_TrashIcon), tr("&Delete..."), QKeySequence::Delete,
+                      tr("Delete the selected records"));
     m_delete->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_delete->setToolTip(tr("Delete the selected records (Delete)"));
-    m_find = new QAction(look->standardIcon(QStyle::SP_FileDialogContentsView), tr("&Find"), this);
-    m_find->setShortcut(QKeySequence::Find);
-    m_refresh = new QAction(look->standardIcon(QStyle::SP_BrowserReload), tr("&Refresh"), this);
-    m_refresh->setShortcut(QKeySequence::Refresh);
-    m_refresh->setToolTip(tr("Read the lists that other programs changed (F5)"));
-    auto* quit = new QAction(tr("&Quit"), this);
-    quit->setShortcut(QKeySequence::Quit);
+    auto* deleted = action(QIcon(), tr("Deleted &records..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+                           tr("Bring back records deleted since the start"));
+    m_find = action(look->standardIcon(QStyle::SP_FileDialogContentsView), tr("&Find"), QKeySequence::Find,
+                    tr("Filter the list"));
+    m_refresh = action(look->standardIcon(QStyle::SP_BrowserReload), tr("&Refresh"), QKeySequence::Refresh,
+                       tr("Read the lists that other programs changed"));
+    m_export = action(QIcon(), tr("E&xport to CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+                      tr("Write the rows shown to a CSV file"));
+    m_print = action(look->standardIcon(QStyle::SP_DialogSaveButton), tr("&Print to PDF..."),
+                     QKeySequence::Print, tr("Write the rows shown to a PDF document"));
+    auto* columns = action(QIcon(), tr("&Columns..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                           tr("Choose the columns of the list"));
+    m_changeUser = action(QIcon(), tr("Change &user..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+                          tr("Log in as another user"));
+    auto* quit = action(QIcon(), tr("&Quit"), QKeySequence::Quit, tr("Quit the back office"));
 
     connect(m_new, &QAction::triggered, this, &TOfficeWindow::newRecord);
     connect(m_edit, &QAction::triggered, this, &TOfficeWindow::editSelection);
+    connect(m_show, &QAction::triggered, this, &TOfficeWindow::showSelection);
     connect(m_delete, &QAction::triggered, this, &TOfficeWindow::deleteSelection);
+    connect(deleted, &QAction::triggered, this, &TOfficeWindow::showDeletedRecords);
     connect(m_find, &QAction::triggered, this, [this] {
         m_findField->setFocus();
         m_findField->selectAll();
     });
     connect(m_refresh, &QAction::triggered, this, &TOfficeWindow::refresh);
+    connect(m_export, &QAction::triggered, this, &TOfficeWindow::exportCsv);
+    connect(m_print, &QAction::triggered, this, &TOfficeWindow::printPdf);
+    connect(columns, &QAction::triggered, this,
+            [this] { chooseColumns(m_view->header()->mapToGlobal(QPoint(0, m_view->header()->height()))); });
+    connect(m_changeUser, &QAction::triggered, this, &TOfficeWindow::changeUser);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addAction(m_refresh);
+    file->addActions({m_refresh, m_export, m_print});
+    file->addSeparator();
+    file->addAction(m_changeUser);
     file->addSeparator();
     file->addAction(quit);
     QMenu* record = menuBar()->addMenu(tr("&Record"));
-    record->addActions({m_new, m_edit, m_delete});
+    record->addActions({m_new, m_edit, m_show, m_delete});
     record->addSeparator();
-    record->addAction(m_find);
+    record->addActions({deleted, m_find});
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->addAction(columns);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* contents = help->addAction(tr("&Contents"), this, [this] {
@@ -179,11 +239,12 @@ void TOfficeWindow::buildActions()
     tools->setMovable(false);
     tools->addActions({m_new, m_edit, m_delete});
     tools->addSeparator();
-    tools->addAction(m_refresh);
+    tools->addActions({m_refresh, m_print});
 
-    // Return and Delete act on the records only while the list has the focus; elsewhere (the find
-    // field) they keep their usual meaning.
-    m_view->addActions({m_new, m_edit, m_delete});
+    // Return and Delete act on the records only while the list (or, for Delete, the navigator) has
+    // the focus; elsewhere (the filter field) they keep their usual meaning.
+    m_view->addActions({m_new, m_edit, m_show, m_delete});
+    m_navigator->addAction(m_delete);
 }
 
 void TOfficeWindow::buildNavigator()
@@ -199,11 +260,20 @@ void TOfficeWindow::buildNavigator()
                 continue;
             auto* item = new QTreeWidgetItem(groupItem, {info.title});
             item->setData(0, listNameRole, info.names.root);
-            if (!info.editor)
-                item->setToolTip(0, tr("Shown read-only: this list has no editor yet."));
         }
         groupItem->setExpanded(true);
     }
+}
+
+const TListDescriptor* TOfficeWindow::descriptor() const
+{
+    return TListDescriptor::find(m_listName);
+}
+
+TLumConfig::Right TOfficeWindow::rightFor(const QString& list) const
+{
+    const TListDescriptor* info = TListDescriptor::find(list);
+    return info && config() ? config()->right(info->dialogName, userId()) : TLumConfig::NoAccess;
 }
 
 bool TOfficeWindow::showList(const QString& name)
@@ -214,6 +284,7 @@ bool TOfficeWindow::showList(const QString& name)
     Basics::TValueList* list = workspace()->getData(name);
     if (!list)
         return false;
+    saveListState();
     if (m_list)
         disconnect(m_list, nullptr, this, nullptr);
     m_listName = name;
@@ -227,10 +298,12 @@ bool TOfficeWindow::showList(const QString& name)
         }
     }
     m_title->setText(info->title);
+    m_view->setElementName(info->names.element);
     m_view->setColumns(info->columns);
     fillView();
     // The name takes the room that is left; the other columns fit their texts.
     for (int column = 0; column < m_view->columnCount(); ++column) {
+        m_view->header()->setSectionHidden(column, !info->columns.at(column).shown);
         if (column == 1) {
             m_view->header()->setSectionResizeMode(column, QHeaderView::Stretch);
         } else {
@@ -239,6 +312,8 @@ bool TOfficeWindow::showList(const QString& name)
             m_view->setColumnWidth(column, std::max(m_view->columnWidth(column), 80));
         }
     }
+    restoreListState();
+    applyFilter();
     updateActions();
     updateStatus();
     return true;
@@ -246,6 +321,9 @@ bool TOfficeWindow::showList(const QString& name)
 
 void TOfficeWindow::fillView()
 {
+    // After a reload the items' records are gone already: clearing must not paint them.
+    for (TLumListItem* item : std::as_const(m_items))
+        item->setValue(nullptr);
     m_view->setSortingEnabled(false);
     m_view->clear();
     m_items.clear();
@@ -260,18 +338,16 @@ void TOfficeWindow::fillView()
         }
     }
     m_view->addTopLevelItems(items);
-    m_view->setSortingEnabled(true); // the records come in id order: the usual first sort
+    m_view->setSortingEnabled(true);
     if (!items.isEmpty())
-        m_view->setCurrentItem(items.first(), 0, QItemSelectionModel::NoUpdate);
+        m_view->setCurrentItem(m_view->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
 
     const bool damaged = workspace()->isDamaged(m_listName);
-    m_banner->setVisible(damaged || !hasEditor(m_listName));
+    m_banner->setVisible(damaged);
     if (damaged)
         m_banner->setText(tr("The file %1 could not be read completely. The records that could be read are "
                              "shown; nothing is saved to this file until it is repaired.")
                               .arg(workspace()->filePath(m_listName)));
-    else
-        m_banner->setText(tr("This list has no editor yet: it is shown read-only."));
 }
 
 void TOfficeWindow::connectList(Basics::TValueList* list)
@@ -307,7 +383,11 @@ void TOfficeWindow::onReloaded(const QString& name)
 {
     if (name != m_listName)
         return;
+    const QList<Basics::TValue*> selected = selectedRecords();
+    const int keep = selected.isEmpty() ? 0 : selected.first()->getID();
     fillView();
+    applyFilter();
+    selectRecord(keep);
     updateStatus();
     statusBar()->showMessage(
         tr("%1 was changed by another program and has been read again.").arg(workspace()->filePath(name)),
@@ -331,27 +411,50 @@ void TOfficeWindow::onSaveFailed(const QString&, const QString& file, const QStr
                            .arg(file, reason));
 }
 
-bool TOfficeWindow::editable() const
-{
-    return m_list && !workspace()->isDamaged(m_listName) && hasEditor(m_listName);
-}
-
 void TOfficeWindow::updateActions()
 {
-    const bool canEdit = editable();
+    const TLumConfig::Right right = rightFor(m_listName);
+    const bool damaged = m_list && workspace()->isDamaged(m_listName);
     const bool selected = !m_view->selectedItems().isEmpty();
-    m_new->setEnabled(canEdit);
-    m_edit->setEnabled(canEdit && selected);
-    m_delete->setEnabled(canEdit && selected);
+    const bool full = m_list && right == TLumConfig::Full && !damaged;
+    const bool look = m_list && right != TLumConfig::NoAccess;
+    QString reason;
+    if (right == TLumConfig::NoAccess)
+        reason = tr("You have no access to this list.");
+    else if (right == TLumConfig::ReadOnly)
+        reason = tr("You may only look at this list.");
+    else if (damaged)
+        reason = tr("The list's file is damaged: nothing is written to it.");
+    m_new->setEnabled(full);
+    m_edit->setEnabled(look && !damaged && selected);
+    m_show->setEnabled(look && selected);
+    m_delete->setEnabled(full && selected);
+    m_export->setEnabled(look);
+    m_print->setEnabled(look);
+    for (QAction* action : {m_new, m_edit, m_delete}) {
+        const QString tip = action->statusTip();
+        action->setToolTip(action->isEnabled() || reason.isEmpty() ? tip : tip + u'\n' + reason);
+    }
+    m_view->setEnabled(look || !m_list);
+    if (!reason.isEmpty())
+        statusBar()->showMessage(reason);
+    else
+        statusBar()->clearMessage();
 }
 
 void TOfficeWindow::updateTitle()
 {
     QString user;
     if (isLoggedIn()) {
-        const Basics::TValueList* waiters = workspace()->getData(QStringLiteral("waiters"));
+        const std::optional<TLumConfig::User> configured = config()->user(userId());
+        const Basics::TValueList* waiters = workspace()->getData(PosLib::Lists::waiters);
         const Basics::TValue* waiter = waiters ? waiters->find(userId()) : nullptr;
-        user = waiter && !waiter->getName().isEmpty() ? waiter->getName() : tr("user %1").arg(userId());
+        if (configured && !configured->name.isEmpty())
+            user = configured->name;
+        else if (waiter && !waiter->getName().isEmpty())
+            user = waiter->getName();
+        else
+            user = tr("user %1").arg(userId());
         m_statusUser->setText(tr("Logged in: %1").arg(user));
     } else {
         m_statusUser->setText(tr("Nobody logged in"));
@@ -363,19 +466,121 @@ void TOfficeWindow::updateTitle()
 
 void TOfficeWindow::updateStatus()
 {
-    m_statusRecords->setText(m_list ? tr("%n record(s) in %1", nullptr, int(m_list->count()))
-                                          .arg(QDir::toNativeSeparators(workspace()->filePath(m_listName)))
-                                    : QString());
+    if (!m_list) {
+        m_statusRecords->clear();
+        return;
+    }
+    int shown = 0;
+    for (int row = 0; row < m_view->topLevelItemCount(); ++row)
+        shown += m_view->topLevelItem(row)->isHidden() ? 0 : 1;
+    const QString file = QDir::toNativeSeparators(workspace()->filePath(m_listName));
+    const int count = int(m_list->count());
+    m_statusRecords->setText(shown == count
+                                 ? tr("%n record(s) in %1", nullptr, count).arg(file)
+                                 : tr("%1 of %n record(s) in %2", nullptr, count).arg(shown).arg(file));
+}
+
+void TOfficeWindow::applyFilter()
+{
+    const QString text = m_findField->text().trimmed();
+    const QHeaderView* header = m_view->header();
+    m_view->setUpdatesEnabled(false);
+    for (int row = 0; row < m_view->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = m_view->topLevelItem(row);
+        bool match = text.isEmpty();
+        for (int column = 0; !match && column < m_view->columnCount(); ++column)
+            match =
+                !header->isSectionHidden(column) && item->text(column).contains(text, Qt::CaseInsensitive);
+        if (item->isHidden() == match)
+            item->setHidden(!match);
+    }
+    m_view->setUpdatesEnabled(true);
+    updateStatus();
+}
+
+void TOfficeWindow::chooseColumns(const QPoint& at)
+{
+    const TListDescriptor* info = descriptor();
+    if (!info)
+        return;
+    QMenu menu(this);
+    for (int column = 2; column < info->columns.size(); ++column) { // number and name always show
+        QAction* choice = menu.addAction(info->columns.at(column).title);
+        choice->setCheckable(true);
+        choice->setChecked(!m_view->header()->isSectionHidden(column));
+        connect(choice, &QAction::toggled, this, [this, column](bool on) {
+            m_view->header()->setSectionHidden(column, !on);
+            if (on && m_view->columnWidth(column) < 40)
+                m_view->setColumnWidth(column, 100);
+            applyFilter();
+        });
+    }
+    if (menu.isEmpty())
+        menu.addAction(tr("This list has no more columns"))->setEnabled(false);
+    menu.exec(at);
+}
+
+void TOfficeWindow::saveListState()
+{
+    if (m_listName.isEmpty())
+        return;
+    QSettings settings;
+    settings.setValue(listKey(m_listName, "sort"), m_view->header()->sortIndicatorSection());
+    settings.setValue(listKey(m_listName, "order"), int(m_view->header()->sortIndicatorOrder()));
+    settings.setValue(listKey(m_listName, "header"), m_view->header()->saveState());
+}
+
+void TOfficeWindow::restoreListState()
+{
+    QSettings settings;
+    const QByteArray header = settings.value(listKey(m_listName, "header")).toByteArray();
+    if (!header.isEmpty() && m_view->header()->restoreState(header) &&
+        m_view->header()->count() == m_view->columnCount()) {
+        m_view->sortByColumn(settings.value(listKey(m_listName, "sort"), 0).toInt(),
+                             Qt::SortOrder(settings.value(listKey(m_listName, "order"), 0).toInt()));
+        return;
+    }
+    m_view->sortByColumn(0, Qt::AscendingOrder); // a list seen first: by number
+}
+
+bool TOfficeWindow::restoreState()
+{
+    QSettings settings;
+    if (!settings.contains(QStringLiteral("window/geometry")))
+        return false;
+    restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+    m_splitter->restoreState(settings.value(QStringLiteral("window/splitter")).toByteArray());
+    return showList(settings.value(QStringLiteral("window/list")).toString());
+}
+
+QList<Basics::TValue*> TOfficeWindow::selectedRecords() const
+{
+    QList<Basics::TValue*> records;
+    for (QTreeWidgetItem* item : m_view->selectedInOrder()) {
+        if (TLumListItem* recordItem = TLumListItem::of(item); recordItem && recordItem->value())
+            records << recordItem->value();
+    }
+    return records;
+}
+
+void TOfficeWindow::selectRecord(int id)
+{
+    const Basics::TValue* record = m_list ? m_list->find(id) : nullptr;
+    if (TLumListItem* item = m_items.value(record))
+        m_view->selectOnly(item);
 }
 
 void TOfficeWindow::runEditor(bool newRecord)
 {
-    const TListDescriptor* descriptor = TListDescriptor::find(m_listName);
-    if (!descriptor || !descriptor->editor)
+    const TListDescriptor* info = descriptor();
+    const TLumConfig::Right right = rightFor(m_listName);
+    if (!info || right == TLumConfig::NoAccess || (newRecord && right != TLumConfig::Full)) {
+        prompts().warning(this, tr("No access"), tr("You may not change this list."));
         return;
+    }
     // The editor holds record pointers: no list may be read anew under it.
     const TLumWorkspace::ReloadHold hold(workspace());
-    std::unique_ptr<QDialog> dialog = descriptor->openEditor(this, m_view, newRecord);
+    std::unique_ptr<QDialog> dialog = info->openEditor(this, m_view, newRecord);
     dialog->exec();
     dialog.reset();
     m_view->viewport()->update();
@@ -384,26 +589,46 @@ void TOfficeWindow::runEditor(bool newRecord)
 
 void TOfficeWindow::newRecord()
 {
-    if (editable())
+    if (m_new->isEnabled())
         runEditor(true);
 }
 
 void TOfficeWindow::editSelection()
 {
-    if (editable() && !m_view->selectedItems().isEmpty())
+    if (m_edit->isEnabled())
         runEditor(false);
+}
+
+void TOfficeWindow::showSelection()
+{
+    const QList<Basics::TValue*> records = selectedRecords();
+    const TListDescriptor* info = descriptor();
+    if (!m_show->isEnabled() || records.isEmpty() || !info)
+        return;
+    TRecordViewDlg view(*info, *records.first(), workspace(), this);
+    view.exec();
 }
 
 void TOfficeWindow::deleteSelection()
 {
-    if (!editable())
+    const QList<Basics::TValue*> doomed = selectedRecords();
+    if (!m_delete->isEnabled() || doomed.isEmpty() || rightFor(m_listName) != TLumConfig::Full)
         return;
-    QList<Basics::TValue*> doomed;
-    for (QTreeWidgetItem* item : m_view->selectedInOrder()) {
-        if (TLumListItem* recordItem = TLumListItem::of(item); recordItem && recordItem->value())
-            doomed << recordItem->value();
+    QList<int> ids;
+    for (const Basics::TValue* value : doomed)
+        ids << value->getID();
+    if (TDeleteCheck::holdsSystemCurrency(*workspace(), m_listName, ids)) {
+        prompts().warning(this, tr("Delete records"),
+                          tr("The system currency cannot be deleted: every amount is kept in it."));
+        return;
     }
-    if (doomed.isEmpty())
+    const QStringList referrers = TDeleteCheck::referrers(*workspace(), m_listName, ids);
+    if (!referrers.isEmpty() &&
+        prompts().question(this, tr("Delete records"),
+                           tr("These records refer to what you are about to delete:\n\n%1\n\n"
+                              "They will refer to records that do not exist. Delete anyway?")
+                               .arg(shortList(referrers)),
+                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     QtWidgets::TDlgRemove confirm(this);
     confirm.setWindowTitle(tr("Delete records"));
@@ -412,8 +637,32 @@ void TOfficeWindow::deleteSelection()
         confirm.addRow({QString::number(value->getID()), value->getName()});
     if (confirm.exec() != QDialog::Accepted)
         return;
-    for (Basics::TValue* value : doomed)
-        m_list->remove(value);
+    // The row of the first deleted record is selected afterwards: what followed it moves up.
+    const int row = m_view->indexOfTopLevelItem(m_items.value(doomed.first()));
+    for (Basics::TValue* value : doomed) {
+        try {
+            m_deleted.keep(m_listName, *m_list, *value);
+            m_list->remove(value);
+        } catch (const Basics::TError& error) {
+            prompts().critical(this, tr("Delete records"),
+                               tr("%1 %2 could not be deleted:\n%3")
+                                   .arg(value->getID())
+                                   .arg(value->getName(), error.description()));
+            break;
+        }
+    }
+    const int count = m_view->topLevelItemCount();
+    if (count > 0)
+        m_view->selectOnly(m_view->topLevelItem(std::min(std::max(row, 0), count - 1)));
+    statusBar()->showMessage(tr("Deleted; Record > Deleted records brings them back."), 6000);
+}
+
+void TOfficeWindow::showDeletedRecords()
+{
+    TDeletedRecordsDlg dialog(
+        m_deleted, *workspace(), [this](const QString& list) { return rightFor(list) == TLumConfig::Full; },
+        this);
+    dialog.exec();
 }
 
 void TOfficeWindow::findNext()
@@ -424,9 +673,83 @@ void TOfficeWindow::findNext()
 
 void TOfficeWindow::refresh()
 {
+    const QList<Basics::TValue*> selected = selectedRecords();
+    const int keep = selected.isEmpty() ? 0 : selected.first()->getID();
     workspace()->reloadChangedFiles();
     fillView();
-    updateStatus();
+    applyFilter();
+    selectRecord(keep);
+}
+
+void TOfficeWindow::exportCsv()
+{
+    const TListDescriptor* info = descriptor();
+    if (!m_export->isEnabled() || !info)
+        return;
+    const QString path = prompts().getSaveFileName(
+        this, tr("Export to CSV"), info->names.root + QStringLiteral(".csv"), tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (TListExport::writeCsv(*m_view, path))
+        statusBar()->showMessage(tr("Written: %1").arg(QDir::toNativeSeparators(path)), 6000);
+    else
+        prompts().critical(this, tr("Export to CSV"), tr("%1 cannot be written.").arg(path));
+}
+
+void TOfficeWindow::printPdf()
+{
+    const TListDescriptor* info = descriptor();
+    if (!m_print->isEnabled() || !info)
+        return;
+    const QString path = prompts().getSaveFileName(
+        this, tr("Print to PDF"), info->names.root + QStringLiteral(".pdf"), tr("PDF documents (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (TListExport::writePdf(*m_view, info->title, path))
+        statusBar()->showMessage(tr("Written: %1").arg(QDir::toNativeSeparators(path)), 6000);
+    else
+        prompts().critical(this, tr("Print to PDF"), tr("%1 cannot be written.").arg(path));
+}
+
+bool TOfficeWindow::changeUser()
+{
+    if (config()->users().isEmpty()) {
+        bool ok = false;
+        const int id = prompts().getInt(this, tr("Change user"), tr("Waiter number (0: nobody):"), userId(),
+                                        0, 999999, 1, &ok);
+        if (!ok)
+            return false;
+        const Basics::TValueList* waiters = workspace()->getData(PosLib::Lists::waiters);
+        if (id != 0 && (!waiters || !waiters->find(id))) {
+            prompts().warning(this, tr("Change user"), tr("There is no waiter %1.").arg(id));
+            return false;
+        }
+        setUser(id);
+        return true;
+    }
+    TLoginDlg login(*config(), userId(), this);
+    if (login.exec() != QDialog::Accepted)
+        return false;
+    setUser(login.userId());
+    return true;
+}
+
+bool TOfficeWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A list that gets the focus selects its current row, so Return edits what the operator sees.
+    if (watched == m_view && event->type() == QEvent::FocusIn && m_view->selectedItems().isEmpty()) {
+        QTreeWidgetItem* current = m_view->currentItem();
+        if (!current || current->isHidden()) {
+            current = nullptr;
+            for (int row = 0; row < m_view->topLevelItemCount() && !current; ++row) {
+                if (!m_view->topLevelItem(row)->isHidden())
+                    current = m_view->topLevelItem(row);
+            }
+        }
+        if (current)
+            m_view->selectOnly(current);
+    }
+    return TLumWindow::eventFilter(watched, event);
 }
 
 void TOfficeWindow::closeEvent(QCloseEvent* event)
@@ -439,5 +762,10 @@ void TOfficeWindow::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    saveListState();
+    QSettings settings;
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/splitter"), m_splitter->saveState());
+    settings.setValue(QStringLiteral("window/list"), m_listName);
     event->accept();
 }

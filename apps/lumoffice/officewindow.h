@@ -1,5 +1,7 @@
 #pragma once
 
+#include "deletion.h"
+#include "tlumconfig.h"
 #include "tlumwindow.h"
 
 #include <QHash>
@@ -9,6 +11,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TLumListItem;
@@ -18,10 +21,13 @@ namespace Basics {
 class TValue;
 class TValueList;
 } // namespace Basics
+namespace LumDialogs {
+struct TListDescriptor;
+}
 
 // The back office's main window: a navigator of the workspace lists on the left, the records of
-// the chosen list on the right, and the actions that create, edit and delete them through the
-// list's editor.
+// the chosen list on the right, and the actions that create, edit, show, delete, export and print
+// them. Every action follows the logged-in user's right for the list's editor.
 class TOfficeWindow : public TLumWindow {
     Q_OBJECT
 public:
@@ -33,23 +39,39 @@ public:
     const QString& currentList() const { return m_listName; }
     TLumListView* listView() const { return m_view; }
     QTreeWidget* navigator() const { return m_navigator; }
+    QLineEdit* findField() const { return m_findField; }
+    // The user's right for a list, by the object name of its editor.
+    TLumConfig::Right rightFor(const QString& list) const;
+    TDeletedRecords& deletedRecords() { return m_deleted; }
 
     // The actions, as the menus and the tool bar offer them.
     QAction* newAction() const { return m_new; }
     QAction* editAction() const { return m_edit; }
+    QAction* showAction() const { return m_show; }
     QAction* deleteAction() const { return m_delete; }
     QAction* findAction() const { return m_find; }
     QAction* refreshAction() const { return m_refresh; }
 
+    // Restores the window as it was left (geometry, splitter, last list); false when it was never
+    // saved.
+    bool restoreState();
+
 public Q_SLOTS:
     void newRecord();
     void editSelection();
+    void showSelection();
     void deleteSelection();
     void findNext();
     void refresh();
+    void showDeletedRecords();
+    void exportCsv();
+    void printPdf();
+    // Asks for a user and password (when the configuration has users) and logs that user in.
+    bool changeUser();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildActions();
@@ -59,7 +81,13 @@ private:
     void updateActions();
     void updateTitle();
     void updateStatus();
-    bool editable() const;
+    void applyFilter();
+    void chooseColumns(const QPoint& at);
+    void saveListState();
+    void restoreListState();
+    const LumDialogs::TListDescriptor* descriptor() const;
+    QList<Basics::TValue*> selectedRecords() const;
+    void selectRecord(int id);
     void runEditor(bool newRecord);
 
     void onInserted(Basics::TValue* value);
@@ -71,6 +99,7 @@ private:
 
     QTreeWidget* m_navigator;
     TLumListView* m_view;
+    QSplitter* m_splitter;
     QLabel* m_title;
     QLabel* m_banner;
     QLineEdit* m_findField;
@@ -78,10 +107,15 @@ private:
     QLabel* m_statusUser;
     QAction* m_new = nullptr;
     QAction* m_edit = nullptr;
+    QAction* m_show = nullptr;
     QAction* m_delete = nullptr;
     QAction* m_find = nullptr;
     QAction* m_refresh = nullptr;
+    QAction* m_export = nullptr;
+    QAction* m_print = nullptr;
+    QAction* m_changeUser = nullptr;
     QString m_listName;
     QPointer<Basics::TValueList> m_list;
     QHash<const Basics::TValue*, TLumListItem*> m_items;
+    TDeletedRecords m_deleted;
 };

@@ -2,6 +2,7 @@
 
 #include "officewindow.h"
 #include "tlistdescriptor.h"
+#include "tlistnames.h"
 #include "tlumlistview.h"
 
 #include <QApplication>
@@ -93,7 +94,9 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
     written += grab(&window).save(out.filePath(QStringLiteral("main-window.png")));
 
     for (const LumDialogs::TListDescriptor& list : LumDialogs::TListDescriptor::all()) {
-        if (!list.editor || !window.showList(list.names.root))
+        // Every editor of its own, and the record editor once, on the articles.
+        if ((!list.ownEditor && list.names.root != PosLib::Lists::articles) ||
+            !window.showList(list.names.root))
             continue;
         TLumListView* view = window.listView();
         const QString element = list.names.element;

@@ -19,6 +19,7 @@ public:
     explicit RecordReader(QByteArrayView data);
 
     bool atEnd() const { return m_pos == m_end; }
+    qsizetype remaining() const { return m_end - m_pos; }
     // Reads one record into value (cleared first). False when the data ends inside the record or
     // holds a string of odd byte length; the record is then incomplete. Throws TError code 5 for an
     // attribute count of 2^24 or more. Never allocates more than the bytes left can fill.

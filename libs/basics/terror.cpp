@@ -16,12 +16,16 @@ QString reason(int code)
         return QStringLiteral("the file name contains an unresolved '%'");
     case 5:
         return QStringLiteral("a record has too many attributes");
+    case 6:
+        return QStringLiteral("the file and its includes are too large");
     case 201:
         return QStringLiteral("the directory cannot be created");
     case 301:
         return QStringLiteral("the file cannot be opened");
     case 304:
         return QStringLiteral("the data ends in the middle of a record or cannot be read");
+    case 305:
+        return QStringLiteral("a counter in the file is not a valid number");
     case 311:
         return QStringLiteral("the file cannot be removed");
     case 312:
@@ -30,6 +34,8 @@ QString reason(int code)
         return QStringLiteral("the file already exists");
     case 316:
         return QStringLiteral("the file does not exist");
+    case 317:
+        return QStringLiteral("the name does not refer to a regular file");
     case 318:
         return QStringLiteral("the file cannot be locked");
     case 401:

@@ -3,16 +3,20 @@
 #include "tdir.h"
 #include "terror.h"
 #include "tfile.h"
+#include "tfilereplacement.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
 
 namespace Basics {
 
 namespace {
 
 constexpr int nullNameError = 2;
+constexpr int tooLargeError = 6;
 constexpr int nullNameMessage = 501;
 
 bool isBlank(QChar c)
@@ -38,43 +42,130 @@ QString folded(const QString& name)
 
 constexpr char utf8Mark[] = "\xef\xbb\xbf";
 constexpr char16_t markCharacter = 0xfeff;
+constexpr char16_t replacement = u'?';
 
-QString decode(const QByteArray& bytes)
+using Encoding = TInifile::Encoding;
+
+// Windows-1252 from 0x80 to 0x9F; the five bytes it leaves free stand for the same code points.
+constexpr char16_t windows1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString fromWindows1252(QByteArrayView bytes)
 {
-    // Only a byte-order mark tells UTF-16 (or UTF-8 with a mark) from 8-bit text. UTF-32 is not
-    // looked for: "\xff\xfe\0\0" starts a UTF-16 file whose first character is 0.
-    QStringConverter::Encoding encoding = QStringConverter::System;
-    qsizetype mark = 0;
-    if (bytes.startsWith("\xff\xfe")) {
-        encoding = QStringConverter::Utf16LE;
-        mark = 2;
-    } else if (bytes.startsWith("\xfe\xff")) {
-        encoding = QStringConverter::Utf16BE;
-        mark = 2;
-    } else if (bytes.startsWith(utf8Mark)) {
-        encoding = QStringConverter::Utf8;
-        mark = 3;
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar byte = uchar(bytes[i]);
+        text[i] = QChar(byte >= 0x80 && byte < 0xa0 ? windows1252[byte - 0x80] : char16_t(byte));
     }
-    // Past the mark, a U+FEFF is text like any other.
-    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
-    return decoder(QByteArrayView(bytes).sliced(mark));
+    return text;
 }
 
-// Lines end at "\n" or "\r\n"; a final line break does not start another line.
-QStringList splitLines(const QString& text)
+QByteArray toWindows1252(QStringView text)
 {
-    QStringList lines;
-    for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = text.indexOf(u'\n', start);
-        if (end < 0)
-            end = text.size();
-        QString line = text.mid(start, end - start);
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        lines.append(std::move(line));
-        start = end + 1;
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        char byte = char(replacement);
+        if (u < 0x80 || (u >= 0xa0 && u < 0x100)) {
+            byte = char(u);
+        } else {
+            for (int j = 0; j < 32; ++j)
+                if (windows1252[j] == u)
+                    byte = char(0x80 + j);
+        }
+        bytes[i] = byte;
     }
+    return bytes;
+}
+
+bool isUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(bytes); // decoding happens on conversion
+    return !decoder.hasError();
+}
+
+// The encoding of a file's bytes and the size of its mark. Only a byte-order mark tells UTF-16
+// (UTF-32 is not looked for: "\xff\xfe\0\0" starts a UTF-16 file whose first character is 0).
+// Without a mark, text that is valid UTF-8 is UTF-8 (pure ASCII included), anything else the
+// 8-bit Windows-1252 of the point-of-sale programs.
+std::pair<Encoding, qsizetype> detect(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xff\xfe"))
+        return {Encoding::Utf16LE, 2};
+    if (bytes.startsWith("\xfe\xff"))
+        return {Encoding::Utf16BE, 2};
+    if (bytes.startsWith(utf8Mark))
+        return {Encoding::Utf8, 3};
+    return {isUtf8(bytes) ? Encoding::Utf8 : Encoding::Windows1252, 0};
+}
+
+bool isWide(Encoding encoding)
+{
+    return encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE;
+}
+
+char16_t unitAt(QByteArrayView bytes, qsizetype at, Encoding encoding)
+{
+    const auto first = uchar(bytes[at]);
+    const auto second = uchar(bytes[at + 1]);
+    return encoding == Encoding::Utf16LE ? char16_t(first | second << 8) : char16_t(first << 8 | second);
+}
+
+// The bytes of every line, without its end: lines end at "\n" or "\r\n" (in code units for UTF-16),
+// and a final line break does not start another line.
+QList<QByteArray> splitLines(QByteArrayView body, Encoding encoding)
+{
+    QList<QByteArray> lines;
+    const qsizetype unit = isWide(encoding) ? 2 : 1;
+    const auto isUnit = [&](qsizetype at, char16_t wanted) {
+        return unit == 1 ? body[at] == char(wanted) : unitAt(body, at, encoding) == wanted;
+    };
+    qsizetype start = 0;
+    for (qsizetype at = 0; at + unit <= body.size(); at += unit) {
+        if (!isUnit(at, u'\n'))
+            continue;
+        qsizetype end = at;
+        if (end - start >= unit && isUnit(end - unit, u'\r'))
+            end -= unit;
+        lines.append(body.sliced(start, end - start).toByteArray());
+        start = at + unit;
+    }
+    if (start < body.size())
+        lines.append(body.sliced(start).toByteArray());
     return lines;
+}
+
+QString decodeLine(QByteArrayView bytes, Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Windows1252:
+        return fromWindows1252(bytes);
+    case Encoding::Utf8:
+        return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(bytes);
+    case Encoding::Utf16LE:
+        return QStringDecoder(QStringConverter::Utf16LE, QStringConverter::Flag::ConvertInitialBom)(bytes);
+    case Encoding::Utf16BE:
+        return QStringDecoder(QStringConverter::Utf16BE, QStringConverter::Flag::ConvertInitialBom)(bytes);
+    }
+    return QString();
+}
+
+QByteArray encodeText(const QString& text, Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Windows1252:
+        return toWindows1252(text);
+    case Encoding::Utf8:
+        return QStringEncoder(QStringConverter::Utf8)(text);
+    case Encoding::Utf16LE:
+        return QStringEncoder(QStringConverter::Utf16LE)(text);
+    case Encoding::Utf16BE:
+        return QStringEncoder(QStringConverter::Utf16BE)(text);
+    }
+    return QByteArray();
 }
 
 // The text between the first open and the first close after it, or a null view.
@@ -150,8 +241,9 @@ void TInifile::read(const QString& fileName)
     clear();
     m_fileName = fileName;
     // The file named here is source 0 even when it does not exist, so that write() goes there.
-    m_sources.push_back({fileName, false});
-    m_reading.clear();
+    m_sources.push_back({fileName});
+    m_read.clear();
+    m_bytesRead = 0;
     readFile(fileName, 0);
 }
 
@@ -162,26 +254,40 @@ void TInifile::readFile(const QString& name, int depth)
     const QFileInfo info(expandPath(name));
     if (!info.exists() || (depth > 0 && !info.isFile()))
         return;
+    // Each file once per read: includes that lead back, or include one file many times over,
+    // cannot multiply the work.
     const QString canonical = info.canonicalFilePath();
-    if (depth > maxIncludeDepth || m_reading.contains(canonical))
+    if (depth > maxIncludeDepth || m_read.contains(canonical))
         return;
+    m_read.insert(canonical);
 
-    TFile file(name);
+    TFile file(name, TFile::RegularOnly);
     file.open(QIODevice::ReadOnly);
-    const QByteArray bytes = file.readAll();
+    // A regular file: its size says what reading it takes, before anything is allocated.
+    m_bytesRead += file.size();
+    const QByteArray bytes = m_bytesRead > maxTotalSize ? QByteArray() : file.readAll();
     file.close();
+    if (m_bytesRead > maxTotalSize) {
+        errno = EFBIG;
+        throw TInifileError(__LINE__, "tinifile", tooLargeError, nullNameMessage, name);
+    }
 
     const int source = depth == 0 ? 0 : int(m_sources.size());
     if (depth > 0)
-        m_sources.push_back({name, false});
-    m_sources[std::size_t(source)].utf8Mark = bytes.startsWith(utf8Mark);
-    m_reading.append(canonical);
+        m_sources.push_back({name});
+    const auto [encoding, mark] = detect(bytes);
+    Source& read = m_sources[std::size_t(source)];
+    read.encoding = encoding;
+    read.utf8Mark = encoding == Encoding::Utf8 && mark > 0;
+    read.wasRead = true;
     TSection* current = nullptr;
-    for (QString& text : splitLines(decode(bytes))) {
-        m_lines.push_back(std::make_unique<TLine>(TLine{std::move(text), source}));
+    for (QByteArray& raw : splitLines(QByteArrayView(bytes).sliced(mark), encoding)) {
+        QString text = decodeLine(raw, encoding);
+        if (isWide(encoding) && raw.size() % 2 != 0)
+            raw = QByteArray(); // a broken last unit: written as the text it was read as
+        m_lines.push_back(std::make_unique<TLine>(TLine{std::move(text), source, std::move(raw), false}));
         parseLine(m_lines.back().get(), current, info.path(), depth);
     }
-    m_reading.removeLast();
 }
 
 void TInifile::parseLine(TLine* line, TSection*& current, const QString& directory, int depth)
@@ -269,6 +375,13 @@ const TEntry* TInifile::next()
     return nullptr;
 }
 
+std::optional<TInifile::Encoding> TInifile::encodingRead() const
+{
+    if (m_sources.empty() || !m_sources.front().wasRead)
+        return std::nullopt;
+    return m_sources.front().encoding;
+}
+
 QStringList TInifile::lines() const
 {
     QStringList texts;
@@ -285,7 +398,8 @@ TLine* TInifile::insertLine(const TLine* after, QString text, int source)
         at = std::find_if(m_lines.begin(), m_lines.end(),
                           [after](const auto& line) { return line.get() == after; }) +
              1;
-    return m_lines.insert(at, std::make_unique<TLine>(TLine{std::move(text), source}))->get();
+    return m_lines.insert(at, std::make_unique<TLine>(TLine{std::move(text), source, QByteArray(), true}))
+        ->get();
 }
 
 void TInifile::setValue(const QString& section, const QString& key, const TVariant& value)
@@ -293,7 +407,7 @@ void TInifile::setValue(const QString& section, const QString& key, const TVaria
     const QString text = cleanValue(value.text());
     const QString name = trimBlanks(key).toString();
     if (m_sources.empty())
-        m_sources.push_back({m_fileName, false});
+        m_sources.push_back({m_fileName});
 
     TSection* target = m_index.value(folded(section));
     if (TEntry* entry = target ? target->find(name) : nullptr) {
@@ -301,6 +415,7 @@ void TInifile::setValue(const QString& section, const QString& key, const TVaria
         const auto [begin, end] = valueSpan(line);
         line = line.left(begin) + text + line.mid(end);
         entry->m_value = TVariant(text);
+        entry->m_line->changed = true;
         m_sources[std::size_t(entry->m_line->source)].changed = true;
         return;
     }
@@ -351,7 +466,7 @@ void TInifile::write(const QString& fileName)
     if (target.isEmpty())
         throw TInifileError(__LINE__, "tinifile", nullNameError, nullNameMessage, target);
     if (m_sources.empty())
-        m_sources.push_back({target, false});
+        m_sources.push_back({target});
     writeSource(0, target);
     for (std::size_t source = 1; source < m_sources.size(); ++source) {
         if (m_sources[source].changed) {
@@ -364,32 +479,37 @@ void TInifile::write(const QString& fileName)
 
 void TInifile::writeSource(int source, const QString& name) const
 {
-    QString text;
-    for (const auto& line : m_lines) {
-        if (line->source == source) {
-            text += line->text;
-            text += u"\r\n";
-        }
-    }
+    // Lines that were not changed go back byte for byte when the file keeps the encoding it was
+    // read in; a file written in the other family (8-bit or UTF-16) is encoded anew.
+    const Source& from = m_sources[std::size_t(source)];
+    Encoding encoding = m_local8Bit ? Encoding::Utf8 : Encoding::Utf16LE;
+    if (from.wasRead && isWide(from.encoding) == !m_local8Bit)
+        encoding = from.encoding;
+    const bool keepRaw = from.wasRead && encoding == from.encoding;
+
     QByteArray bytes;
-    if (m_local8Bit) {
+    if (encoding == Encoding::Utf16LE)
+        bytes = "\xff\xfe";
+    else if (encoding == Encoding::Utf16BE)
+        bytes = "\xfe\xff";
+    const QByteArray lineEnd = encodeText(QStringLiteral("\r\n"), encoding);
+    bool first = true;
+    for (const auto& line : m_lines) {
+        if (line->source != source)
+            continue;
         // The mark goes back where there was one, and where the text starts with the character
         // that a reader would otherwise take for a mark.
-        if (m_sources[std::size_t(source)].utf8Mark || text.startsWith(QChar(markCharacter)))
-            bytes = utf8Mark;
-        bytes += QStringEncoder(QStringConverter::System)(text);
-    } else {
-        bytes = QByteArrayLiteral("\xff\xfe");
-        bytes += QStringEncoder(QStringConverter::Utf16LE)(text);
+        if (first && encoding == Encoding::Utf8 &&
+            (from.utf8Mark || (!keepRaw && line->text.startsWith(QChar(markCharacter)))))
+            bytes += utf8Mark;
+        first = false;
+        bytes +=
+            keepRaw && !line->changed && !line->raw.isNull() ? line->raw : encodeText(line->text, encoding);
+        bytes += lineEnd;
     }
-
-    const QString path = expandPath(name);
-    TFile out(path + QStringLiteral(".new"));
-    out.open(QIODevice::WriteOnly);
-    out.writeDurably(bytes);
-    TFile::rename(out.fileName(), path);
-    TFile::syncDirectory(QFileInfo(path).path());
-    out.close();
+    if (first && encoding == Encoding::Utf8 && from.utf8Mark)
+        bytes += utf8Mark;
+    TFileReplacement(name).commit(bytes, false);
 }
 
 } // namespace Basics

@@ -3,20 +3,26 @@
 #include "basics_global.h"
 #include "tvariant.h"
 
+#include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Basics {
 
 // One line of an INI file, exactly as read, and the file it came from (0: the file given to read,
-// then every included file in the order of reading).
+// then every included file in the order of reading), with its bytes as they were in the file
+// (without the line end; null for a line that was added).
 struct TLine {
     QString text;
     int source = 0;
+    QByteArray raw;
+    bool changed = false;
 };
 
 // A line inside a section: a key with its value, a comment (";") or an empty line. A line without
@@ -67,22 +73,28 @@ private:
 //   ; text                a comment
 //   #include <other.ini>  the lines of another file, read at this place into the same object
 // Lines before the first header belong to no section. A file with a UTF-16 byte-order mark is read
-// as UTF-16, any other as 8-bit text in the locale's encoding.
+// as UTF-16; one with a UTF-8 mark, or that is valid UTF-8, as UTF-8; any other as the 8-bit
+// Windows-1252 of the point-of-sale programs. Lines that were not changed are written back byte for
+// byte, changed ones in the file's encoding (a character Windows-1252 lacks becomes "?").
 //
 // setValue changes a value inside its own line and leaves every other line as it was; write puts
 // the lines back into the file they came from (an included file only when one of its values was
 // changed), each ended by "\r\n".
 class BASICS_EXPORT TInifile {
 public:
+    enum class Encoding { Utf16LE, Utf16BE, Utf8, Windows1252 };
+
     TInifile();
     ~TInifile();
     TInifile(const TInifile&) = delete;
     TInifile& operator=(const TInifile&) = delete;
 
     // Replaces the content by the file's. A missing file leaves the object empty; an empty name
-    // throws TInifileError (2). Storage errors of TFile propagate. A relative include name is taken
-    // relative to the including file; an include of a file that is already being read, or nested
-    // deeper than maxIncludeDepth, or naming no regular file, is skipped.
+    // throws TInifileError (2), a file that with its includes is larger than maxTotalSize
+    // TInifileError (6), a name that is no regular file TFileError (317). Storage errors of TFile
+    // propagate. A relative include name is taken relative to the including file; an include of a
+    // file that has been read already in this read, or nested deeper than maxIncludeDepth, or
+    // naming no regular file, is skipped.
     void read(const QString& fileName);
     // Writes the lines back; an empty name stands for the file last read. Each file is replaced in
     // one step, so a reader finds either the old or the new content.
@@ -101,22 +113,28 @@ public:
     const TEntry* first(const QString& section);
     const TEntry* next();
 
-    // The encoding used by write: UTF-16 with byte-order mark (false, the default) or the locale's
-    // 8-bit encoding (true).
+    // The encoding family used by write: UTF-16 with byte-order mark (false, the default) or 8-bit
+    // (true). A file keeps its own encoding within the family (UTF-16 of either byte order; UTF-8
+    // or Windows-1252); a new file, or one of the other family, becomes UTF-16LE or UTF-8.
     bool isLocal8Bit() const { return m_local8Bit; }
     void setLocal8Bit(bool on) { m_local8Bit = on; }
 
     const QString& fileName() const { return m_fileName; }
+    // The encoding the file given to read() was read in; none when it was missing.
+    std::optional<Encoding> encodingRead() const;
     // The texts of all lines in reading order, included files at the place of their include line.
     QStringList lines() const;
 
     static constexpr int maxIncludeDepth = 16;
+    static constexpr qint64 maxTotalSize = qint64(16) << 20;
 
 private:
     struct Source {
         QString name;
         bool changed = false;
+        bool wasRead = false;
         bool utf8Mark = false;
+        Encoding encoding = Encoding::Utf8;
     };
 
     void clear();
@@ -132,7 +150,8 @@ private:
     std::vector<std::unique_ptr<TSection>> m_sections;
     QHash<QString, TSection*> m_index;
     std::vector<Source> m_sources;
-    QStringList m_reading;
+    QSet<QString> m_read;
+    qint64 m_bytesRead = 0;
     QString m_fileName;
     bool m_local8Bit = false;
     const TSection* m_cursorSection = nullptr;

@@ -1,5 +1,10 @@
 #include "tlockedfile.h"
 
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QThread>
+
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,6 +12,26 @@
 namespace Basics {
 
 namespace {
+
+std::atomic<int> timeout{TLockedFile::defaultLockTimeout};
+
+QMutex observerMutex;
+TLockedFile::WaitObserver& observer()
+{
+    static TLockedFile::WaitObserver instance;
+    return instance;
+}
+
+void notify(const QString& file, bool waiting)
+{
+    TLockedFile::WaitObserver current;
+    {
+        const QMutexLocker lock(&observerMutex);
+        current = observer();
+    }
+    if (current)
+        current(file, waiting);
+}
 
 int setLock(int fd, short type, bool block)
 {
@@ -31,6 +56,49 @@ int setLock(int fd, short type, bool block)
     return rc;
 }
 
+bool isContention(int error)
+{
+    return error == EAGAIN || error == EACCES || error == EWOULDBLOCK;
+}
+
+// Tries the lock until the deadline, at growing intervals: the system has no lock call with a
+// time limit, and a signal to break a blocking one would reach the whole process.
+bool waitForLock(int fd, short type, QDeadlineTimer deadline, const QString& file, bool tell)
+{
+    if (setLock(fd, type, false) == 0)
+        return true;
+    if (!isContention(errno))
+        return false;
+    QElapsedTimer waited;
+    waited.start();
+    bool noticed = false;
+    unsigned long pause = 1;
+    bool granted = false;
+    for (;;) {
+        if (deadline.hasExpired()) {
+            errno = EWOULDBLOCK;
+            break;
+        }
+        if (tell && !noticed && waited.elapsed() >= TLockedFile::waitNoticeDelay) {
+            noticed = true;
+            notify(file, true);
+        }
+        QThread::msleep(qMin<qint64>(pause, qMax<qint64>(1, deadline.remainingTime())));
+        pause = qMin<unsigned long>(pause * 2, 50);
+        if (setLock(fd, type, false) == 0) {
+            granted = true;
+            break;
+        }
+        if (!isContention(errno))
+            break;
+    }
+    const int error = errno;
+    if (noticed)
+        notify(file, false);
+    errno = error;
+    return granted;
+}
+
 } // namespace
 
 TLockedFile::TLockedFile() = default;
@@ -48,13 +116,18 @@ TLockedFile::~TLockedFile()
 
 bool TLockedFile::lock(LockMode mode, bool block)
 {
+    return lock(mode, block ? QDeadlineTimer(lockTimeout()) : QDeadlineTimer(0));
+}
+
+bool TLockedFile::lock(LockMode mode, QDeadlineTimer deadline, bool tellObserver)
+{
     if (!isOpen() || mode == NoLock)
         return false;
     if (mode == m_lockMode)
         return true;
     if (m_lockMode != NoLock)
         unlock();
-    if (setLock(handle(), mode == ReadLock ? F_RDLCK : F_WRLCK, block) != 0)
+    if (!waitForLock(handle(), mode == ReadLock ? F_RDLCK : F_WRLCK, deadline, fileName(), tellObserver))
         return false;
     m_lockMode = mode;
     return true;
@@ -75,6 +148,22 @@ bool TLockedFile::unlock()
     const bool ok = setLock(handle(), F_UNLCK, false) == 0;
     m_lockMode = NoLock;
     return ok;
+}
+
+int TLockedFile::lockTimeout()
+{
+    return timeout.load(std::memory_order_relaxed);
+}
+
+void TLockedFile::setLockTimeout(int milliseconds)
+{
+    timeout.store(milliseconds, std::memory_order_relaxed);
+}
+
+void TLockedFile::setWaitObserver(WaitObserver newObserver)
+{
+    const QMutexLocker lock(&observerMutex);
+    observer() = std::move(newObserver);
 }
 
 } // namespace Basics

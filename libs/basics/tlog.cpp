@@ -75,6 +75,9 @@ TLog::TLog()
     : m_program(programName())
     , m_client(std::make_unique<TTcpClient>())
 {
+    // A log host that accepts but does not read holds the caller no longer than one that cannot
+    // be reached.
+    m_client->setSendTimeout(TTcpClient::defaultConnectTimeout);
     m_date = QDate::currentDate();
     const QString level = qEnvironmentVariable("KORVAXK7_LOGLEVEL");
     if (!level.isEmpty())
@@ -256,7 +259,7 @@ bool TLog::lockNamedFile(const QDate& today)
             if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
                 return false;
         }
-        if (!m_file.lock(TLockedFile::WriteLock))
+        if (!m_file.lock(TLockedFile::WriteLock, QDeadlineTimer(TLockedFile::lockTimeout()), false))
             return false;
         if (holdsNamedFile())
             return true;

@@ -30,9 +30,9 @@ class TTcpClient;
 // It has no file until the owner names one. Callers filter by level() themselves; write() writes
 // whatever it is given. Every member may be used from any thread; each entry is written whole.
 //
-// A log host that cannot be reached costs at most TTcpClient::defaultConnectTimeout per entry,
-// and after such a failure no entry is sent for remotePause milliseconds: the entries of that time
-// go to the file only. The log never throws: a file that cannot be written is reported once on
+// A remote send, connecting and writing, takes at most TTcpClient::defaultConnectTimeout per
+// entry, whether the log host cannot be reached or accepts and does not read; after such a failure
+// no entry is sent for remotePause milliseconds: the entries of that time go to the file only. The log never throws: a file that cannot be written is reported once on
 // the standard error channel and tried again with the next entry.
 class BASICS_EXPORT TLog : public QObject {
     Q_OBJECT

@@ -144,11 +144,11 @@ qsizetype TFrameReader::feed(QByteArrayView bytes)
     }
     const qsizetype end = bytes.indexOf(frameEnd, at);
     const qsizetype take = (end < 0 ? bytes.size() : end) - at;
-    if (m_text.size() + take > m_limit) {
+    if (m_bytes.size() + take > m_limit) {
         m_overflowed = true;
         return bytes.size();
     }
-    m_text += QLatin1StringView(bytes.data() + at, take);
+    m_bytes.append(bytes.data() + at, take);
     if (end < 0)
         return bytes.size();
     m_complete = true;
@@ -157,7 +157,7 @@ qsizetype TFrameReader::feed(QByteArrayView bytes)
 
 void TFrameReader::reset()
 {
-    m_text.clear();
+    m_bytes.clear();
     m_started = m_complete = m_overflowed = false;
 }
 
@@ -172,30 +172,40 @@ TTcpClient::~TTcpClient() = default;
 bool TTcpClient::send(const QString& host, quint16 port, const TTcpMessage& message, TTcpMessage* reply)
 {
     m_error.clear();
+    m_failure = Failure::None;
+    const auto fail = [this](Failure failure) {
+        m_failure = failure;
+        return false;
+    };
+    const QDeadlineTimer deadline =
+        m_sendTimeout > 0 ? QDeadlineTimer(m_sendTimeout) : QDeadlineTimer(QDeadlineTimer::Forever);
     QTcpSocket socket;
     socket.setProxy(QNetworkProxy::NoProxy);
-    if (!connectWithin(socket, host, port, m_connectTimeout, m_error))
-        return false;
+    const int connectTime =
+        m_sendTimeout > 0 ? int(qMin<qint64>(m_connectTimeout, deadline.remainingTime())) : m_connectTimeout;
+    if (!connectWithin(socket, host, port, connectTime, m_error))
+        return fail(Failure::Connect);
     const QByteArray text = message.wireText(*m_cryption);
     qCDebug(tcpLog).noquote() << QStringLiteral("TTcpClient, writing %1 bytes").arg(text.size());
-    if (!writeFramed(socket, text, m_timeout)) {
+    if (!writeFramed(socket, text, m_timeout, deadline)) {
+        socket.abort();
         m_error = QStringLiteral("%1:%2: writing failed: %3").arg(host).arg(port).arg(socket.errorString());
-        return false;
+        return fail(Failure::Write);
     }
     if (reply) {
         QString replyText;
         if (!readFramed(socket, replyText, m_timeout, &m_error))
-            return false;
+            return fail(Failure::Read);
         if (!reply->parse(replyText, *m_cryption)) {
             m_error = QStringLiteral("%1:%2: the reply cannot be read").arg(host).arg(port);
-            return false;
+            return fail(Failure::Reply);
         }
     }
     socket.disconnectFromHost();
     return true;
 }
 
-bool TTcpClient::writeFramed(QIODevice& device, const QByteArray& text, int timeout)
+bool TTcpClient::writeFramed(QIODevice& device, const QByteArray& text, int timeout, QDeadlineTimer deadline)
 {
     qsizetype at = 0;
     do {
@@ -209,9 +219,12 @@ bool TTcpClient::writeFramed(QIODevice& device, const QByteArray& text, int time
             piece += frameEnd;
         if (device.write(piece) != piece.size())
             return false;
-        while (device.bytesToWrite() > 0)
-            if (!device.waitForBytesWritten(timeout))
+        while (device.bytesToWrite() > 0) {
+            // Every piece waits again, but never past the deadline of the whole send.
+            if (deadline.hasExpired() || !device.waitForBytesWritten(int(qMin<qint64>(
+                                             timeout, qMax<qint64>(1, deadline.remainingTime())))))
                 return false;
+        }
     } while (at < text.size());
     return true;
 }

@@ -4,6 +4,7 @@
 #include "tvalue.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 
@@ -49,12 +50,15 @@ public:
     bool started() const { return m_started; }
     bool complete() const { return m_complete; }
     bool overflowed() const { return m_overflowed; }
-    const QString& text() const { return m_text; }
+    // The bytes after 0x05 so far, each taken as one character.
+    QString text() const { return QString::fromLatin1(m_bytes); }
+    // How many bytes the reader holds: one per character.
+    qsizetype size() const { return m_bytes.size(); }
     void reset();
 
 private:
     qsizetype m_limit;
-    QString m_text;
+    QByteArray m_bytes;
     bool m_started = false;
     bool m_complete = false;
     bool m_overflowed = false;
@@ -79,14 +83,23 @@ public:
     int connectTimeout() const { return m_connectTimeout; }
     void setConnectTimeout(int milliseconds) { m_connectTimeout = milliseconds; }
 
+    // The step at which the last send failed.
+    enum class Failure { None, Connect, Write, Read, Reply };
+    // The longest time one send may take from connecting to the last byte written, whatever the
+    // single waits; 0 (the default) sets no such bound.
+    int sendTimeout() const { return m_sendTimeout; }
+    void setSendTimeout(int milliseconds) { m_sendTimeout = milliseconds; }
+
     // Connects, sends the message and, when reply is given, reads the answer into it. False when
-    // any step fails; errorString() then says which.
+    // any step fails; failure() and errorString() then say which.
     bool send(const QString& host, quint16 port, const TTcpMessage& message, TTcpMessage* reply = nullptr);
+    Failure failure() const { return m_failure; }
     const QString& errorString() const { return m_error; }
 
     // The framing of a message text: 0x05 and pieces of at most 512 characters, 0x06 after the
     // last, each piece one write followed by a wait until it is written.
-    static bool writeFramed(QIODevice& device, const QByteArray& text, int timeout);
+    static bool writeFramed(QIODevice& device, const QByteArray& text, int timeout,
+                            QDeadlineTimer deadline = QDeadlineTimer::Forever);
     // Reads up to the end of one framed reply: up to 10 reads of at most 1000 bytes may pass
     // without 0x05, and no wait for bytes may take longer than timeout.
     static bool readFramed(QIODevice& device, QString& text, int timeout, QString* error = nullptr);
@@ -94,6 +107,8 @@ public:
 private:
     int m_timeout = defaultTimeout;
     int m_connectTimeout = defaultConnectTimeout;
+    Failure m_failure = Failure::None;
+    int m_sendTimeout = 0;
     QString m_error;
     std::unique_ptr<TCryption> m_cryption;
 };

@@ -1,15 +1,15 @@
 #include "tvaluelist.h"
 
-#include "recordstream.h"
+#include "listcodec.h"
 #include "tdir.h"
 #include "terror.h"
 #include "tfile.h"
+#include "tfilereplacement.h"
 
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFileInfo>
 #include <QTextStream>
-#include <QtEndian>
 
 #include <cerrno>
 #include <climits>
@@ -19,27 +19,7 @@ namespace Basics {
 
 namespace {
 
-enum LoadResult { Loaded = 0, NoFile = 7, Unreadable = 304 };
-
-bool compressionEnabled()
-{
-    const QString value = qEnvironmentVariable("POS_COMPRESS").trimmed().toLower();
-    return !value.isEmpty() && value != u"0" && value != u"false";
-}
-
-// qUncompress gives an empty array both for an empty payload and on failure; the length header
-// tells them apart.
-bool uncompress(QByteArray& data)
-{
-    if (data.size() < 4)
-        return false;
-    const quint32 expected = qFromBigEndian<quint32>(data.constData());
-    QByteArray plain = qUncompress(data);
-    if (plain.isEmpty() && expected != 0)
-        return false;
-    data = std::move(plain);
-    return true;
-}
+enum LoadResult { NoFile = 7, Unreadable = 304 };
 
 } // namespace
 
@@ -169,7 +149,8 @@ int TValueList::load(const QString& file, const char* dir)
         clear();
         return NoFile;
     }
-    TFile data(path);
+    // Only a regular file: a pipe would block the reader, a device would feed it without end.
+    TFile data(path, TFile::RegularOnly);
     try {
         data.open(QIODevice::ReadOnly);
     } catch (const TFileError& error) {
@@ -183,17 +164,7 @@ int TValueList::load(const QString& file, const char* dir)
     if (data.error() != QFileDevice::NoError)
         return Unreadable;
     data.close();
-    if (compressionEnabled() && !bytes.isEmpty() && uchar(bytes.back()) == 0xFF && !uncompress(bytes))
-        return Unreadable; // an empty list here would be saved over the real data
-
-    RecordReader reader(bytes);
-    while (!reader.atEnd()) {
-        std::unique_ptr<TValue> value(createValue());
-        if (!reader.read(*value))
-            return Unreadable;
-        insert(value.release());
-    }
-    return Loaded;
+    return decodeList(*this, std::move(bytes), compressionEnabled());
 }
 
 int TValueList::load(const char* basePath)
@@ -204,28 +175,13 @@ int TValueList::load(const char* basePath)
 
 void TValueList::save(const QString& file, const char* dir) const
 {
-    const QString directory = TDir(QFile::decodeName(dir), true).path();
-    const QString target = expandPath(directory + file);
-    const QString temp = target + QStringLiteral(".new");
-    const QString old = target + QStringLiteral(".old");
+    TFileReplacement replacement(TDir(QFile::decodeName(dir), true).path() + file);
+    saveTo(replacement);
+}
 
-    QByteArray bytes;
-    for (const TValue* value : *this)
-        appendRecord(bytes, *value);
-
-    // The write lock on the ".new" file is held until it has been published, so concurrent saves
-    // of the same file take turns.
-    TFile out(temp);
-    out.open(QIODevice::WriteOnly);
-    out.writeDurably(bytes);
-    TFile::remove(old);
-    // The previous content becomes ".old" while the data file stays in place, and the rename then
-    // replaces the data file in one step: a concurrent load never finds it missing.
-    if (QFileInfo::exists(target))
-        TFile::keepCopy(target, old);
-    TFile::rename(temp, target);
-    TFile::syncDirectory(directory);
-    out.close();
+void TValueList::saveTo(TFileReplacement& replacement) const
+{
+    replacement.commit(encodeList(*this), true);
 }
 
 void TValueList::save(const char* basePath) const

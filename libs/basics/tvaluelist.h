@@ -15,6 +15,8 @@ class QTextStream;
 
 namespace Basics {
 
+class TFileReplacement;
+
 // A list of records keyed by id. The list owns its records: it deletes a record when it is removed,
 // when the list is cleared and when the list is destroyed.
 //
@@ -68,6 +70,10 @@ public:
     virtual bool shallExport(TValue* value) const;
     virtual bool readValueXml(TValue* value, QDomElement& element);
     virtual void writeValueXml(TValue* value, QDomDocument& doc, QDomElement& element) const;
+
+    // Saves the records through a replacement whose lock the caller took before it read the file,
+    // so that a read, change and save is one step for every other program (see TFileReplacement).
+    void saveTo(TFileReplacement& replacement) const;
 
     // Greater than every id ever added; the id append() gives next.
     int nextID() const { return m_nextID; }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QString>
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class TCardService;
+class TLumWorkspace;
+
+// The card reader at the back office, as a panel of the main window: the operator chooses a card
+// the server knows, or a new blank card, and puts it on the reader or takes it off, as a hand does
+// at a real reader. The reader reports it to the dialogs like any reader; the panel shows what lies
+// on it. It owns the card service (reader device and, without a shop's server, the card server).
+class TReaderPanel : public QDockWidget {
+    Q_OBJECT
+public:
+    explicit TReaderPanel(TLumWorkspace* workspace, QWidget* parent = nullptr);
+    ~TReaderPanel() override;
+
+    TCardService* service() const { return m_service; }
+
+public Q_SLOTS:
+    // Reads the server's cards into the chooser again.
+    void refresh();
+    void putCard();
+    void takeCard();
+
+private:
+    // One call to the server as the hand at the reader, which is no operation of the terminal;
+    // false (and the reason shown) when it fails.
+    bool send(const QString& command, const QStringList& arguments, QStringList* results = nullptr);
+    void showCardOnReader(const QString& uid);
+
+    TCardService* m_service;
+    QLabel* m_server;
+    QComboBox* m_cards;
+    QPushButton* m_put;
+    QPushButton* m_take;
+    QLabel* m_onReader;
+    QLabel* m_problem;
+};

@@ -1,0 +1,212 @@
+// The cash journal with 100,000 rows, on the workspace's SQLite file and on PostgreSQL side by
+// side: inserting 10,000 rows in one operation, the journal of one day, and the steps of a cash
+// count (claiming the open rows, the targets, settling one location). PostgreSQL runs when the
+// program runs beside a cluster: scripts/with-postgres.sh --durable build/bin/bench_cashjournal
+
+#include "cashjournal.h"
+#include "tlumworkspace.h"
+#include "tsqldatabase.h"
+
+#include <QCoreApplication>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int journalRows = 100000;
+constexpr int days = 100;     // 1,000 rows a day
+constexpr int locations = 20; // "Waiter 1(1)" ...
+constexpr int insertedRows = 10000;
+const QDateTime firstDay(QDate(2024, 1, 1), QTime(0, 0));
+
+Database::CashGroupJournalsTable journalRow(int i)
+{
+    Database::CashGroupJournalsTable row;
+    const int location = i % locations + 1;
+    row.setLocation(QStringLiteral("Waiter %1(%1)").arg(location));
+    row.setCashGroup(QStringList{"Cash", "Card", "Voucher", "Cheque"}[i % 4]);
+    row.setCashAmount((i % 997) / 4.0);
+    row.setOutletSumKey(1);
+    row.setOutlet(1);
+    row.setOutletName(QStringLiteral("Restaurant"));
+    row.setWaiter(location);
+    row.setWaiterName(QStringLiteral("Waiter %1").arg(location));
+    row.setCashReason(QStringLiteral("Sale"));
+    row.setBillNum(i);
+    row.setTimestampRecord(firstDay.addSecs(qint64(i) * days * 86400 / journalRows));
+    return row;
+}
+
+// A database with the journal: the workspace's SQLite file, or the PostgreSQL data source.
+class Journal {
+public:
+    explicit Journal(bool postgres)
+    {
+        m_workspace = std::make_unique<TLumWorkspace>(m_dir.path());
+        if (postgres) {
+            m_workspace->setDatabase(QStringLiteral("QODBC"), qEnvironmentVariable("LUM_TEST_POSTGRES_DSN"));
+            QSqlDatabase db = m_workspace->database();
+            Database::runScript(
+                db, QStringLiteral("DROP VIEW IF EXISTS GetNoCCDSinceDate, GetCCDValues, "
+                                   "CashGroupJournalView;\nDROP TABLE IF EXISTS CashGroupJournals, "
+                                   "cashgroupccd, Kostenstellen;\n"));
+            for (const QString& script : Database::projectScripts(Database::Kind::PostgreSQL))
+                Database::runScript(db, Database::projectScript(Database::Kind::PostgreSQL, script));
+        }
+        m_journal = std::make_unique<Database::CashJournal>(m_workspace.get());
+        // Everything but the last day settled by earlier counts.
+        Database::CashGroupJournalsTableList rows;
+        for (int i = 0; i < journalRows; ++i) {
+            rows << journalRow(i);
+            rows.last().setCashCCDId(i < journalRows - journalRows / days ? 1 + i / 5000 : 0);
+        }
+        m_ready = m_journal->InsertJournalRows(rows);
+        if (postgres)
+            execute(QStringLiteral("ANALYZE CashGroupJournals"));
+    }
+
+    bool ready() const { return m_ready; }
+    Database::CashJournal& journal() { return *m_journal; }
+    bool execute(const QString& sql)
+    {
+        QSqlQuery query(m_workspace->database());
+        return query.exec(sql);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TLumWorkspace> m_workspace;
+    std::unique_ptr<Database::CashJournal> m_journal;
+    bool m_ready = false;
+};
+
+// Made on first use and gone before the application is.
+std::unique_ptr<Journal> journals[2];
+
+Journal* journalOf(benchmark::State& state, bool postgres)
+{
+    if (postgres && qEnvironmentVariableIsEmpty("LUM_TEST_POSTGRES_DSN")) {
+        state.SkipWithError("no PostgreSQL: run through scripts/with-postgres.sh");
+        return nullptr;
+    }
+    auto& journal = journals[postgres];
+    if (!journal)
+        journal = std::make_unique<Journal>(postgres);
+    if (!journal->ready()) {
+        state.SkipWithError("the journal could not be filled");
+        return nullptr;
+    }
+    return journal.get();
+}
+
+void BM_InsertRows(benchmark::State& state, bool postgres)
+{
+    Journal* journal = journalOf(state, postgres);
+    if (!journal)
+        return;
+    Database::CashGroupJournalsTableList rows;
+    for (int i = 0; i < insertedRows; ++i) {
+        rows << journalRow(i);
+        rows.last().setOutletSumKey(99);
+    }
+    for (auto _ : state) {
+        if (!journal->journal().InsertJournalRows(rows))
+            state.SkipWithError(qPrintable(journal->journal().ErrorText()));
+        state.PauseTiming();
+        journal->execute(QStringLiteral("DELETE FROM CashGroupJournals WHERE outletsumkey = 99"));
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * insertedRows);
+}
+
+void BM_JournalOfOneDay(benchmark::State& state, bool postgres)
+{
+    Journal* journal = journalOf(state, postgres);
+    if (!journal)
+        return;
+    const QDateTime from = firstDay.addDays(days / 2);
+    qsizetype lines = 0;
+    for (auto _ : state)
+        lines = journal->journal().GetJournal(1, from, from.addSecs(86399)).size();
+    state.counters["lines"] = double(lines);
+}
+
+void BM_PrepareCount(benchmark::State& state, bool postgres)
+{
+    Journal* journal = journalOf(state, postgres);
+    if (!journal)
+        return;
+    for (auto _ : state) {
+        state.PauseTiming();
+        journal->execute(QStringLiteral("UPDATE CashGroupJournals SET cashccd_id = 0 WHERE cashccd_id = -1"));
+        state.ResumeTiming();
+        if (!journal->journal().PrepareCCDRows(1))
+            state.SkipWithError(qPrintable(journal->journal().ErrorText()));
+    }
+}
+
+void BM_CountTargets(benchmark::State& state, bool postgres)
+{
+    Journal* journal = journalOf(state, postgres);
+    if (!journal)
+        return;
+    journal->journal().PrepareCCDRows(1);
+    qsizetype targets = 0;
+    for (auto _ : state)
+        targets = journal->journal().GetCCDValues(1).size();
+    state.counters["targets"] = double(targets);
+}
+
+void BM_MarkCount(benchmark::State& state, bool postgres)
+{
+    Journal* journal = journalOf(state, postgres);
+    if (!journal)
+        return;
+    for (auto _ : state) {
+        state.PauseTiming();
+        journal->execute(
+            QStringLiteral("UPDATE CashGroupJournals SET cashccd_id = -1 WHERE cashccd_id = 9999"));
+        journal->journal().PrepareCCDRows(1);
+        state.ResumeTiming();
+        if (!journal->journal().MarkCCDRows(1, 9999, QStringLiteral("Waiter 7(7)")))
+            state.SkipWithError(qPrintable(journal->journal().ErrorText()));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    for (const bool postgres : {false, true}) {
+        const std::string database = postgres ? "/postgresql" : "/sqlite";
+        benchmark::RegisterBenchmark(("BM_InsertRows" + database).c_str(), BM_InsertRows, postgres)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(("BM_JournalOfOneDay" + database).c_str(), BM_JournalOfOneDay, postgres)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(("BM_PrepareCount" + database).c_str(), BM_PrepareCount, postgres)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(("BM_CountTargets" + database).c_str(), BM_CountTargets, postgres)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(("BM_MarkCount" + database).c_str(), BM_MarkCount, postgres)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    for (auto& journal : journals)
+        journal.reset();
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+// The content of a data file as a whole: the records of a list in their stream form, one after the
+// other, and the compressed variant that is read when POS_COMPRESS is on.
+
+#include "basics_global.h"
+
+#include <QByteArray>
+
+namespace Basics {
+
+class TValueList;
+
+// Whether POS_COMPRESS asks for compressed files to be recognised (set, and not "0" or "false").
+BASICS_EXPORT bool compressionEnabled();
+
+// The bytes of every record of the list in iteration order.
+BASICS_EXPORT QByteArray encodeList(const TValueList& list);
+
+// Inserts the records of a file's content into the list; returns 0 when all was read, 304 when the
+// data ends inside a record, does not uncompress, or would take more memory than a file of its
+// size may: a plain file may make the reader hold about memoryFactor times its size (and at most
+// 1,000 records without any attribute), a compressed
+// one may uncompress to at most expansionFactor times its size. With compression on, content that
+// ends in 0xFF but does not uncompress is read as plain records, so that a file this program wrote
+// always reads back. A file refused for its memory leaves the list empty. Throws TError 5 for an attribute
+// count of 2^24 or more.
+BASICS_EXPORT int decodeList(TValueList& list, QByteArray data, bool compressed);
+
+inline constexpr qsizetype memoryFactor = 16;
+inline constexpr qsizetype expansionFactor = 256;
+// What any file may use in any case, however small it is.
+inline constexpr qsizetype memoryAllowance = 1 << 20;
+
+} // namespace Basics

@@ -1,0 +1,11 @@
+#include "tcardactiontext.h"
+
+#include "tcurrencies.h"
+#include "tnetcardaction.h"
+
+QString cardActionText(const PosLib::TNetCardActionTemplate& action, const TCurrencies* currencies)
+{
+    if (!currencies)
+        return action.getSpecification();
+    return action.getSpecification([currencies](qint64 amount) { return currencies->amountToText(amount); });
+}

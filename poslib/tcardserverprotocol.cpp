@@ -1,0 +1,144 @@
+#include "tcardserverprotocol.h"
+
+#include "tcarderrors.h"
+
+#include <QCoreApplication>
+
+namespace PosLib {
+
+namespace {
+
+constexpr int indexWidth = 6;
+const QString answerName = QStringLiteral("answer");
+
+QString indexKey(char16_t prefix, qsizetype index)
+{
+    return prefix + QStringLiteral("%1").arg(index, indexWidth, 10, QLatin1Char('0'));
+}
+
+void putList(Basics::TValue& attributes, char16_t prefix, const QStringList& entries)
+{
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        attributes.set(indexKey(prefix, i), entries[i]);
+}
+
+// The entries under prefix, which must be numbered 0, 1, 2 ... without a gap; false when they are
+// not or there are more than max.
+bool takeList(const Basics::TValue& attributes, char16_t prefix, qsizetype max, QStringList& entries)
+{
+    entries.clear();
+    for (const Basics::TAttribute& attribute : attributes.attributes()) {
+        const QString& key = attribute.key;
+        if (key.size() != indexWidth + 1 || key[0] != prefix)
+            continue;
+        if (entries.size() >= max || key != indexKey(prefix, entries.size()))
+            return false;
+        entries.append(attribute.value.text());
+    }
+    return true;
+}
+
+bool transferable(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x02 && c.unicode() <= 0x04)
+            return false;
+    }
+    return true;
+}
+
+bool transferable(const QStringList& texts)
+{
+    for (const QString& text : texts) {
+        if (!transferable(text))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Basics::TTcpMessage TCardServerCall::toMessage() const
+{
+    Basics::TTcpMessage message;
+    message.fields = {reader, CardServer::protocolVersion, command};
+    putList(message.attributes, u'a', arguments);
+    putList(message.attributes, u'g', given);
+    return message;
+}
+
+bool TCardServerCall::fromMessage(const Basics::TTcpMessage& message, QString* why)
+{
+    const auto refuse = [why](const QString& reason) {
+        if (why)
+            *why = reason;
+        return false;
+    };
+    if (message.fields[1] != CardServer::protocolVersion)
+        return refuse(
+            QStringLiteral("not a card server call of version %1").arg(CardServer::protocolVersion));
+    reader = message.fields[0];
+    command = message.fields[2];
+    if (!takeList(message.attributes, u'a', CardServer::maxArguments, arguments) ||
+        !takeList(message.attributes, u'g', CardServer::maxArguments, given))
+        return refuse(QStringLiteral("arguments out of order or too many"));
+    return true;
+}
+
+bool TCardServerCall::isTransferable() const
+{
+    return transferable(reader) && transferable(command) && transferable(arguments) && transferable(given);
+}
+
+Basics::TTcpMessage TCardServerAnswer::toMessage() const
+{
+    Basics::TTcpMessage message;
+    message.fields = {QString(), CardServer::protocolVersion, answerName};
+    message.attributes.set("code", code);
+    if (!this->message.isEmpty())
+        message.attributes.set("message", this->message);
+    putList(message.attributes, u'r', results);
+    return message;
+}
+
+bool TCardServerAnswer::fromMessage(const Basics::TTcpMessage& wire)
+{
+    bool ok = false;
+    code = wire.attributes.getString("code").toInt(&ok);
+    message = wire.attributes.getString("message");
+    return ok && wire.fields[1] == CardServer::protocolVersion && wire.fields[2] == answerName &&
+           takeList(wire.attributes, u'r', CardServer::maxResults, results);
+}
+
+bool TCardServerAnswer::isTransferable() const
+{
+    return transferable(message) && transferable(results);
+}
+
+TCardServerAnswer callCardServer(Basics::TTcpClient& client, const QString& host, quint16 port,
+                                 const TCardServerCall& call)
+{
+    TCardServerAnswer answer;
+    const auto fail = [&answer](int code, const QString& why) {
+        answer = TCardServerAnswer();
+        answer.code = code;
+        answer.message = why;
+        return answer;
+    };
+    if (!call.isTransferable())
+        return fail(CardError::InternalError,
+                    QCoreApplication::translate("PosLib::TCardServerCall",
+                                                "The command holds characters that cannot be sent."));
+    Basics::TTcpMessage reply;
+    if (!client.send(host, port, call.toMessage(), &reply)) {
+        const bool unreadable = client.failure() == Basics::TTcpClient::Failure::Reply;
+        return fail(unreadable ? CardError::InternalError : CardError::NoDatabase, client.errorString());
+    }
+    if (!answer.fromMessage(reply))
+        return fail(CardError::InternalError,
+                    QCoreApplication::translate("PosLib::TCardServerCall",
+                                                "The card server's answer cannot be read."));
+    return answer;
+}
+
+} // namespace PosLib
