@@ -1,5 +1,6 @@
 #include "teditorframe.h"
 
+#include "tcombobox.h"
 #include "tcurrencies.h"
 #include "tfields.h"
 #include "tlumconfig.h"
@@ -112,6 +113,18 @@ qint64 amountOf(const TLumWindow* window, const QString& text)
 {
     const TCurrencies* list = currencies(window);
     return list ? list->textToAmount(text) : text.trimmed().toLongLong();
+}
+
+void markMissingId(QtWidgets::TComboBox& chooser, int id)
+{
+    QComboBox* combo = chooser.combo();
+    if (!combo || id == 0 || chooser.hasId(id) || QtWidgets::TComboBox::idOf(combo->currentText()) != id)
+        return;
+    const QString text = QtWidgets::TComboBox::itemText(id, tr("(missing)"), chooser.idWidth());
+    if (combo->isEditable())
+        combo->setEditText(text);
+    else
+        combo->setItemText(combo->currentIndex(), text);
 }
 
 void notImplemented(const char* classAndSlot)
