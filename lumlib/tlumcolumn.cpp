@@ -104,6 +104,8 @@ QString TLumColumn::text(const Basics::TValue& record, TLumWorkspace* workspace)
 
 int TLumColumn::compare(const Basics::TValue& a, const Basics::TValue& b) const
 {
+    if (compareBy)
+        return compareBy(a, b);
     if (key == u"id")
         return order(a.getID(), b.getID());
     if (kind == Weekdays)

@@ -33,6 +33,7 @@ struct LUMLIB_EXPORT TLumColumn {
     };
     using Format = std::function<QString(const Basics::TValue&, TLumWorkspace*)>;
     using Ids = std::function<QList<int>(const Basics::TValue&)>;
+    using Compare = std::function<int(const Basics::TValue&, const Basics::TValue&)>;
 
     QString title;
     QString key; // "id" shows the record id
@@ -42,6 +43,7 @@ struct LUMLIB_EXPORT TLumColumn {
     bool shown = true; // listed unless the operator chooses it; hidden ones are offered
     Format format;     // a text of its own where the kind does not say enough
     Ids idsOf;         // the referenced ids where the stored text is not a plain list of them
+    Compare compareBy; // an order of its own where the stored value does not sort as the kind says
 
     bool numeric() const;
     // The column's text for a record; the workspace gives the system currency and the referenced
