@@ -1,6 +1,7 @@
 // The table of lists: every list the back office shows, with its columns, captions and editor.
 // A new editor is one line here.
 
+#include "authorizationdlg.h"
 #include "coatcheckrangedlg.h"
 #include "generalsettingdlg.h"
 #include "hashtagdlg.h"
@@ -14,6 +15,7 @@
 #include "textmodulesgroupdlg.h"
 #include "tlistdescriptor.h"
 #include "tmenucarddlg.h"
+#include "tnetcarddlg.h"
 #include "tpayformdlg.h"
 #include "tpriceleveldlg.h"
 #include "trecorddlg.h"
@@ -194,6 +196,16 @@ TListDescriptor edited(const QString& group, const char* title, const char* capt
             true};
 }
 
+// A list whose editor writes to the card on the reader, not into the list.
+template <class Editor>
+TListDescriptor readerEdited(const QString& group, const char* title, const char* caption,
+                             QList<TLumColumn> extra = {})
+{
+    TListDescriptor descriptor = edited<Editor>(group, title, caption, caption, std::move(extra));
+    descriptor.writesRecords = false;
+    return descriptor;
+}
+
 QList<TListDescriptor> build()
 {
     const QString master = tr("Master data");
@@ -299,12 +311,14 @@ QList<TListDescriptor> build()
         list(venue, PosLib::Lists::layconfigs, "Layouts", {text("File", "file")}),
         list(venue, L("prncontrols"), "Printer controls"),
         list(venue, L("modifiers"), "Modifiers"),
-        list(cards, L("pseudoproperties"), "Cards",
-             {text("Chip", "uid"), reference("Client", "clientnumber", L("netclients"))}),
+        readerEdited<TNetCardDlg>(cards, "Cards", "Manage card properties",
+                                  {text("Chip", "uid"), reference("Client", "clientnumber", L("netclients")),
+                                   numeric("Card number", "cardnumber")}),
         list(cards, L("netclients"), "Clients",
              {text("First name", "firstname"), text("Company", "company")}),
         list(cards, L("templatecardactions"), "Card action templates"),
-        list(cards, L("authorizations"), "Authorizations"),
+        edited<AuthorizationDlg>(cards, "Authorizations", "Edit authorization", "Edit authorizations",
+                                 {text("Description", "description")}),
         list(cash, L("zcounts"), "Z counts"),
         list(promotions, L("salepromotions"), "Sales promotions"),
         list(promotions, L("salepromotionsgroups"), "Promotion groups"),

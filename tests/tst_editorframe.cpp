@@ -79,13 +79,14 @@ void fillInputs(QDialog* dialog, int variant, bool force = false)
     }
 }
 
-// Every editor of its own, and the record editor on two lists of different columns.
+// Every editor of its own that writes its list's records, and the record editor on two lists of
+// different columns.
 QList<TListDescriptor> editorsToHold()
 {
     QList<TListDescriptor> held;
     for (const TListDescriptor& descriptor : TListDescriptor::all()) {
-        if (descriptor.ownEditor || descriptor.names.root == PosLib::Lists::articles ||
-            descriptor.names.root == u"shifts")
+        if ((descriptor.ownEditor && descriptor.writesRecords) ||
+            descriptor.names.root == PosLib::Lists::articles || descriptor.names.root == u"shifts")
             held << descriptor;
     }
     return held;
