@@ -77,11 +77,6 @@ QString tr(const char* text)
     return QCoreApplication::translate(context, text);
 }
 
-int order(auto a, auto b)
-{
-    return a < b ? -1 : (b < a ? 1 : 0);
-}
-
 TLumColumn titled(const char* title, const char* key, TLumColumn::Kind kind)
 {
     TLumColumn column;
@@ -109,9 +104,8 @@ TLumColumn dateTime(const char* title, const char* key)
         const QTime time = QTime::fromString(record.getString(timeKey), Qt::ISODate);
         return QLocale().toString(QDateTime(date, time.isValid() ? time : QTime(0, 0)), QLocale::ShortFormat);
     };
-    result.compareBy = [key = result.key, timeKey](const Basics::TValue& a, const Basics::TValue& b) {
-        const int byDate = a.getString(key).compare(b.getString(key));
-        return byDate != 0 ? byDate : a.getString(timeKey).compare(b.getString(timeKey));
+    result.keyOf = [key = result.key, timeKey](const Basics::TValue& record) {
+        return TLumColumn::SortKey{0, record.getString(key) + u' ' + record.getString(timeKey)};
     };
     return result;
 }
@@ -170,16 +164,18 @@ QList<TLumColumn> actionLog()
     };
     TLumColumn functions = logColumn(12, "canpoints", K::Text);
     functions.format = [](const Basics::TValue& entry, TLumWorkspace*) { return cardFunctions(entry); };
-    functions.compareBy = [](const Basics::TValue& a, const Basics::TValue& b) {
-        return order(functionBits(a), functionBits(b));
+    functions.keyOf = [](const Basics::TValue& entry) {
+        return TLumColumn::SortKey{double(functionBits(entry)), QString()};
     };
     TLumColumn tableParty = logColumn(29, "tablenr", K::Text);
     tableParty.format = [](const Basics::TValue& entry, TLumWorkspace*) {
         return QStringLiteral("%1/%2").arg(entry.getInt("tablenr")).arg(entry.getInt("partynr"));
     };
-    tableParty.compareBy = [](const Basics::TValue& a, const Basics::TValue& b) {
-        const int byTable = order(a.getInt("tablenr"), b.getInt("tablenr"));
-        return byTable != 0 ? byTable : order(a.getInt("partynr"), b.getInt("partynr"));
+    tableParty.keyOf = [](const Basics::TValue& entry) {
+        // Table and party numbers fit into 32 bits each, both together into a double.
+        return TLumColumn::SortKey{double(entry.getString("tablenr").toUInt()) * 4294967296.0 +
+                                       double(entry.getString("partynr").toUInt()),
+                                   QString()};
     };
     return {
         logColumn(0, "id"),
@@ -231,8 +227,8 @@ QList<TLumColumn> actions()
     bookedColumn.format = [](const Basics::TValue& action, TLumWorkspace*) {
         return booked(action) ? tr("yes") : tr("no");
     };
-    bookedColumn.compareBy = [](const Basics::TValue& a, const Basics::TValue& b) {
-        return order(booked(a), booked(b));
+    bookedColumn.keyOf = [](const Basics::TValue& action) {
+        return TLumColumn::SortKey{booked(action) ? 1.0 : 0.0, QString()};
     };
     TLumColumn bookDate = dateTime(actionTitles[4], "triggertime");
     bookDate.format = [shown = bookDate.format, notBooked](const Basics::TValue& action,
@@ -248,14 +244,16 @@ QList<TLumColumn> actions()
         const auto* action = dynamic_cast<const PosLib::TNetCardActionTemplate*>(&record);
         return action ? cardActionText(*action, currenciesOf(workspace)) : QString();
     };
-    specification.compareBy = [format = specification.format](const Basics::TValue& a,
-                                                              const Basics::TValue& b) {
-        return format(a, nullptr).compare(format(b, nullptr), Qt::CaseInsensitive);
+    specification.keyOf = [format = specification.format](const Basics::TValue& action) {
+        return TLumColumn::SortKey{0, format(action, nullptr)};
     };
     TLumColumn description = titled(actionTitles[9], "description", K::Text);
     description.format = [](const Basics::TValue& record, TLumWorkspace*) {
         const auto* action = dynamic_cast<const PosLib::TNetCardActionTemplate*>(&record);
         return action ? action->getDescription() : QString();
+    };
+    description.keyOf = [format = description.format](const Basics::TValue& action) {
+        return TLumColumn::SortKey{0, format(action, nullptr)};
     };
     return {
         titled(actionTitles[0], "id", K::Number),

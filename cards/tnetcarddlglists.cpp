@@ -12,6 +12,7 @@
 #include "tnetcardaction.h"
 #include "tnetcarddlg.h"
 #include "tprompts.h"
+#include "tsortedrow.h"
 #include "tvaluelist.h"
 
 #include <QDomDocument>
@@ -145,7 +146,7 @@ void TNetCardDlg::loadActionLogs()
     for (int i = 0; i < total; ++i) {
         setProgress(i + 1, m_actionprogress, m_ActionList);
         if (auto* entry = takeAnswer<PosLib::TCardActionLog>(*list, entries[i]))
-            rows << new TLumListItem(static_cast<QTreeWidgetItem*>(nullptr), entry);
+            rows << new TSortedRow(entry);
     }
     m_ActionList->setSortingEnabled(false);
     m_ActionList->addTopLevelItems(rows);
@@ -190,13 +191,14 @@ QTreeWidgetItem* TNetCardDlg::actionRow(int id) const
 
 void TNetCardDlg::onInsertAction(Basics::TValue* value)
 {
-    new TLumListItem(m_ActionsList, value);
+    new TSortedRow(m_ActionsList, value);
 }
 
 void TNetCardDlg::onUpdateAction(Basics::TValue* value)
 {
-    if (auto* row = TLumListItem::of(actionRow(value->getID()))) {
+    if (auto* row = dynamic_cast<TSortedRow*>(actionRow(value->getID()))) {
         row->setValue(value);
+        row->forgetKey();
         row->refresh();
     } else {
         onInsertAction(value);
