@@ -64,4 +64,26 @@ void removeMembers(rapidjson::Value& object, const char* name)
     }
 }
 
+const rapidjson::Value* member(const rapidjson::Value& value, const char* name)
+{
+    if (!value.IsObject())
+        return nullptr;
+    const auto found = value.FindMember(name);
+    return found != value.MemberEnd() ? &found->value : nullptr;
+}
+
+int intMember(const rapidjson::Value& value, const char* name, int def)
+{
+    const rapidjson::Value* found = member(value, name);
+    return found && found->IsInt() ? found->GetInt() : def;
+}
+
+QString textMember(const rapidjson::Value& value, const char* name)
+{
+    const rapidjson::Value* found = member(value, name);
+    if (!found || !found->IsString())
+        return QString();
+    return QString::fromUtf8(found->GetString(), qsizetype(found->GetStringLength()));
+}
+
 } // namespace PosLib::Json
