@@ -4,6 +4,8 @@
 #include "coatcheckrangedlg.h"
 #include "generalsettingdlg.h"
 #include "hashtagdlg.h"
+#include "salepromotiondialog.h"
+#include "salepromotionsgroupdialog.h"
 #include "tarticlehelptextdlg.h"
 #include "tarticlehelptextsgroupdlg.h"
 #include "tcostcenterdlg.h"
@@ -306,8 +308,13 @@ QList<TListDescriptor> build()
         list(cards, L("templatecardactions"), "Card action templates"),
         list(cards, L("authorizations"), "Authorizations"),
         list(cash, L("zcounts"), "Z counts"),
-        list(promotions, L("salepromotions"), "Sales promotions"),
-        list(promotions, L("salepromotionsgroups"), "Promotion groups"),
+        edited<SalePromotionDialog>(promotions, "Sales promotions", "Edit sales promotion",
+                                    "Edit sale promotions",
+                                    {text("Description", "description"), hidden(text("Model", "model"))}),
+        edited<SalePromotionsGroupDialog>(promotions, "Promotion groups", "Edit sale promotions group",
+                                          "Edit sale promotions groups",
+                                          {text("Description", "description"),
+                                           references("Promotions", "promotions", L("salepromotions"), ';')}),
     };
 }
 

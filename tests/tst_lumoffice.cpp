@@ -18,10 +18,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTimeEdit>
 #include <QDirIterator>
 #include <QHeaderView>
 #include <QLabel>
-#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -30,19 +30,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include <functional>
-
 namespace {
-
-// Runs the action once the modal dialog it opens is up, from the event loop that dialog runs.
-void answerNextDialog(const std::function<void(QDialog*)>& answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        answer(dialog);
-    });
-}
 
 // The currencies as stored in the data file right now.
 std::unique_ptr<TCurrencies> onDisk(const QString& root)
