@@ -164,8 +164,11 @@ void SalePromotionsGroupDialog::FillAvailablePromotionsList()
     PromotionsGroupListView->addTopLevelItems(members);
     for (QTreeWidgetItem* member : members)
         member->setHidden(true); // a row is hidden in its list, so only once it is in it
-    for (QTreeWidget* list : {PromotionsListView, PromotionsGroupListView})
-        list->resizeColumnToContents(0);
+    // Sized while every row is shown in the available list; the group's list takes the same widths.
+    for (int column : {0, 1}) {
+        PromotionsListView->resizeColumnToContents(column);
+        PromotionsGroupListView->setColumnWidth(column, PromotionsListView->columnWidth(column));
+    }
 }
 
 void SalePromotionsGroupDialog::ShowPromotions(const QList<int>& ids)

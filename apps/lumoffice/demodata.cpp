@@ -269,6 +269,10 @@ int articles(const QString& root)
     articleList.add(9001, {{"name", "Coat check"}, {"price", n(200)}, {"coatcheckrangeid", n(1)}})
         .add(9002, {{"name", "Coat check bag"}, {"price", n(300)}, {"coatcheckrangeid", n(1)}})
         .add(9003, {{"name", "Coat check banquet"}, {"coatcheckrangeid", n(2)}});
+    // Articles booked as the combination of a promotion.
+    articleList
+        .add(9101, {{"name", "Pizza menu"}, {"price", n(1290)}, {"department", n(1)}, {"vatrate", n(2)}})
+        .add(9102, {{"name", "Coffee and cake"}, {"price", n(590)}, {"department", n(4)}, {"vatrate", n(2)}});
     return familyList.save() + articleList.save();
 }
 
@@ -407,6 +411,51 @@ int venue(const QString& root)
     return written;
 }
 
+// Promotions with every kind of condition: orders of an article (on a cost centre, at a price level,
+// not discounted), articles of a department, and a table condition, which the back office keeps for
+// the point of sale without editing it; grouped as the outlets offer them.
+int promotions(const QString& root)
+{
+    int written = 0;
+    written +=
+        DemoList(root, "salepromotions")
+            .add(1, {{"name", "Pizza menu"},
+                     {"description", "A pizza and a soft drink at the price of the menu"},
+                     {"model",
+                      R"({"pages":[{"name":"Pizza and a soft drink","id":0,"active":true,"conditions":[)"
+                      R"({"type":1,"plu":1061,"costcenter":0,"family":0,"pricelevel":0,"discount":2,)"
+                      R"("count":1},{"type":2,"dep":2,"pricelevel":0,"count":1}]}],)"
+                      R"("action":{"type":1,"prop":{"plu":9101}}})"}})
+            .add(2,
+                 {{"name", "Coffee and cake"},
+                  {"model", R"({"pages":[{"name":"Afternoon","id":0,"active":true,"conditions":[{"type":1,)"
+                            R"("plu":1121,"costcenter":0,"family":0,"pricelevel":0,"discount":0,"count":1},)"
+                            R"({"type":1,"plu":1301,"costcenter":1,"family":0,"pricelevel":0,"discount":0,)"
+                            R"("count":1}]},{"name":"Terrace","id":1,"active":true,"conditions":[{"type":1,)"
+                            R"("plu":1122,"costcenter":3,"family":0,"pricelevel":0,"discount":0,"count":1},)"
+                            R"({"type":2,"dep":4,"pricelevel":0,"count":1}]}],)"
+                            R"("action":{"type":1,"prop":{"plu":9102}}})"}})
+            .add(3, {{"name", "Happy hour beer"},
+                     {"description", "Counted at the happy-hour price level"},
+                     {"model",
+                      R"({"pages":[{"name":"Two beers","id":0,"active":true,"conditions":[{"type":1,)"
+                      R"("plu":1181,"costcenter":0,"family":0,"pricelevel":2,"discount":2,"count":2}]},)"
+                      R"({"name":"Any three drinks","id":1,"active":false,"conditions":[{"type":2,)"
+                      R"("dep":2,"pricelevel":2,"count":3}]}],"action":{}})"}})
+            .add(4, {{"name", "Banquet tables"},
+                     {"description", "The table condition is set at the point of sale"},
+                     {"model", R"({"pages":[{"name":"Banquet tables","id":0,"active":true,"conditions":[)"
+                               R"({"type":3,"table":40},{"type":2,"dep":1,"pricelevel":0,"count":4}]}],)"
+                               R"("action":{}})"}})
+            .save();
+    written += DemoList(root, "salepromotionsgroups")
+                   .add(1, {{"name", "Restaurant"}, {"promotions", "1;2"}})
+                   .add(2, {{"name", "Bar"}, {"description", "Tried in this order"}, {"promotions", "3;1"}})
+                   .add(3, {{"name", "Banquets"}, {"promotions", "4"}})
+                   .save();
+    return written;
+}
+
 int iniFiles(const QString& root)
 {
     int written = 0;
@@ -438,7 +487,8 @@ int TDemoData::create(const QString& dataRoot)
     for (const char* folder :
          {"usr/data", "var/log", "var/tables", "var/archives", "var/statist", "var/activetables"})
         QDir().mkpath(root + QString::fromLatin1(folder));
-    return masterData(root) + articles(root) + venue(root) + iniFiles(root) + TCardListDemo::create(root);
+    return masterData(root) + articles(root) + venue(root) + promotions(root) + iniFiles(root) +
+           TCardListDemo::create(root);
 }
 
 QString TDemoData::defaultRoot()

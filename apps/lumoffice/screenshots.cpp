@@ -1,9 +1,13 @@
 #include "screenshots.h"
 
+#include "articleselectdialog.h"
+#include "conditiondialogs.h"
 #include "officewindow.h"
+#include "salespromotioncondition.h"
 #include "tlistdescriptor.h"
 #include "tlistnames.h"
 #include "tlumlistview.h"
+#include "tlumworkspace.h"
 #include "tselectdatedlg.h"
 
 #include <QApplication>
@@ -82,6 +86,37 @@ QPixmap allPages(QDialog* dialog, QTabWidget* tabs)
     return rows;
 }
 
+// The promotion editor on one promotion of two pages, and the dialogs it opens: the order and the
+// department condition and the article picker.
+int promotionPictures(TOfficeWindow& window, const QDir& out)
+{
+    const LumDialogs::TListDescriptor* promotions =
+        LumDialogs::TListDescriptor::find(QStringLiteral("salepromotions"));
+    if (!promotions || !window.showList(promotions->names.root) || window.listView()->topLevelItemCount() < 2)
+        return 0;
+    TLumListView* view = window.listView();
+    view->clearSelection();
+    view->topLevelItem(1)->setSelected(true);
+    int written = grab(promotions->openEditor(&window, view, false).get())
+                      .save(out.filePath(QStringLiteral("salepromotion-editor-conditions.png")));
+    TLumWorkspace* workspace = window.workspace();
+    OrderConditionDialog order(&window, workspace);
+    order.Init();
+    order.SetModel(PosLib::SalesPromotionCondition::fromText(
+        QStringLiteral(R"({"type":1,"plu":1122,"costcenter":3,"pricelevel":0,"discount":0,"count":1})")));
+    DepartmentConditionDialog department(&window, workspace);
+    department.Init();
+    department.SetModel(
+        PosLib::SalesPromotionCondition::fromText(QStringLiteral(R"({"type":2,"dep":4,"count":1})")));
+    QtWidgets::ArticleSelectDialog articles(&window);
+    articles.fill(workspace->getData(QStringLiteral("articles")));
+    articles.SearchField->setText(QStringLiteral("cap"));
+    written += sideBySide(grab(&order), grab(&department))
+                   .save(out.filePath(QStringLiteral("condition-dialogs.png")));
+    written += grab(&articles).save(out.filePath(QStringLiteral("articleselect-dialog.png")));
+    return written;
+}
+
 } // namespace
 
 int TScreenshots::render(TOfficeWindow& window, const QString& folder)
@@ -114,6 +149,8 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
             picture = sideBySide(fresh, grab(list.openEditor(&window, view, false).get()));
         written += picture.save(out.filePath(element + QStringLiteral("-editor.png")));
     }
+
+    written += promotionPictures(window, out);
 
     TSelectDateDlg period(&window);
     period.setFrom(QDate::currentDate().startOfDay());
