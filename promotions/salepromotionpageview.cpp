@@ -3,8 +3,6 @@
 #include "conditiontext.h"
 #include "salespromotioncondition.h"
 
-#include <QHeaderView>
-
 ConditionViewItem::ConditionViewItem(SalesPromotionConditionsListView* list, const QString& condition)
     : QTreeWidgetItem(list)
 {
