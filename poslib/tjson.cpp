@@ -20,8 +20,11 @@ struct DepthCheck : rapidjson::BaseReaderHandler<rapidjson::UTF8<>, DepthCheck> 
     bool EndArray(rapidjson::SizeType) { return --depth, true; }
 };
 
-// The iterative parser needs no stack of its own for nesting.
-constexpr unsigned parseFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag;
+// The iterative parser needs no stack of its own for nesting. Numbers are read in full precision:
+// the fast reading of a number that is no integer may miss by a unit in the last place, and a model
+// that is read and written again would then change at every save.
+constexpr unsigned parseFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag |
+                                rapidjson::kParseFullPrecisionFlag;
 
 } // namespace
 
