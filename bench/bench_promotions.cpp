@@ -24,9 +24,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "articlenames.h"
 #include "widgetbenchmarkmain.h"
-
-#include <array>
 
 namespace {
 
@@ -159,20 +158,6 @@ void openAndSaveEditor(benchmark::State& state)
 }
 BENCHMARK(openAndSaveEditor)->Unit(benchmark::kMillisecond);
 
-QString articleName(int id)
-{
-    static const std::array<const char*, 16> products = {
-        "Beer", "Wine",  "Water", "Juice", "Coffee", "Tea",  "Bread",  "Cake",
-        "Soup", "Salad", "Pizza", "Pasta", "Steak",  "Fish", "Cheese", "Ham"};
-    static const std::array<const char*, 8> kinds = {"small", "large", "0.3l",    "0.5l",
-                                                     "glass", "house", "organic", "special"};
-    const quint32 hash = quint32(id) * 2654435761u;
-    return QStringLiteral("%1 %2 %3")
-        .arg(QLatin1String(products[hash % products.size()]),
-             QLatin1String(kinds[(hash >> 8) % kinds.size()]))
-        .arg(hash % 997);
-}
-
 // 100,000 articles in a list of their own.
 struct Articles {
     Articles()
@@ -181,7 +166,7 @@ struct Articles {
         for (int id = 1; id <= articleCount; ++id) {
             auto* article = new PosLib::TArticle;
             article->setID(id);
-            article->setName(articleName(id));
+            article->setName(benchmarkArticleName(id));
             list.insert(article);
         }
     }
