@@ -14,6 +14,7 @@
 #include "textmodulesgroupdlg.h"
 #include "tlistdescriptor.h"
 #include "tmenucarddlg.h"
+#include "tnetclientdlg.h"
 #include "tpayformdlg.h"
 #include "tpriceleveldlg.h"
 #include "trecorddlg.h"
@@ -301,8 +302,9 @@ QList<TListDescriptor> build()
         list(venue, L("modifiers"), "Modifiers"),
         list(cards, L("pseudoproperties"), "Cards",
              {text("Chip", "uid"), reference("Client", "clientnumber", L("netclients"))}),
-        list(cards, L("netclients"), "Clients",
-             {text("First name", "firstname"), text("Company", "company")}),
+        edited<TNetClientDlg>(cards, "Clients", "Edit client", "Edit clients",
+                              {text("First name", "prename"), text("City", "city"), text("Phone", "phone1"),
+                               reference("Parent", "parentid", L("netclients"))}),
         list(cards, L("templatecardactions"), "Card action templates"),
         list(cards, L("authorizations"), "Authorizations"),
         list(cash, L("zcounts"), "Z counts"),
