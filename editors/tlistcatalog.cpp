@@ -23,6 +23,7 @@
 #include "tsubventmapdlg.h"
 #include "ttablecfgdlg.h"
 #include "ttaxgroupdlg.h"
+#include "ttemplateactiondlg.h"
 #include "tvatratedlg.h"
 #include "workmodeldialog.h"
 
@@ -305,7 +306,8 @@ QList<TListDescriptor> build()
         edited<TNetClientDlg>(cards, "Clients", "Edit client", "Edit clients",
                               {text("First name", "prename"), text("City", "city"), text("Phone", "phone1"),
                                reference("Parent", "parentid", L("netclients"))}),
-        list(cards, L("templatecardactions"), "Card action templates"),
+        edited<TTemplateActionDlg>(cards, "Card action templates", "Edit card action template...",
+                                   "Edit card action template...", {hidden(text("Actions", "templates"))}),
         list(cards, L("authorizations"), "Authorizations"),
         list(cash, L("zcounts"), "Z counts"),
         list(promotions, L("salepromotions"), "Sales promotions"),
