@@ -54,9 +54,14 @@ void TNetActionTemplateDlg::initData(bool validity)
 {
     LumDialogs::initEditor(this, m_window, {m_Number, buttonOk, b_Help, b_First, b_Prev, b_Next, b_Last});
     m_groupValidity->setVisible(validity);
+    // The date that stands for "not set" in an action shows as such.
+    const PosLib::TNetCardAction unset;
+    for (QDateTimeEdit* edit : {m_actvalidfrom, m_actvalidto}) {
+        edit->setMinimumDateTime(unset.defaultDateTime());
+        edit->setSpecialValueText(tr("not set"));
+        edit->setDateTime(unset.defaultDateTime());
+    }
     const QDateTime today = QDate::currentDate().startOfDay();
-    m_actvalidfrom->setDateTime(today);
-    m_actvalidto->setDateTime(today.addYears(1));
     m_datevalue->setDateTime(today);
     initControls();
     checkSelect(this);
