@@ -5,6 +5,7 @@
 #include "lumcardhost.h"
 #include "lumtesthost.h"
 #include "tcarderrors.h"
+#include "tcryption.h"
 #include "tnetclient.h"
 #include "tnetclientdlg.h"
 #include "tnetclientselectdlg.h"
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void pickerListsTheServersClients();
     void pickerSearchGoesRoundTheList();
     void pickerTakesTheChosenClient();
+    void pickerSkipsTextsThatAreNoClient();
     void editorWritesToTheServerFirst();
     void editorKeepsEachParentUntouched();
     void pictureBelowTheDataRootIsRelative();
@@ -196,6 +198,21 @@ void TestClientDialogs::pickerTakesTheChosenClient()
     QTreeWidgetItem* first = rows(&again)->topLevelItem(0);
     emit rows(&again)->itemActivated(first, 0);
     QCOMPARE(again.getResultClient()->getID(), first->text(0).toInt());
+}
+
+void TestClientDialogs::pickerSkipsTextsThatAreNoClient()
+{
+    PosLib::TCardServerAnswer answer;
+    answer.results = {"<clientdata><id>3</id><name>Kept</name></clientdata>", "<clientdata><name>",
+                      "<clientdata><name>No number</name></clientdata>", "plain text"};
+    const Basics::TCryption cryption;
+    GarbageServer server('\x05' + answer.toMessage().wireText(cryption) + '\x06');
+    m_reader = std::make_unique<ListedReader>(device(server.port, "office", 1000));
+    TNetClientSelectDlg picker(m_host->window.get(), nullptr);
+    QCOMPARE(column(rows(&picker), 2), QStringList{"Kept"});
+    QCOMPARE(m_prompts->messages.size(), 1);
+    QCOMPARE(m_prompts->messages.last().kind, QStringLiteral("warning"));
+    QVERIFY(m_prompts->messages.last().text.startsWith("3 client texts"));
 }
 
 void TestClientDialogs::editorWritesToTheServerFirst()
