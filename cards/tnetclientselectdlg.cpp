@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QShortcut>
 
 #include <map>
 
