@@ -77,7 +77,6 @@ private Q_SLOTS:
 
     void templateCollectsItsActions();
     void templateRowsMoveAndGo();
-    void typeDecidesWhatIsOffered();
     void cardActionGoesToTheServer();
     void refusedOrLostActionStaysAsItWas_data();
     void refusedOrLostActionStaysAsItWas();
@@ -255,34 +254,6 @@ void TestActionDialogs::templateRowsMoveAndGo()
     QCOMPARE(kept.size(), 2);
     QCOMPARE(kept[1].getField(), QStringLiteral("pointsmax"));
     QCOMPARE(kept[1].getID(), 2);
-}
-
-void TestActionDialogs::typeDecidesWhatIsOffered()
-{
-    TNetActionTemplateDlg dialog(m_host->window.get(), nullptr);
-    auto* presets = child<QComboBox>(&dialog, "m_presets");
-    auto* fields = child<QComboBox>(&dialog, "m_field");
-    auto* modifiers = child<QComboBox>(&dialog, "m_actiontype");
-    auto* counter = child<QSpinBox>(&dialog, "m_countervalue");
-    QCOMPARE(presets->count(), 7);
-    // Locked status: only the check box, the one field and "set to".
-    QVERIFY(child<QCheckBox>(&dialog, "m_chklocked")->isEnabled());
-    QVERIFY(!child<QWidget>(&dialog, "m_groupValue")->isEnabled());
-    QCOMPARE(fields->count(), 1);
-    QCOMPARE(modifiers->itemText(0), QStringLiteral("set to"));
-    activate(presets, 6);
-    QVERIFY(!child<QCheckBox>(&dialog, "m_chklocked")->isEnabled());
-    QVERIFY(counter->isEnabled() && !child<QDateTimeEdit>(&dialog, "m_datevalue")->isEnabled());
-    QCOMPARE(child<QLabel>(&dialog, "textLabelCounter")->text(), QStringLiteral("Year value:"));
-    QCOMPARE(fields->count(), 3);
-    QCOMPARE(modifiers->count(), 2);
-    QCOMPARE(modifiers->itemData(0).toInt(), 1);
-    activate(presets, 1);
-    QCOMPARE(child<QLabel>(&dialog, "textLabelCounter")->text(), QStringLiteral("Counter Value:"));
-    QCOMPARE(fields->count(), 17);
-    activate(presets, 2);
-    QVERIFY(!counter->isEnabled() && child<QLineEdit>(&dialog, "m_currenyvalue")->isEnabled());
-    QCOMPARE(fields->itemText(0), QStringLiteral("Credit saldo"));
 }
 
 void TestActionDialogs::cardActionGoesToTheServer()
