@@ -15,10 +15,8 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-namespace {
-
 // The widget as a window looks on a desktop: a title bar with its caption over it, a thin frame.
-QPixmap grab(QWidget* widget)
+QPixmap TScreenshots::grab(QWidget* widget)
 {
     widget->show();
     QApplication::processEvents();
@@ -40,6 +38,10 @@ QPixmap grab(QWidget* widget)
     return framed;
 }
 
+namespace {
+
+using Shots = TScreenshots;
+
 // The two pictures of an editor side by side, on the window colour, with a little room between.
 QPixmap sideBySide(const QPixmap& left, const QPixmap& right)
 {
@@ -60,7 +62,7 @@ QPixmap allPages(QDialog* dialog, QTabWidget* tabs)
     QList<QPixmap> pages;
     for (int page = 0; page < tabs->count(); ++page) {
         tabs->setCurrentIndex(page);
-        pages << grab(dialog);
+        pages << Shots::grab(dialog);
     }
     tabs->setCurrentIndex(0);
     QPixmap rows;
@@ -114,6 +116,8 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
             picture = sideBySide(fresh, grab(list.openEditor(&window, view, false).get()));
         written += picture.save(out.filePath(element + QStringLiteral("-editor.png")));
     }
+
+    written += renderCardDialogs(window, out);
 
     TSelectDateDlg period(&window);
     period.setFrom(QDate::currentDate().startOfDay());
