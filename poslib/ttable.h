@@ -61,6 +61,8 @@ public:
     int tableNo() const { return m_tableNo; }
     int partyNo() const { return m_partyNo; }
     QString getFileName() const;
+    // The folder of a day's statistics below a base path: var/statist/tagDD.MM.YYYY.
+    static QString statistDirectory(const QString& basePath, const QDate& date);
     // The marker of an active table: var/activetables/T<table>P<party>.<sequence>.
     QString activeMarker(int sequence) const;
 
