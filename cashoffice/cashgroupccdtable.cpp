@@ -6,54 +6,54 @@ namespace Database {
 
 namespace {
 
-enum class Type { Time, Text, Long, Amount };
+enum class CcdType { Time, Text, Long, Amount };
 
-struct Column {
+struct CcdColumn {
     const char* name;
-    Type type;
+    CcdType type;
     bool nullable;
 };
 
-constexpr Column columns[] = {
-    {"ccdtimestamp", Type::Time, true},       {"location", Type::Text, true},
-    {"cashgroup", Type::Text, true},          {"targetamount", Type::Amount, true},
-    {"differenceamount", Type::Amount, true}, {"actualamount", Type::Amount, true},
-    {"outletid", Type::Long, false},          {"outletname", Type::Text, false},
-    {"mandantid", Type::Long, false},         {"mandantname", Type::Text, false},
-    {"sumoutletid", Type::Long, false},       {"terminalid", Type::Long, false},
-    {"terminalname", Type::Text, false},      {"costcenterid", Type::Long, false},
-    {"costcentername", Type::Text, false},    {"waiterid", Type::Long, true},
-    {"waitername", Type::Text, true},         {"ccdid", Type::Long, true},
+constexpr CcdColumn ccdColumns[] = {
+    {"ccdtimestamp", CcdType::Time, true},       {"location", CcdType::Text, true},
+    {"cashgroup", CcdType::Text, true},          {"targetamount", CcdType::Amount, true},
+    {"differenceamount", CcdType::Amount, true}, {"actualamount", CcdType::Amount, true},
+    {"outletid", CcdType::Long, false},          {"outletname", CcdType::Text, false},
+    {"mandantid", CcdType::Long, false},         {"mandantname", CcdType::Text, false},
+    {"sumoutletid", CcdType::Long, false},       {"terminalid", CcdType::Long, false},
+    {"terminalname", CcdType::Text, false},      {"costcenterid", CcdType::Long, false},
+    {"costcentername", CcdType::Text, false},    {"waiterid", CcdType::Long, true},
+    {"waitername", CcdType::Text, true},         {"ccdid", CcdType::Long, true},
 };
 
-QMetaType metaTypeOf(Type type)
+QMetaType ccdMetaTypeOf(CcdType type)
 {
     switch (type) {
-    case Type::Time:
+    case CcdType::Time:
         return QMetaType::fromType<QDateTime>();
-    case Type::Text:
+    case CcdType::Text:
         return QMetaType::fromType<QString>();
-    case Type::Long:
+    case CcdType::Long:
         return QMetaType::fromType<qlonglong>();
-    case Type::Amount:
+    case CcdType::Amount:
         return QMetaType::fromType<double>();
     }
     return {};
 }
 
-QVariant valueOf(const Basics::TValue& row, const Column& column)
+QVariant ccdValueOf(const Basics::TValue& row, const CcdColumn& column)
 {
     if (!row.contains(column.name) && column.nullable)
-        return QVariant(metaTypeOf(column.type)); // NULL of the column's type
+        return QVariant(ccdMetaTypeOf(column.type)); // NULL of the column's type
     const Basics::TVariant value = row.get(column.name);
     switch (column.type) {
-    case Type::Time:
+    case CcdType::Time:
         return wallClockTime(value);
-    case Type::Text:
+    case CcdType::Text:
         return value.text().isNull() ? QStringLiteral("") : value.text(); // never NULL here
-    case Type::Long:
+    case CcdType::Long:
         return value.text().toLongLong();
-    case Type::Amount:
+    case CcdType::Amount:
         return value.toDouble();
     }
     return {};
@@ -244,7 +244,7 @@ void CashGroupCCDTable::setCCDId(qint64 id)
 QStringList CashGroupCCDTable::columnNames()
 {
     QStringList names;
-    for (const Column& column : columns)
+    for (const CcdColumn& column : ccdColumns)
         names << QString::fromLatin1(column.name);
     return names;
 }
@@ -252,8 +252,8 @@ QStringList CashGroupCCDTable::columnNames()
 QVariantList CashGroupCCDTable::columnValues() const
 {
     QVariantList values;
-    for (const Column& column : columns)
-        values << valueOf(*this, column);
+    for (const CcdColumn& column : ccdColumns)
+        values << ccdValueOf(*this, column);
     return values;
 }
 

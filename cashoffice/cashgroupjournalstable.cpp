@@ -6,44 +6,44 @@ namespace Database {
 
 namespace {
 
-enum class Type { Time, Text, Integer, Long, Real };
+enum class JournalType { Time, Text, Integer, Long, Real };
 
-struct Column {
+struct JournalColumn {
     const char* name;
-    Type type;
+    JournalType type;
     const char* fallback; // the value of a column the record lacks
 };
 
 // In the order in which a row is filled.
-constexpr Column columns[] = {
-    {"timestampimport", Type::Time, ""}, {"timestamprecord", Type::Time, ""},
-    {"location", Type::Text, "X"},       {"outlet", Type::Integer, "1"},
-    {"outletname", Type::Text, "X"},     {"mandant", Type::Integer, "1"},
-    {"mandantname", Type::Text, "X"},    {"outletsumkey", Type::Integer, "1"},
-    {"terminal", Type::Integer, "1"},    {"termname", Type::Text, "X"},
-    {"center", Type::Integer, "1"},      {"centername", Type::Text, "X"},
-    {"waiter", Type::Integer, "1"},      {"waitername", Type::Text, "X"},
-    {"cashgroup", Type::Text, "X"},      {"cashamount", Type::Real, "0"},
-    {"cashform", Type::Integer, "1"},    {"cashreason", Type::Text, "X"},
-    {"bagno", Type::Integer, nullptr},   {"billnum", Type::Long, "0"},
-    {"cashccd_id", Type::Long, "0"},     {"vaultinfo", Type::Text, ""},
+constexpr JournalColumn journalColumns[] = {
+    {"timestampimport", JournalType::Time, ""}, {"timestamprecord", JournalType::Time, ""},
+    {"location", JournalType::Text, "X"},       {"outlet", JournalType::Integer, "1"},
+    {"outletname", JournalType::Text, "X"},     {"mandant", JournalType::Integer, "1"},
+    {"mandantname", JournalType::Text, "X"},    {"outletsumkey", JournalType::Integer, "1"},
+    {"terminal", JournalType::Integer, "1"},    {"termname", JournalType::Text, "X"},
+    {"center", JournalType::Integer, "1"},      {"centername", JournalType::Text, "X"},
+    {"waiter", JournalType::Integer, "1"},      {"waitername", JournalType::Text, "X"},
+    {"cashgroup", JournalType::Text, "X"},      {"cashamount", JournalType::Real, "0"},
+    {"cashform", JournalType::Integer, "1"},    {"cashreason", JournalType::Text, "X"},
+    {"bagno", JournalType::Integer, nullptr},   {"billnum", JournalType::Long, "0"},
+    {"cashccd_id", JournalType::Long, "0"},     {"vaultinfo", JournalType::Text, ""},
 };
 
 constexpr const char* bagNo = "bagno";
 
-QVariant valueOf(const Basics::TValue& row, const Column& column)
+QVariant journalValueOf(const Basics::TValue& row, const JournalColumn& column)
 {
     const QString text = row.getString(column.name, QString::fromLatin1(column.fallback));
     switch (column.type) {
-    case Type::Time:
+    case JournalType::Time:
         return wallClockTime(text);
-    case Type::Text:
+    case JournalType::Text:
         return text;
-    case Type::Integer:
+    case JournalType::Integer:
         return text.toInt();
-    case Type::Long:
+    case JournalType::Long:
         return text.toLongLong();
-    case Type::Real:
+    case JournalType::Real:
         return text.toDouble();
     }
     return {};
@@ -287,7 +287,7 @@ QStringList CashGroupJournalsTable::columnNames() const
 {
     QStringList names;
     const bool withBag = hasBagNo();
-    for (const Column& column : columns) {
+    for (const JournalColumn& column : journalColumns) {
         if (withBag || qstrcmp(column.name, bagNo) != 0)
             names << QString::fromLatin1(column.name);
     }
@@ -298,9 +298,9 @@ QVariantList CashGroupJournalsTable::columnValues() const
 {
     QVariantList values;
     const bool withBag = hasBagNo();
-    for (const Column& column : columns) {
+    for (const JournalColumn& column : journalColumns) {
         if (withBag || qstrcmp(column.name, bagNo) != 0)
-            values << valueOf(*this, column);
+            values << journalValueOf(*this, column);
     }
     return values;
 }

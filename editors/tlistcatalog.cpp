@@ -13,11 +13,14 @@
 #include "textmoduledlg.h"
 #include "textmodulesgroupdlg.h"
 #include "tlistdescriptor.h"
+#include "tmenucarddlg.h"
 #include "tpayformdlg.h"
 #include "tpriceleveldlg.h"
 #include "trecorddlg.h"
 #include "tshiftdlg.h"
 #include "tshiftgroupdlg.h"
+#include "tsubventmapdlg.h"
+#include "ttablecfgdlg.h"
 #include "ttaxgroupdlg.h"
 #include "tvatratedlg.h"
 #include "workmodeldialog.h"
@@ -74,13 +77,15 @@ TLumColumn hidden(TLumColumn column)
 
 // Ids inside compound entries: entries joined by one separator, each made of parts joined by another,
 // the id being the part of that index ("3,12;7,1" holds the printers 3 and 7 in part 0).
-TLumColumn compound(const char* title, const char* key, QLatin1String list, char entries, char parts, int part)
+TLumColumn compound(const char* title, const char* key, QLatin1String list, char entries, char parts,
+                    int part)
 {
     TLumColumn result = hidden(references(title, key, list, entries));
     const QString attribute = QString::fromLatin1(key);
     result.idsOf = [attribute, entries, parts, part](const Basics::TValue& record) {
         QList<int> ids;
-        for (const QString& entry : record.getString(attribute).split(QLatin1Char(entries), Qt::SkipEmptyParts)) {
+        for (const QString& entry :
+             record.getString(attribute).split(QLatin1Char(entries), Qt::SkipEmptyParts)) {
             const int id = entry.section(QLatin1Char(parts), part, part).trimmed().toInt();
             if (id != 0)
                 ids << id;
@@ -238,7 +243,10 @@ QList<TListDescriptor> build()
              {reference("Department", "department", PosLib::Lists::departments)}),
         list(master, PosLib::Lists::departments, "Departments"),
         list(master, PosLib::Lists::subventions, "Pricing methods"),
-        list(master, L("subventmaps"), "Subvention maps"),
+        edited<TSubventMapDlg>(master, "Subvention maps", "Edit subvent mapping", "Edit subvent mappings",
+                               {reference("Subvention", "subventid", PosLib::Lists::subventions),
+                                numeric("Period", "subventtype"), numeric("Max count", "maxsubvent"),
+                                reference("Payform", "payformid", L("payforms"))}),
         edited<TextModuleDlg>(master, "Text modules", "Edit text module", "Edit text modules",
                               {text("Text", "text")}),
         edited<TextModulesGroupDlg>(master, "Text module groups", "Edit text modulegroup",
@@ -246,9 +254,9 @@ QList<TListDescriptor> build()
                                     {compound("Modules", "modules", L("textmodules"), ',', '-', 0)}),
         edited<TArticleHelpTextDlg>(master, "Article help texts", "Edit helptext", "Edit helptexts",
                                     {text("Text", "text")}),
-        edited<TArticleHelpTextsGroupDlg>(master, "Help text groups", "Edit helptext group",
-                                          "Edit helptext groups",
-                                          {compound("Modules", "modules", L("articlehelptexts"), ',', '-', 0)}),
+        edited<TArticleHelpTextsGroupDlg>(
+            master, "Help text groups", "Edit helptext group", "Edit helptext groups",
+            {compound("Modules", "modules", L("articlehelptexts"), ',', '-', 0)}),
         edited<HashTagDlg>(master, "Hash tags", "Edit hashtag", "Edit hashtag",
                            {text("Button", "buttoncaption"), text("Tag", "tag")}),
         edited<GeneralSettingDlg>(
@@ -257,8 +265,22 @@ QList<TListDescriptor> build()
         list(master, PosLib::Lists::settings, "System settings",
              {column("Bonus", "usebonus", K::Flag),
               hidden(reference("System currency", "syscurr", PosLib::Lists::currencies))}),
-        list(venue, L("tablecfgs"), "Table configurations"),
-        list(venue, L("menucards"), "Menu cards"),
+        edited<TTableCfgDlg>(venue, "Table configurations", "Edit table configuration",
+                             "Edit table configurations",
+                             {reference("Cost centre", "center", L("costcenters")),
+                              reference("Waiter", "waiter", PosLib::Lists::waiters),
+                              reference("Menu card", "menucard", L("menucards")),
+                              reference("Payform", "payform", L("payforms")),
+                              hidden(reference("Currency", "currency", PosLib::Lists::currencies)),
+                              hidden(reference("Pricing method", "subvention", PosLib::Lists::subventions)),
+                              hidden(reference("Price level", "level", L("pricelevels"))),
+                              hidden(reference("Creation article", "createart", PosLib::Lists::articles)),
+                              hidden(reference("Order if less", "ordermin", PosLib::Lists::articles)),
+                              hidden(reference("Order if more", "ordermax", PosLib::Lists::articles))}),
+        edited<TMenuCardDlg>(
+            venue, "Menu cards", "Edit menu card", "Edit menu cards",
+            {reference("Price level", "pricelevel", L("pricelevels")),
+             hidden(references("Excluded articles", "excludes", PosLib::Lists::articles, ':'))}),
         edited<TShiftDlg>(venue, "Shifts", "Edit shift", "Edit shifts",
                           {reference("Group", "group", L("shiftgroups")), column("Start", "start", K::Time),
                            column("End", "end", K::Time), column("Days", "days", K::Weekdays)}),

@@ -32,10 +32,6 @@ auto flagGet(const char* key)
 {
     return [key](const TPayform& p) { return p.flag(key); };
 }
-auto flagSet(const char* key)
-{
-    return [key](TPayform& p, bool on) { p.setFlag(key, on); };
-}
 // A flag that is always written, "yes" or "no" (a plain box, or one that stores both states).
 auto flagAlwaysSet(const char* key)
 {
@@ -44,30 +40,6 @@ auto flagAlwaysSet(const char* key)
 auto flagOrRemoveSet(const char* key)
 {
     return [key](TPayform& p, bool on) { p.Basics::TValue::setFlag(key, on); };
-}
-auto textGet(const char* key)
-{
-    return [key](const TPayform& p) { return p.text(key); };
-}
-auto textSet(const char* key)
-{
-    return [key](TPayform& p, const QString& text) { p.setText(key, text); };
-}
-auto numberGet(const char* key)
-{
-    return [key](const TPayform& p) { return p.number(key); };
-}
-auto numberSet(const char* key)
-{
-    return [key](TPayform& p, int value) { p.setNumber(key, value); };
-}
-auto amountGet(const char* key)
-{
-    return [key](const TPayform& p) { return p.amount(key); };
-}
-auto amountSet(const char* key)
-{
-    return [key](TPayform& p, qint64 value) { p.setAmount(key, value); };
 }
 
 bool onOrNoChange(const QCheckBox* box)
@@ -224,18 +196,14 @@ void TPayformDlg::declareFields()
     using LumDialogs::TFieldOptions;
     const TFieldOptions fromFirst{.shownFromFirst = true};
     const TFieldOptions oneRecord{.oneRecordOnly = true};
-    const auto amountFormat = [this](qint64 amount) {
-        return amount ? LumDialogs::amountText(window(), amount) : QString();
-    };
-    const auto amountParse = [this](const QString& text) { return LumDialogs::amountOf(window(), text); };
     const auto amount = [&](QLineEdit* edit, const char* key, const TFieldOptions& options = {}) {
-        fields().line<qint64>(edit, amountGet(key), amountSet(key), amountFormat, amountParse, options);
+        fields().keyAmount(edit, key, window(), options);
     };
     const auto flag = [&](QCheckBox* box, const char* key, const TFieldOptions& options = {}) {
-        fields().check(box, flagGet(key), flagSet(key), options);
+        fields().flag(box, key, options);
     };
     const auto text = [&](QLineEdit* edit, const char* key, const TFieldOptions& options = {}) {
-        fields().text(edit, textGet(key), textSet(key), options);
+        fields().keyText(edit, key, options);
     };
     const auto chosen = [&](QComboBox* combo, int width, QLatin1String list, const QString& leading,
                             bool filter) -> QtWidgets::TComboBox& {
@@ -248,16 +216,16 @@ void TPayformDlg::declareFields()
     text(m_Button, "button");
     text(m_Account, "account");
     text(m_BillCounter, "billcntr");
-    fields().spin(m_Prio, numberGet("prio"), numberSet("prio"));
-    fields().spin(VoucherMPENoBox, numberGet("mpeno"), numberSet("mpeno"), fromFirst);
-    fields().combo(chosen(m_Subvent, 3, PosLib::Lists::subventions, tr("None specified"), false),
-                   numberGet("subvention"), numberSet("subvention"));
-    fields().radio(grpRndType, numberGet("rndtype"), numberSet("rndtype"), oneRecord);
+    fields().keyNumber(m_Prio, "prio");
+    fields().keyNumber(VoucherMPENoBox, "mpeno", fromFirst);
+    fields().keyNumber(chosen(m_Subvent, 3, PosLib::Lists::subventions, tr("None specified"), false),
+                       "subvention");
+    fields().keyNumber(grpRndType, "rndtype", oneRecord);
     // A disabled rounding value or order article does not apply to the rounding type: getData
     // removes them.
-    fields().spin(m_RndVal, numberGet("rndval"), numberSet("rndval"), oneRecord);
+    fields().keyNumber(m_RndVal, "rndval", oneRecord);
     m_rndPlu = &chooser(m_RndPlu, 5, PosLib::Lists::articles, QString(), true);
-    fields().combo(*m_rndPlu, numberGet("rndplu"), numberSet("rndplu"), oneRecord);
+    fields().keyNumber(*m_rndPlu, "rndplu", oneRecord);
     flag(m_TermSum, "intermsum");
     flag(m_Summary, "insummary");
     flag(m_NoBillCopy, "nobillcopy");
@@ -283,11 +251,9 @@ void TPayformDlg::declareFields()
     amount(m_MaxAmount, "limmax");
     flag(m_MinAmGuest, "limminguest");
     const QString forbid = tr("No, forbid payment");
-    fields().combo(chosen(m_MinOrder, 5, PosLib::Lists::articles, forbid, true), numberGet("ordermin"),
-                   numberSet("ordermin"));
-    fields().combo(chosen(m_MaxOrder, 5, PosLib::Lists::articles, forbid, true), numberGet("ordermax"),
-                   numberSet("ordermax"), fromFirst);
-    fields().radio(m_Vat, numberGet("vat"), numberSet("vat"));
+    fields().keyNumber(chosen(m_MinOrder, 5, PosLib::Lists::articles, forbid, true), "ordermin");
+    fields().keyNumber(chosen(m_MaxOrder, 5, PosLib::Lists::articles, forbid, true), "ordermax", fromFirst);
+    fields().keyNumber(m_Vat, "vat");
     flag(m_Drawer, "dodrawer");
     flag(m_DrawerConstr, "dodrawerconstr");
     flag(m_DrawerZero, "dontdrawerzero", fromFirst);
@@ -315,8 +281,7 @@ void TPayformDlg::declareFields()
         m_SelectedHotel, &TPayform::getHotelType, [](TPayform& p, int hotel) { p.setHotelType(hotel); },
         fromFirst);
     fields().group(m_Clients, flagGet("isclients"), flagOrRemoveSet("isclients"));
-    fields().spin(m_DefaultClientGroup, numberGet("defaultclientgroup"), numberSet("defaultclientgroup"),
-                  fromFirst);
+    fields().keyNumber(m_DefaultClientGroup, "defaultclientgroup", fromFirst);
     fields().check(m_ClientscreenMode, flagGet("clientscreendependency"),
                    flagOrRemoveSet("clientscreendependency"), fromFirst);
     text(m_Extern, "extern");
@@ -342,14 +307,15 @@ void TPayformDlg::declareFields()
     flag(m_payWithPoints, "allowpoints");
     flag(m_askForBonusCard, "askpointscard");
     fields().group(PointsBox, flagGet("pointsenabledbypayment"), flagOrRemoveSet("pointsenabledbypayment"));
-    fields().spin(PointsSpinbox, numberGet("pointsperamount"), numberSet("pointsperamount"), fromFirst);
+    fields().keyNumber(PointsSpinbox, "pointsperamount", fromFirst);
     amount(PriceField, "pointsamount", fromFirst);
     amount(MinPriceField, "pointsminamount", fromFirst);
     amount(MaxPriceField, "pointmaxmaount", fromFirst);
     fields().check(IgnoreCreditsBox, flagGet("ignorepointsforcredit"),
                    flagOrRemoveSet("ignorepointsforcredit"), fromFirst);
-    fields().combo(chosen(NoBonusDepartmentBox, 5, PosLib::Lists::departments, tr("None specified"), false),
-                   numberGet("nobonusdep"), numberSet("nobonusdep"));
+    fields().keyNumber(
+        chosen(NoBonusDepartmentBox, 5, PosLib::Lists::departments, tr("None specified"), false),
+        "nobonusdep");
 }
 
 void TPayformDlg::setID(TLumListView* view)

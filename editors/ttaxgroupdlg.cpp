@@ -167,10 +167,9 @@ void TTaxGroupDlg::moveRow(int by)
 
 void TTaxGroupDlg::onNewRate()
 {
-    TVatRateDlg dialog(window(), this);
-    dialog.setID(nullptr);
-    if (dialog.exec() != QDialog::Accepted)
+    const int id = createOnTheSpot<TVatRateDlg>();
+    if (id == 0)
         return;
     fillRateChooser();
-    m_rateChooser->setCurrentId(dialog.getID());
+    m_rateChooser->setCurrentId(id);
 }

@@ -235,14 +235,33 @@ protected:
                                   const QString& leading = QString(), bool filter = false)
     {
         auto wrapper = std::make_unique<QtWidgets::TComboBox>(combo, idWidth);
-        if (!leading.isNull())
-            wrapper->insertItem(0, leading);
-        if (Basics::TValueList* records = workspaceList(listName))
-            wrapper->fill(records);
+        fillChooser(*wrapper, listName, leading);
         if (filter)
             wrapper->enableFilter();
         m_choosers.push_back(std::move(wrapper));
         return *m_choosers.back();
+    }
+    // Fills a chooser anew: the leading entry with id 0 (unless null), then the records of the
+    // named list. False when the workspace has no such list.
+    bool fillChooser(QtWidgets::TComboBox& chooser, const QString& listName,
+                     const QString& leading = QString())
+    {
+        chooser.clear();
+        if (!leading.isNull())
+            chooser.insertItem(0, leading);
+        Basics::TValueList* records = workspaceList(listName);
+        if (records)
+            chooser.fill(records);
+        return records != nullptr;
+    }
+    // Runs another editor over the same window for a new record, created on the spot; the new
+    // record's id once the operator accepted it, otherwise 0.
+    template <class Editor>
+    int createOnTheSpot()
+    {
+        Editor editor(m_window, this);
+        editor.setID(nullptr);
+        return editor.exec() == QDialog::Accepted ? editor.getID() : 0;
     }
     // The records of the items selected in the view, in list order.
     static QList<Record*> selectedRecords(TLumListView* view)

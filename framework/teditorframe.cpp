@@ -1,5 +1,6 @@
 #include "teditorframe.h"
 
+#include "tcombobox.h"
 #include "tcurrencies.h"
 #include "tfields.h"
 #include "tlumconfig.h"
@@ -114,6 +115,18 @@ qint64 amountOf(const TLumWindow* window, const QString& text)
     return list ? list->textToAmount(text) : text.trimmed().toLongLong();
 }
 
+void markMissingId(QtWidgets::TComboBox& chooser, int id)
+{
+    QComboBox* combo = chooser.combo();
+    if (!combo || id == 0 || chooser.hasId(id) || QtWidgets::TComboBox::idOf(combo->currentText()) != id)
+        return;
+    const QString text = QtWidgets::TComboBox::itemText(id, tr("(missing)"), chooser.idWidth());
+    if (combo->isEditable())
+        combo->setEditText(text);
+    else
+        combo->setItemText(combo->currentIndex(), text);
+}
+
 void notImplemented(const char* classAndSlot)
 {
     qWarning("%s: Not implemented yet", classAndSlot);
@@ -180,6 +193,18 @@ void markEveryRecord(QWidget* widget, bool on)
         widget->setToolTip(widget->property(everyRecordTip).toString());
         widget->setProperty(everyRecordStyle, QVariant());
         widget->setProperty(everyRecordTip, QVariant());
+    }
+}
+
+void showSeveralValues(QLineEdit* edit, bool on)
+{
+    const char* const saved = "lumOwnPlaceholder";
+    if (on && !edit->property(saved).isValid()) {
+        edit->setProperty(saved, edit->placeholderText());
+        edit->setPlaceholderText(tr("(several values)"));
+    } else if (!on && edit->property(saved).isValid()) {
+        edit->setPlaceholderText(edit->property(saved).toString());
+        edit->setProperty(saved, QVariant());
     }
 }
 

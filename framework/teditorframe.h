@@ -17,6 +17,10 @@ class QWidget;
 class TLumListView;
 class TLumWindow;
 
+namespace QtWidgets {
+class TComboBox;
+}
+
 namespace LumDialogs {
 
 // The widgets every editor form has.
@@ -48,6 +52,9 @@ LUMDIALOGS_EXPORT TLumListView* parentListView(const QDialog* dialog);
 // writes and reads them; plain integers where the workspace has no currency list.
 LUMDIALOGS_EXPORT QString amountText(const TLumWindow* window, qint64 amount);
 LUMDIALOGS_EXPORT qint64 amountOf(const TLumWindow* window, const QString& text);
+// A chooser that shows an id (other than 0) of a record its list does not hold says so: the id
+// followed by "(missing)". The id itself stays, so saving keeps the reference as it is.
+LUMDIALOGS_EXPORT void markMissingId(QtWidgets::TComboBox& chooser, int id);
 // The warning of a layout slot that its form gives no code: "<Class>::<slot>: Not implemented yet".
 LUMDIALOGS_EXPORT void notImplemented(const char* classAndSlot);
 

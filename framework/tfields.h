@@ -11,6 +11,7 @@
 
 #include "lumdialogs_global.h"
 #include "tcombobox.h"
+#include "teditorframe.h"
 #include "tlumdlg.h"
 
 #include <QButtonGroup>
@@ -52,6 +53,8 @@ struct TFieldOptions {
 
 // Marks the widgets of a field whose value goes into every selected record, or takes the mark off.
 LUMDIALOGS_EXPORT void markEveryRecord(QWidget* widget, bool on);
+// An empty text field that stands for values that differ says so in its placeholder.
+LUMDIALOGS_EXPORT void showSeveralValues(QLineEdit* edit, bool on);
 // Disables the widget of a one-record field while several records are edited, and gives it back.
 LUMDIALOGS_EXPORT void lockForSeveral(QWidget* widget, bool on);
 
@@ -145,6 +148,7 @@ public:
     void show(TLumDlg& host, const Record& record, bool differs) override
     {
         host.inputText(this->m_widget, differs, m_format(this->m_get(record)));
+        showSeveralValues(this->m_widget, differs);
     }
     // An empty text means "no change", also for a single record: an attribute is never cleared
     // through an empty text field unless the field says so.
@@ -215,7 +219,10 @@ class TComboField : public TBoundField<Record, int, QtWidgets::TComboBox> {
 public:
     void show(TLumDlg& host, const Record& record, bool differs) override
     {
-        host.comboCurrent(*this->m_widget, differs, this->m_get(record));
+        const int id = this->m_get(record);
+        host.comboCurrent(*this->m_widget, differs, id);
+        if (!differs)
+            markMissingId(*this->m_widget, id);
     }
     void store(Record& record) const override
     {
@@ -510,6 +517,52 @@ public:
     {
         return bind<Detail::TChoiceField, int>(combo, get, set, options);
     }
+    // An amount (in the smallest unit of the system currency) as the workspace's currency list
+    // writes and reads it; 0 shows as an empty field.
+    template <class Get, class Set>
+    TFields& amount(QLineEdit* edit, Get get, Set set, const TLumWindow* window,
+                    const TFieldOptions& options = {})
+    {
+        return line<qint64>(
+            edit, get, set, [window](qint64 v) { return v ? amountText(window, v) : QString(); },
+            [window](const QString& s) { return amountOf(window, s); }, options);
+    }
+
+    // Fields of records read and written by key (PosLib::TKeyedValue): a flag with the record's
+    // default for the key, a text, a number (0 removes it) and an amount.
+    TFields& flag(QCheckBox* box, const char* key, const TFieldOptions& options = {})
+    {
+        return check(
+            box, [key](const Record& r) { return r.flag(key); },
+            [key](Record& r, bool on) { r.setFlag(key, on); }, options);
+    }
+    TFields& keyText(QLineEdit* edit, const char* key, const TFieldOptions& options = {})
+    {
+        return text(
+            edit, [key](const Record& r) { return r.text(key); },
+            [key](Record& r, const QString& value) { r.setText(key, value); }, options);
+    }
+    template <class Widget>
+    TFields& keyNumber(Widget&& widget, const char* key, const TFieldOptions& options = {})
+    {
+        const auto get = [key](const Record& r) { return r.number(key); };
+        const auto set = [key](Record& r, int value) { r.setNumber(key, value); };
+        using Plain = std::remove_cvref_t<Widget>;
+        if constexpr (std::is_same_v<Plain, QtWidgets::TComboBox>)
+            return combo(widget, get, set, options);
+        else if constexpr (std::is_same_v<Plain, QButtonGroup*>)
+            return radio(widget, get, set, options);
+        else
+            return spin(widget, get, set, options);
+    }
+    TFields& keyAmount(QLineEdit* edit, const char* key, const TLumWindow* window,
+                       const TFieldOptions& options = {})
+    {
+        return amount(
+            edit, [key](const Record& r) { return r.amount(key); },
+            [key](Record& r, qint64 value) { r.setAmount(key, value); }, window, options);
+    }
+
     // A field of the editor's own kind.
     TFields& add(std::unique_ptr<TField<Record>> field)
     {

@@ -1,5 +1,6 @@
 #include "tcombobox.h"
 
+#include "tcharactermask.h"
 #include "tvaluelist.h"
 
 #include <QComboBox>
@@ -20,28 +21,6 @@ namespace QtWidgets {
 namespace {
 
 const QString chosenMark = QStringLiteral(")  ");
-
-// Which characters a text contains, as one bit per character class: a bit of its own for every
-// letter a-z and digit, the 28 other bits shared by all other characters. A text can only contain
-// a filter text whose bits it has all; for a single letter or digit the bit alone decides.
-constexpr int ownBits = 36;
-
-int charBit(char16_t c)
-{
-    if (c >= u'a' && c <= u'z')
-        return c - u'a';
-    if (c >= u'0' && c <= u'9')
-        return 26 + (c - u'0');
-    return ownBits + c % (64 - ownBits);
-}
-
-quint64 charMask(QStringView foldedText)
-{
-    quint64 mask = 0;
-    for (QChar c : foldedText)
-        mask |= quint64(1) << charBit(c.unicode());
-    return mask;
-}
 
 } // namespace
 
@@ -143,7 +122,7 @@ void TComboBox::Data::takeSnapshot(const QStringList& items)
     }
     masks.resize(items.size());
     for (qsizetype i = 0; i < items.size(); ++i)
-        masks[i] = charMask(foldedItem(i));
+        masks[i] = characterMask(foldedItem(i));
     allSorted = std::is_sorted(items.cbegin(), items.cend());
     shown.clear();
     filterText.clear();
@@ -156,15 +135,16 @@ void TComboBox::Data::appendToSnapshot(const QString& text)
     allItems.append(text);
     folded.append(text.toCaseFolded());
     offsets.append(folded.size());
-    masks.append(charMask(foldedItem(allItems.size() - 1)));
+    masks.append(characterMask(foldedItem(allItems.size() - 1)));
 }
 
 // Snapshot indexes of the items whose folded text contains foldedText, ascending. A text that
 // extends the current filter only narrows the items shown now.
 QList<qsizetype> TComboBox::Data::match(QStringView foldedText) const
 {
-    const quint64 mask = charMask(foldedText);
-    const bool maskDecides = foldedText.size() == 1 && charBit(foldedText.front().unicode()) < ownBits;
+    const quint64 mask = characterMask(foldedText);
+    const bool maskDecides =
+        foldedText.size() == 1 && characterBit(foldedText.front().unicode()) < ownCharacterBits;
     auto matches = [&](qsizetype i) {
         if ((masks[i] & mask) != mask)
             return false;
@@ -422,6 +402,11 @@ QString TComboBox::filterString() const
 QString TComboBox::name(int id) const
 {
     return d->names.value(id);
+}
+
+bool TComboBox::hasId(int id) const
+{
+    return d->names.contains(id);
 }
 
 QString TComboBox::itemText(int id, const QString& name, int idWidth)

@@ -65,6 +65,8 @@ public:
 
     // The recorded name of an id, empty when unknown.
     QString name(int id) const;
+    // Whether an item of that id was added (by fill or insertItem).
+    bool hasId(int id) const;
 
     // "%*d)  " of id and idWidth, followed by the name.
     static QString itemText(int id, const QString& name, int idWidth);

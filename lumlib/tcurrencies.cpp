@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -85,12 +86,20 @@ QString TCurrencies::amountToText(qint64 amount) const
     if (decimals < 0)
         return QString::number(amount * factor);
     const char sign = currency->getDecChar();
-    QString text = QString::number(amount / factor);
+    // Written into one buffer and made a text once: lists show and search many amounts.
+    char text[64];
+    char* out = text;
     if (amount < 0 && amount > -factor)
-        text.prepend(u'-'); // the units are 0, which has no sign of its own
-    text += sign ? QChar(uchar(sign)) : QChar(u'.');
-    text += QString::number(std::abs(amount % factor)).rightJustified(decimals, u'0');
-    return text;
+        *out++ = '-'; // the units are 0, which has no sign of its own
+    out = std::to_chars(out, text + 24, amount / factor).ptr;
+    *out++ = sign ? sign : '.';
+    char rest[24];
+    const char* restEnd = std::to_chars(rest, rest + sizeof rest, std::abs(amount % factor)).ptr;
+    // A place count beyond any amount's digits (a damaged file) pads no further than the buffer.
+    const qsizetype width = std::min(decimals, 32);
+    out = std::fill_n(out, std::max<qsizetype>(0, width - (restEnd - rest)), '0');
+    out = std::copy(static_cast<const char*>(rest), restEnd, out);
+    return QString::fromLatin1(text, out - text);
 }
 
 qint64 TCurrencies::textToAmount(const QString& text) const

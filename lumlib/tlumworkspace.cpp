@@ -201,6 +201,9 @@ void TLumWorkspace::load(const QString& name, Entry& entry)
     Basics::TValueList* list = entry.list.get();
     QString reason;
     const QByteArray base = QFile::encodeName(m_dataRoot);
+    // Stamped before reading: a save by another program in between makes the stamp older than
+    // what was read, so the next save merges instead of writing over that program's records.
+    entry.stamp = stampOf(filePath(name));
     list->blockSignals(true); // loading is not a change
     try {
         const int result = list->load(base.constData());
@@ -210,7 +213,6 @@ void TLumWorkspace::load(const QString& name, Entry& entry)
         reason = error.description();
     }
     list->blockSignals(false);
-    entry.stamp = stampOf(filePath(name));
     entry.base = snapshot(*list);
     entry.touched.clear();
     entry.damaged = !reason.isEmpty();

@@ -1,24 +1,25 @@
 #include "tlistnames.h"
 
+#include "coatcheckrange.h"
+#include "hashtag.h"
+#include "tarticle.h"
 #include "tcardactionlog.h"
 #include "tcostcenter.h"
 #include "tcurrency.h"
 #include "tdiscount.h"
+#include "tgeneralsetting.h"
+#include "tmenucard.h"
 #include "tnetcardaction.h"
 #include "tnetclient.h"
-#include "coatcheckrange.h"
-#include "hashtag.h"
-#include "tcostcenter.h"
-#include "tcurrency.h"
-#include "tdiscount.h"
-#include "tgeneralsetting.h"
 #include "tpayform.h"
 #include "tpricelevel.h"
 #include "tpseudoproperty.h"
 #include "tsettings.h"
-#include "ttemplatecardaction.h"
 #include "tshift.h"
+#include "tsubventmap.h"
+#include "ttablecfg.h"
 #include "ttaxgroup.h"
+#include "ttemplatecardaction.h"
 #include "ttextmodule.h"
 #include "tvatrate.h"
 #include "workingmodel.h"
@@ -60,7 +61,7 @@ const QList<TListNames>& TListNames::known()
         entry<TTaxGroup>("taxgroups", "taxgroup", "taxgroups.dat"),
         entry<TVatRate>("vatrates", "vatrate", "vatrate.dat"),
         entry<TArticleHelpText>("articlehelptexts", "articlehelptext", "articlehelptexts.dat"),
-        entry("subventmaps", "subventmap", "subventmap.dat"),
+        entry<TSubventMap>("subventmaps", "subventmap", "subventmap.dat"),
         entry<TShift>("shifts", "shift", "shifts.dat"),
         entry<TShiftGroup>("shiftgroups", "shiftgroup", "shiftgroups.dat"),
         entry<TTextModule>("textmodules", "textmodule", "textmodules.dat"),
@@ -71,7 +72,7 @@ const QList<TListNames>& TListNames::known()
         entry<CoatCheckRange>("coatcheckranges", "coatcheckrange", "coatcheckranges.dat"),
         entry<TGeneralSetting>("generalsettings", "generalsetting", "generalsettings.dat"),
         entry<HashTag>("hashtags", "hashtag", "hashtags.dat"),
-        entry("menucards", "menucard", "menucards.dat"),
+        entry<TMenuCard>("menucards", "menucard", "menucards.dat"),
         entry("salepromotions", "salepromotion", "salepromotions.dat"),
         entry("salepromotionsgroups", "salepromotionsgroup", "salepromotionsgroups.dat"),
         entry("waiterrights", "waiterright", "waiterrights.dat"),
@@ -83,11 +84,11 @@ const QList<TListNames>& TListNames::known()
                                       "articlehelptextsgroups.dat"),
         entry<TPayform>("payforms", "payform", "payform.dat"),
         entry("zcounts", "zcount", "zcount.dat"),
-        entry("articles", "article", "articles.dat"),
+        entry<TArticle>("articles", "article", "articles.dat"),
         entry("cardproperties", "cardproperty", "cardproperties.dat"),
         entry<TCardActionLog>("actionlogs", "actionlog", "actionlog.dat"),
         entry("subventions", "subvention", "subventions.dat"),
-        entry("tablecfgs", "tablecfg", "tablecfg.dat"),
+        entry<TTableCfg>("tablecfgs", "tablecfg", "tablecfg.dat"),
         entry("prnconfigs", "prnconfig", "prnconfigs.dat"),
         entry("departments", "department", "departments.dat"),
         entry("layconfigs", "layconfig", "layconfigs.dat"),

@@ -17,6 +17,7 @@ namespace Lists {
 inline constexpr QLatin1String articles("articles");
 inline constexpr QLatin1String currencies("currencies");
 inline constexpr QLatin1String departments("departments");
+inline constexpr QLatin1String families("families");
 inline constexpr QLatin1String layconfigs("layconfigs");
 inline constexpr QLatin1String prnconfigs("prnconfigs");
 inline constexpr QLatin1String settings("settings");

@@ -2,65 +2,11 @@
 
 #include <QStringList>
 
-#include <cstring>
-
 namespace PosLib {
 
 bool TPayform::flagDefault(const char* key)
 {
-    static const char* const defaultOn[] = {"intermsum", "insummary", "nofinsplit",
-                                            "dodrawer",  "dochanger", "drawercounted"};
-    for (const char* on : defaultOn) {
-        if (std::strcmp(on, key) == 0)
-            return true;
-    }
-    return false;
-}
-
-bool TPayform::flag(const char* key) const
-{
-    return getBool(key, flagDefault(key));
-}
-
-void TPayform::setFlag(const char* key, bool on)
-{
-    if (flagDefault(key))
-        setFlagDefaultOn(key, on);
-    else
-        TValue::setFlag(key, on);
-}
-
-int TPayform::number(const char* key) const
-{
-    return getInt(key, 0);
-}
-
-void TPayform::setNumber(const char* key, int value)
-{
-    setOrRemove(key, value, 0);
-}
-
-qint64 TPayform::amount(const char* key) const
-{
-    return getString(key).toLongLong();
-}
-
-void TPayform::setAmount(const char* key, qint64 value)
-{
-    setOrRemove(key, static_cast<long long>(value), 0);
-}
-
-QString TPayform::text(const char* key) const
-{
-    return getString(key);
-}
-
-void TPayform::setText(const char* key, const QString& value)
-{
-    if (value.isEmpty())
-        remove(key);
-    else
-        set(key, value);
+    return isOneOf(key, {"intermsum", "insummary", "nofinsplit", "dodrawer", "dochanger", "drawercounted"});
 }
 
 TPayform::Printouts TPayform::parsePrintouts(const QString& text)

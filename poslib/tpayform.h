@@ -1,7 +1,7 @@
 #pragma once
 
 #include "basics_global.h"
-#include "tvalue.h"
+#include "tkeyedvalue.h"
 
 #include <QList>
 #include <QPair>
@@ -11,7 +11,7 @@ namespace PosLib {
 
 // A payment form: a way a bill is settled at the point of sale, with what the point of sale does
 // and asks when it is used. Absent attributes mean their defaults.
-class BASICS_EXPORT TPayform : public Basics::TValue {
+class BASICS_EXPORT TPayform : public TKeyedValue {
 public:
     // A printout: a printer (record of "prnconfigs") with a layout (record of "layconfigs").
     struct Printout {
@@ -21,22 +21,9 @@ public:
     };
     using Printouts = QList<Printout>;
 
-    // Flags by key. Most default to off; "intermsum", "insummary", "nofinsplit", "dodrawer",
-    // "dochanger" and "drawercounted" default to on. setFlag stores only what differs from the
-    // default ("yes" for a set flag whose default is off, "no" for a cleared one whose default is on).
-    bool flag(const char* key) const;
-    void setFlag(const char* key, bool on);
+    // Most flags default to off; "intermsum", "insummary", "nofinsplit", "dodrawer", "dochanger"
+    // and "drawercounted" default to on.
     static bool flagDefault(const char* key);
-
-    // An integer attribute whose default is 0; 0 removes it.
-    int number(const char* key) const;
-    void setNumber(const char* key, int value);
-    // An amount in the smallest unit of the system currency, default 0; 0 removes it.
-    qint64 amount(const char* key) const;
-    void setAmount(const char* key, qint64 value);
-    // A text attribute; an empty text removes it.
-    QString text(const char* key) const;
-    void setText(const char* key, const QString& value);
 
     int getRndType() const { return number("rndtype"); }
     int getHotelType() const { return getInt("hoteltype", 1); }
@@ -52,6 +39,9 @@ public:
     // "allowedcurrencies": currency ids joined by ";", written also when empty.
     QList<int> allowedCurrencies() const;
     void setAllowedCurrencies(const QList<int>& ids);
+
+protected:
+    bool defaultOn(const char* key) const override { return flagDefault(key); }
 };
 
 } // namespace PosLib

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringList>
 
 #include <initializer_list>
 #include <utility>
@@ -55,6 +56,15 @@ private:
 QString n(qint64 value)
 {
     return QString::number(value);
+}
+
+// The ids from first to last joined by ":", as lists of article ids are stored.
+QString ids(int first, int last)
+{
+    QStringList texts;
+    for (int id = first; id <= last; ++id)
+        texts << n(id);
+    return texts.join(u':');
 }
 
 bool writeText(const QString& path, const QByteArray& text)
@@ -321,10 +331,12 @@ int venue(const QString& root)
                    .add(1, {{"name", "Restaurant Lindenhof"}})
                    .add(2, {{"name", "Lindenhof Bar"}})
                    .save();
+    // The articles a card excludes: no spirits at lunch, no coffee to go in the evening, no food at
+    // the bar.
     written += DemoList(root, "menucards")
-                   .add(1, {{"name", "Lunch menu"}, {"pricelevel", "1"}})
-                   .add(2, {{"name", "Evening menu"}, {"pricelevel", "1"}})
-                   .add(3, {{"name", "Bar card"}, {"pricelevel", "2"}})
+                   .add(1, {{"name", "Lunch menu"}, {"pricelevel", "1"}, {"excludes", ids(1271, 1300)}})
+                   .add(2, {{"name", "Evening menu"}, {"pricelevel", "1"}, {"excludes", ids(1136, 1140)}})
+                   .add(3, {{"name", "Bar card"}, {"pricelevel", "2"}, {"excludes", ids(1001, 1090)}})
                    .save();
     written +=
         DemoList(root, "shiftgroups").add(1, {{"name", "Service"}}).add(2, {{"name", "Kitchen"}}).save();
@@ -348,10 +360,43 @@ int venue(const QString& root)
                    .add(2, {{"name", "Banquet hall"}, {"begin", "500"}, {"end", "650"}, {"mode", "1"}})
                    .save();
     written += DemoList(root, "tablecfgs")
-                   .add(1, {{"name", "Table 1"}, {"center", "1"}})
-                   .add(2, {{"name", "Table 2"}, {"center", "1"}})
-                   .add(20, {{"name", "Bar counter"}, {"center", "2"}})
-                   .add(40, {{"name", "Terrace 1"}, {"center", "3"}})
+                   .add(1, {{"name", "Table 1"}, {"center", "1"}, {"menucard", "1"}, {"doaskguests", "1"}})
+                   .add(2, {{"name", "Table 2"}, {"center", "1"}, {"menucard", "2"}, {"waiter", "1"}})
+                   .add(20, {{"name", "Bar counter"},
+                             {"center", "2"},
+                             {"menucard", "3"},
+                             {"level", "2"},
+                             {"payform", "1"},
+                             {"dobill", "no"},
+                             {"docomprtable", "yes"}})
+                   .add(40, {{"name", "Terrace 1"},
+                             {"center", "3"},
+                             {"menucard", "1"},
+                             {"currency", "1"},
+                             {"limitmax", "50000"},
+                             {"vat", "2"},
+                             {"doaskseat", "1"}})
+                   .add(90, {{"name", "Staff table"},
+                             {"descr", "Meals of the staff, charged to their accounts"},
+                             {"center", "1"},
+                             {"waiter", "9"},
+                             {"payform", "5"},
+                             {"subvention", "1"},
+                             {"doaskclient", "yes"},
+                             {"dodiscount", "no"}})
+                   .save();
+    written += DemoList(root, "subventmaps")
+                   .add(1, {{"name", "Staff meal"},
+                            {"subventid", "1"},
+                            {"maxsubvent", "1"},
+                            {"payformid", "5"},
+                            {"payformname", "Staff account"}})
+                   .add(2, {{"name", "Canteen week"},
+                            {"subventid", "2"},
+                            {"subventtype", "2"},
+                            {"maxsubvent", "5"},
+                            {"payformid", "5"},
+                            {"payformname", "Staff account"}})
                    .save();
     written += DemoList(root, "settings")
                    .add(0, {{"name", "Restaurant Lindenhof"},
