@@ -470,4 +470,13 @@ QByteArray TTable::toBytes() const
     return bytes;
 }
 
+bool TTable::fromBytes(const QByteArray& bytes)
+{
+    if (bytes.size() > maxFileSize || !readFile(bytes))
+        return false;
+    m_tableNo = getInt("table");
+    m_partyNo = getInt("party");
+    return true;
+}
+
 } // namespace PosLib

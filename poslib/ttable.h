@@ -98,6 +98,9 @@ public:
     // The file's content: header, create action, then every action followed by its lines (each
     // carrying its action's number in "father").
     QByteArray toBytes() const;
+    // Takes header and actions from such content, opening no file (the table stays closed); false,
+    // leaving the table as it was, for bytes that are no table record.
+    bool fromBytes(const QByteArray& bytes);
 
 Q_SIGNALS:
     void loaded(long actions);
