@@ -268,7 +268,8 @@ void CashTransactionsDialog::VaultCashTypeChangedHandler(int action)
     const PosLib::TSetting* setting = m_workspace->GetActiveSetting();
     const int sumOutlet = setting ? setting->getInt("cashoutlet", 0) : 0;
     QHash<QString, qint64> targets;
-    if (sumOutlet != 0) {
+    // The vault's target counts every row not yet settled, as the next count of the vault will.
+    if (sumOutlet != 0 && m_journal->PrepareCCDRows(sumOutlet)) {
         for (const Database::CashGroupCCDTable& value : m_journal->GetCCDValues(sumOutlet, GetVaultName()))
             targets.insert(value.getCashGroup(), m_amounts->fromUnits(value.getTargetAmount()));
     }

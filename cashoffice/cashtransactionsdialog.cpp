@@ -163,6 +163,9 @@ void CashTransactionsDialog::OnTabPageChangedHandler(QWidget* page)
         break;
     case VaultPage:
         JournalActionChangedHandler(JournalActionGroup->checkedId());
+        // Targets as they are now (bookings of other pages and programs), unless amounts wait.
+        if (!VaultTableView->isModified())
+            VaultCashTypeChangedHandler(m_vaultAction);
         break;
     default:
         m_booking = nullptr;
