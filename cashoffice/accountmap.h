@@ -13,24 +13,17 @@ class TValueList;
 } // namespace Basics
 
 // The cash office's settings in "externaccountmap.ini" of the data root:
-//
-//   [accountmap]          ; cash group (payment form name) = payment form id, the journal's cashform
-//   Cash = 1
-//   [vaultaccountmap]     ; cash group = accounts of a vault cash-in;cash-out and flush;
-//   Cash = 1600;1610;2700;2710   ; positive;negative difference of a count of the vault
-//   [vaultpayforms]       ; action = the payment forms the vault table lists for it (all: no entry)
-//   cashin = 1,3
-//   [vaultinfos]          ; action = the choices of the vault booking's info text
-//   cashin = Change fund,Bank
-//   [cashreasons]         ; kept for the point of sale; no booking here uses them
-//   [database]            ; the login of the cash journal database (empty: the data source's own)
-//   user = lum
-//   password = secret
-//   [settings]
-//   pendingccddays = 3    ; warn of locations not counted for that many days (0: never)
-//
+//   [accountmap]       cash group (payment form name) = payment form id: the journal's "cashform"
+//   [vaultaccountmap]  cash group = the vault's accounts of a cash-in;cash-out and flush;positive
+//                      difference;negative difference of a count of the vault
+//   [vaultpayforms]    action = the payment form ids the vault table lists (no entry: all)
+//   [vaultinfos]       action = the info texts offered for a vault booking
+//   [cashreasons]      kept for the point of sale; no booking here uses them
+//   [database]         user, password: the login of the journal database (empty: the data
+//                      source's own)
+//   [settings]         pendingccddays: warn of locations not counted for that many days (0: never)
+// The actions are "cashin", "cashout" and "flush"; lists are separated by "," (accounts by ";").
 // The same file holds the denominations of the cash counter ([counters], see CounterDialog).
-// The actions are "cashin", "cashout" and "flush".
 class LUMDIALOGS_EXPORT TAccountMap {
 public:
     static const QString fileName; // "externaccountmap.ini"

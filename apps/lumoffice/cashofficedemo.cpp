@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -117,8 +119,11 @@ public:
             if (ago >= 1)
                 count(at(day, 23, 30), QStringLiteral("Bar"));
             if (day.dayOfWeek() == 6 && ago >= 1) { // Saturdays the vault goes to the night safe
+                // All but a float of 1,000 in whole hundreds.
+                const double flushed =
+                    std::max(0.0, std::floor(openCash(QStringLiteral("vault")) / 100) * 100 - 1000);
                 add(at(day, 23, 45), QStringLiteral("vault"), 9, QStringLiteral("Manager"),
-                    QStringLiteral("Cash"), -1200.0, QStringLiteral("Vault Flush"), 0, -1,
+                    QStringLiteral("Cash"), -flushed, QStringLiteral("Vault Flush"), 0, -1,
                     QStringLiteral("Night safe"), 1, 4700 + ago);
                 count(at(day, 23, 50), QStringLiteral("vault"));
             }
@@ -131,6 +136,17 @@ public:
 
 private:
     QDateTime at(const QDate& day, int hour, int minute) const { return QDateTime(day, QTime(hour, minute)); }
+
+    // The cash of a location's rows not yet counted.
+    double openCash(const QString& location)
+    {
+        double sum = 0;
+        for (qsizetype index : m_open[location]) {
+            if (m_rows[index].getCashGroup() == u"Cash")
+                sum += m_rows[index].getCashAmount();
+        }
+        return sum;
+    }
 
     quint32 next()
     {
@@ -207,9 +223,9 @@ private:
             counted.setWaiterName(QStringLiteral("Manager"));
             counted.setCCDId(m_ccd);
             m_counts << counted;
-            if (location != u"vault")
-                add(time, QStringLiteral("vault"), 9, QStringLiteral("Manager"), group, actual,
-                    QStringLiteral("CCD CashIN"));
+            // As every count does; a count of the vault carries its counted cash on this way.
+            add(time, QStringLiteral("vault"), 9, QStringLiteral("Manager"), group, actual,
+                QStringLiteral("CCD CashIN"));
         }
     }
 
