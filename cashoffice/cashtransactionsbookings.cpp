@@ -200,11 +200,12 @@ int CashTransactionsDialog::bookVault(VaultAction action)
 
 QString CashTransactionsDialog::exportRefusal(int code)
 {
+    if (code == TFiscalExport::notKept)
+        return tr(
+            "The fiscal device did not take the export, and it cannot be kept for later (see the log).");
     const QString refusal = code == TFiscalExport::noDevice
                                 ? tr("No fiscal device for export found.")
                                 : tr("The fiscal device refused the export (code %1).").arg(code);
-    if (code == TFiscalExport::notKept)
-        return refusal;
     return refusal + u'\n' + tr("The export is kept and handed to the fiscal device with the next one.");
 }
 
