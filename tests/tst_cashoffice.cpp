@@ -315,6 +315,12 @@ void TestCashOffice::vaultDepositWithdrawalAndFlush()
     QCOMPARE(child<QComboBox>(m_dialog.get(), "VaultInfoBox")->itemText(1), QStringLiteral("Tips"));
     vault->item(0, 1)->setText(QStringLiteral("500"));
     QCOMPARE(vault->item(0, 1)->text(), QStringLiteral("500,00"));
+    // Another action while amounts wait: "&No" keeps them and the action they were entered for.
+    click(m_dialog.get(), "JournalCashOutButton");
+    QCOMPARE(lastText(), QStringLiteral("Lost modified data?"));
+    QVERIFY(child<QAbstractButton>(m_dialog.get(), "JournalCashInButton")->isChecked());
+    QCOMPARE(child<QAbstractButton>(m_dialog.get(), "BookButton")->text(), QStringLiteral("CashIn"));
+    QCOMPARE(cells(vault, 1), (QStringList{"500,00", "0,00"}));
     book();
     QCOMPARE(lastText(), QStringLiteral("Booking complete."));
     QCOMPARE(vault->item(0, 2)->text(), QStringLiteral("500,00")); // the vault's new target
