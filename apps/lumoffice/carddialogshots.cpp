@@ -42,9 +42,16 @@ int TScreenshots::renderCardDialogs(TOfficeWindow& window, const QDir& out)
     if (reader && actions)
         reader->command(PosLib::CardServer::getActions, {uid, QStringLiteral("false")}, texts);
     if (!texts.isEmpty()) {
-        auto* action = new PosLib::TNetCardAction(texts.first());
-        action->setID(action->getInt("id"));
-        actions->put(action);
+        // The card editor's list of the card's actions holds it, as after loading the card.
+        PosLib::TNetCardAction loaded(texts.first());
+        loaded.setID(loaded.getInt("id"));
+        Basics::TValue* action = actions->find(loaded.getID());
+        if (action) {
+            *action = loaded;
+        } else {
+            action = new PosLib::TNetCardAction(loaded);
+            actions->insert(action);
+        }
         QTreeWidget rows;
         auto* row = new QTreeWidgetItem(&rows);
         row->setText(0, QString::number(action->getID()));
