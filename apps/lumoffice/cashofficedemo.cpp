@@ -3,6 +3,7 @@
 #include "cashgroupccdtable.h"
 #include "cashgroupjournalstable.h"
 #include "cashjournal.h"
+#include "demodata.h"
 #include "tcounter.h"
 #include "tlumworkspace.h"
 #include "tsqldatabase.h"
@@ -23,25 +24,14 @@ namespace {
 constexpr int journalDays = 21;
 constexpr int statistDays = 14;
 
-bool writeDemoText(const QString& path, const QByteArray& text)
-{
-    if (QFileInfo::exists(path))
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text);
-    return true;
-}
-
 int cashOfficeIniFiles(const QString& root)
 {
     int written = 0;
-    written += writeDemoText(root + QStringLiteral("outlets.ini"),
-                             "; The outlet and mandant this back office books for\r\n"
-                             "[settings]\r\noutlet = 1\r\noutletname = Restaurant Lindenhof\r\n"
-                             "mandant = 1\r\nmandantname = Lindenhof GmbH\r\n");
-    written += writeDemoText(
+    written += TDemoData::writeFile(root + QStringLiteral("outlets.ini"),
+                                    "; The outlet and mandant this back office books for\r\n"
+                                    "[settings]\r\noutlet = 1\r\noutletname = Restaurant Lindenhof\r\n"
+                                    "mandant = 1\r\nmandantname = Lindenhof GmbH\r\n");
+    written += TDemoData::writeFile(
         root + QStringLiteral("externaccountmap.ini"),
         "; Cash groups (payment form names) and the payment form ids they are journalled under\r\n"
         "[accountmap]\r\nCash = 1\r\nCredit card = 2\r\nVoucher = 3\r\n\r\n"
@@ -298,7 +288,7 @@ int cashOfficeStatistics(const QString& root)
                     ++written;
                 }
             }
-            written += writeDemoText(QDir(dir).filePath(QStringLiteral("turnover.z")), summary);
+            written += TDemoData::writeFile(QDir(dir).filePath(QStringLiteral("turnover.z")), summary);
         }
     }
     return written;

@@ -68,17 +68,6 @@ QString ids(int first, int last)
     return texts.join(u':');
 }
 
-bool writeText(const QString& path, const QByteArray& text)
-{
-    if (QFileInfo::exists(path))
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text);
-    return true;
-}
-
 int masterData(const QString& root)
 {
     int written = 0;
@@ -422,16 +411,17 @@ int venue(const QString& root)
 int iniFiles(const QString& root)
 {
     int written = 0;
-    written += writeText(root + QStringLiteral("lumconfig.ini"),
-                         "; Configuration of the back office\r\n"
-                         "[General]\r\nRestOfWorld = no\r\nTaxComposite = yes\r\n\r\n"
-                         "[KostForms]\r\nForm1 = A Summary by cost centre\r\nForm2 = W Summary by waiter\r\n"
-                         "Form3 = D Daily summary\r\n\r\n"
-                         "[TextGroups]\r\nSuggestions = Allergens|Kitchen notes|Bar notes\r\n\r\n"
-                         "; full, readonly or none, per dialog (its object name) or * for all\r\n"
-                         "[Rights]\r\n* = full\r\n\r\n"
-                         "; the trainee may look but not change\r\n"
-                         "[Rights.4]\r\n* = readonly\r\n");
+    written += TDemoData::writeFile(
+        root + QStringLiteral("lumconfig.ini"),
+        "; Configuration of the back office\r\n"
+        "[General]\r\nRestOfWorld = no\r\nTaxComposite = yes\r\n\r\n"
+        "[KostForms]\r\nForm1 = A Summary by cost centre\r\nForm2 = W Summary by waiter\r\n"
+        "Form3 = D Daily summary\r\n\r\n"
+        "[TextGroups]\r\nSuggestions = Allergens|Kitchen notes|Bar notes\r\n\r\n"
+        "; full, readonly or none, per dialog (its object name) or * for all\r\n"
+        "[Rights]\r\n* = full\r\n\r\n"
+        "; the trainee may look but not change\r\n"
+        "[Rights.4]\r\n* = readonly\r\n");
     return written;
 }
 
@@ -452,4 +442,15 @@ QString TDemoData::defaultRoot()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/lumoffice-demo");
+}
+
+bool TDemoData::writeFile(const QString& path, const QByteArray& text)
+{
+    if (QFileInfo::exists(path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(text);
+    return true;
 }
