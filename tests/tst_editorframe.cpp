@@ -1,6 +1,7 @@
 // What the editor frame promises, held against every editor of the table of lists (a new editor is
 // covered without a line of its own), and the frame's own rules shown on single editors.
 
+#include "lumcardhost.h"
 #include "lumtesthost.h"
 #include "tcostcenterdlg.h"
 #include "tcurrencydlg.h"
@@ -116,6 +117,7 @@ class TestEditorFrame : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -142,6 +144,10 @@ private:
     std::unique_ptr<ScriptedPrompts> m_prompts;
     std::unique_ptr<TestHost> m_host;
     const TListDescriptor* m_descriptor = nullptr;
+    // The card server and reader of the editors that store through it (clients).
+    QTemporaryDir m_cardDir;
+    std::unique_ptr<LumCardHost::Server> m_cardServer;
+    std::unique_ptr<LumCardHost::ListedReader> m_reader;
 };
 
 void TestEditorFrame::everyEditor()
@@ -149,6 +155,13 @@ void TestEditorFrame::everyEditor()
     QTest::addColumn<QString>("list");
     for (const TListDescriptor& descriptor : editorsToHold())
         QTest::newRow(qPrintable(descriptor.names.root)) << descriptor.names.root;
+}
+
+void TestEditorFrame::initTestCase()
+{
+    m_cardServer = std::make_unique<LumCardHost::Server>(m_cardDir.path());
+    QVERIFY(m_cardServer->start({}));
+    m_reader = std::make_unique<LumCardHost::ListedReader>(LumCardHost::device(m_cardServer->port, "office"));
 }
 
 void TestEditorFrame::init()

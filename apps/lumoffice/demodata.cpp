@@ -1,6 +1,7 @@
 #include "demodata.h"
 
 #include "cardlistdemo.h"
+#include "cashofficedemo.h"
 #include "tlistnames.h"
 #include "tvaluelist.h"
 
@@ -65,17 +66,6 @@ QString ids(int first, int last)
     for (int id = first; id <= last; ++id)
         texts << n(id);
     return texts.join(u':');
-}
-
-bool writeText(const QString& path, const QByteArray& text)
-{
-    if (QFileInfo::exists(path))
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text);
-    return true;
 }
 
 int masterData(const QString& root)
@@ -286,7 +276,11 @@ int venue(const QString& root)
                             {"account", "1000"},
                             {"doaskgiven", "yes"},
                             {"paycurr", "yes"},
-                            {"allowedcurrencies", "2;3"}})
+                            {"allowedcurrencies", "2;3"},
+                            {"extposacc", "1000"},
+                            {"extnegacc", "1001"},
+                            {"extposdiffacc", "2700"},
+                            {"extnegdiffacc", "2710"}})
                    .add(2, {{"name", "Credit card"},
                             {"shortname", "CARD"},
                             {"button", "Card"},
@@ -294,24 +288,29 @@ int venue(const QString& root)
                             {"dodrawer", "no"},
                             {"dochanger", "no"},
                             {"doasktip", "yes"},
-                            {"rndtype", "0"}})
+                            {"rndtype", "0"},
+                            {"drawercounted", "no"}})
                    .add(3, {{"name", "Voucher"},
                             {"shortname", "VOUCH"},
                             {"button", "Voucher"},
                             {"account", "1300"},
                             {"noreturn", "yes"},
-                            {"printers", "1,1"}})
+                            {"printers", "1,1"},
+                            {"extposacc", "1300"},
+                            {"extnegacc", "1301"}})
                    .add(4, {{"name", "Room charge"},
                             {"shortname", "ROOM"},
                             {"button", "Room"},
                             {"ishotel", "yes"},
                             {"doaskguestaddr", "yes"},
-                            {"dodrawer", "no"}})
+                            {"dodrawer", "no"},
+                            {"drawercounted", "no"}})
                    .add(5, {{"name", "Staff account"},
                             {"shortname", "STAFF"},
                             {"isclients", "yes"},
                             {"subvention", "1"},
-                            {"dodrawer", "no"}})
+                            {"dodrawer", "no"},
+                            {"drawercounted", "no"}})
                    .save();
     written += DemoList(root, "waiters")
                    .add(1, {{"name", "Anna Berger"}, {"shortname", "Anna"}})
@@ -332,8 +331,8 @@ int venue(const QString& root)
                    .add(4, {{"name", "Kitchen order"}, {"file", "kitchen.lay"}})
                    .save();
     written += DemoList(root, "outlets")
-                   .add(1, {{"name", "Restaurant Lindenhof"}})
-                   .add(2, {{"name", "Lindenhof Bar"}})
+                   .add(1, {{"name", "Restaurant Lindenhof"}, {"path", "outlets/lindenhof"}})
+                   .add(2, {{"name", "Lindenhof Bar"}, {"path", "outlets/bar"}})
                    .save();
     // The articles a card excludes: no spirits at lunch, no coffee to go in the evening, no food at
     // the bar.
@@ -406,7 +405,9 @@ int venue(const QString& root)
                    .add(0, {{"name", "Restaurant Lindenhof"},
                             {"usebonus", "yes"},
                             {"syscurr", "1"},
-                            {"cashoutlet", "1"}})
+                            {"cashoutlet", "1"},
+                            {"cashiocc", "1"},
+                            {"officeid", "1"}})
                    .save();
     return written;
 }
@@ -459,22 +460,17 @@ int promotions(const QString& root)
 int iniFiles(const QString& root)
 {
     int written = 0;
-    written += writeText(root + QStringLiteral("lumconfig.ini"),
-                         "; Configuration of the back office\r\n"
-                         "[General]\r\nRestOfWorld = no\r\nTaxComposite = yes\r\n\r\n"
-                         "[KostForms]\r\nForm1 = A Summary by cost centre\r\nForm2 = W Summary by waiter\r\n"
-                         "Form3 = D Daily summary\r\n\r\n"
-                         "[TextGroups]\r\nSuggestions = Allergens|Kitchen notes|Bar notes\r\n\r\n"
-                         "; full, readonly or none, per dialog (its object name) or * for all\r\n"
-                         "[Rights]\r\n* = full\r\n\r\n"
-                         "; the trainee may look but not change\r\n"
-                         "[Rights.4]\r\n* = readonly\r\n");
-    written += writeText(root + QStringLiteral("outlets.ini"),
-                         "[Outlets]\r\nOutlet1 = Restaurant Lindenhof\r\nOutlet2 = Lindenhof Bar\r\n\r\n"
-                         "[Mandants]\r\nMandant1 = Lindenhof GmbH\r\n");
-    written += writeText(root + QStringLiteral("externaccountmap.ini"),
-                         "; payment forms and their accounts in the bookkeeping\r\n"
-                         "[Accounts]\r\nCash = 1000\r\nCredit card = 1200\r\nVoucher = 1300\r\n");
+    written += TDemoData::writeFile(
+        root + QStringLiteral("lumconfig.ini"),
+        "; Configuration of the back office\r\n"
+        "[General]\r\nRestOfWorld = no\r\nTaxComposite = yes\r\n\r\n"
+        "[KostForms]\r\nForm1 = A Summary by cost centre\r\nForm2 = W Summary by waiter\r\n"
+        "Form3 = D Daily summary\r\n\r\n"
+        "[TextGroups]\r\nSuggestions = Allergens|Kitchen notes|Bar notes\r\n\r\n"
+        "; full, readonly or none, per dialog (its object name) or * for all\r\n"
+        "[Rights]\r\n* = full\r\n\r\n"
+        "; the trainee may look but not change\r\n"
+        "[Rights.4]\r\n* = readonly\r\n");
     return written;
 }
 
@@ -488,11 +484,22 @@ int TDemoData::create(const QString& dataRoot)
          {"usr/data", "var/log", "var/tables", "var/archives", "var/statist", "var/activetables"})
         QDir().mkpath(root + QString::fromLatin1(folder));
     return masterData(root) + articles(root) + venue(root) + promotions(root) + iniFiles(root) +
-           TCardListDemo::create(root);
+           TCardListDemo::create(root) + TCashOfficeDemo::create(root);
 }
 
 QString TDemoData::defaultRoot()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/lumoffice-demo");
+}
+
+bool TDemoData::writeFile(const QString& path, const QByteArray& text)
+{
+    if (QFileInfo::exists(path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(text);
+    return true;
 }
