@@ -13,9 +13,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "articlenames.h"
 #include "widgetbenchmarkmain.h"
 
-#include <array>
 #include <memory>
 
 using Basics::TValue;
@@ -27,22 +27,6 @@ namespace {
 constexpr int articleCount = 100000;
 constexpr int idWidth = 6;
 
-// Article names as a till has them: a product, a size or kind, and a number.
-QString articleName(int id)
-{
-    static const std::array<const char*, 20> products = {
-        "Beer",  "Wine",  "Water", "Juice", "Coffee", "Tea", "Bread",     "Cake",     "Soup", "Salad",
-        "Pizza", "Pasta", "Steak", "Fish",  "Cheese", "Ham", "Ice cream", "Lemonade", "Cola", "Milk"};
-    static const std::array<const char*, 12> kinds = {"small",  "large",   "0.3l",    "0.5l",
-                                                      "bottle", "glass",   "special", "organic",
-                                                      "light",  "classic", "double",  "house"};
-    const quint32 hash = quint32(id) * 2654435761u;
-    return QStringLiteral("%1 %2 %3")
-        .arg(QLatin1String(products[hash % products.size()]),
-             QLatin1String(kinds[(hash >> 8) % kinds.size()]))
-        .arg(hash % 997);
-}
-
 const TValueList& articles()
 {
     static const std::unique_ptr<TValueList> list = [] {
@@ -50,7 +34,7 @@ const TValueList& articles()
         for (int id = 1; id <= articleCount; ++id) {
             auto* value = new TValue;
             value->setID(id);
-            value->setName(articleName(id));
+            value->setName(benchmarkArticleName(id));
             result->insert(value);
         }
         return result;

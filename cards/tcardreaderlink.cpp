@@ -1,5 +1,6 @@
 #include "tcardreaderlink.h"
 
+#include "tcarderrors.h"
 #include "tcardserverprotocol.h"
 #include "tlumreaderevent.h"
 #include "tnetreader.h"
@@ -10,7 +11,7 @@
 #include <utility>
 
 TCardReaderLink::TCardReaderLink()
-    : m_reader(Devices::TNetReader::find())
+    : m_reader(LumDialogs::findCardReader())
 {
 }
 
@@ -86,10 +87,7 @@ TCardReaderLink::Busy::~Busy()
 
 int TCardReaderLink::errorCode() const
 {
-    const QStringList result = command(PosLib::CardServer::getErrorCode);
-    bool ok = false;
-    const int code = result.value(0).toInt(&ok);
-    return ok ? code : -1;
+    return LumDialogs::cardReaderErrorCode(m_reader);
 }
 
 QString TCardReaderLink::errorText() const
@@ -125,3 +123,35 @@ TReaderRelease::~TReaderRelease()
     if (m_wasConnected)
         m_link.reconnect();
 }
+
+namespace LumDialogs {
+
+Devices::TNetReader* findCardReader()
+{
+    return Devices::TNetReader::find();
+}
+
+int cardReaderErrorCode(Devices::TNetReader* reader)
+{
+    if (!reader)
+        return PosLib::CardError::NoCard;
+    QStringList result;
+    reader->command(PosLib::CardServer::getErrorCode, result);
+    return result.isEmpty() ? PosLib::CardError::NoCard : result.first().toInt();
+}
+
+int cardCommandOutcome(Devices::TNetReader* reader, const QString& command, const QStringList& arguments,
+                       QStringList given, QStringList* answer)
+{
+    if (!reader)
+        return PosLib::CardError::UnsupportedReader;
+    reader->command(command, arguments, given);
+    if (answer)
+        *answer = given;
+    if (!given.isEmpty())
+        return given.first().toInt();
+    const int code = cardReaderErrorCode(reader);
+    return code != 0 ? code : int(PosLib::CardError::UnsupportedReader);
+}
+
+} // namespace LumDialogs

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class QTreeWidgetItem;
 class TLumListView;
 class TLumWindow;
 

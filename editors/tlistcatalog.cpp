@@ -5,6 +5,8 @@
 #include "coatcheckrangedlg.h"
 #include "generalsettingdlg.h"
 #include "hashtagdlg.h"
+#include "salepromotiondialog.h"
+#include "salepromotionsgroupdialog.h"
 #include "tarticlehelptextdlg.h"
 #include "tarticlehelptextsgroupdlg.h"
 #include "tcostcenterdlg.h"
@@ -16,6 +18,7 @@
 #include "tlistdescriptor.h"
 #include "tmenucarddlg.h"
 #include "tnetcarddlg.h"
+#include "tnetclientdlg.h"
 #include "tpayformdlg.h"
 #include "tpriceleveldlg.h"
 #include "trecorddlg.h"
@@ -24,6 +27,7 @@
 #include "tsubventmapdlg.h"
 #include "ttablecfgdlg.h"
 #include "ttaxgroupdlg.h"
+#include "ttemplateactiondlg.h"
 #include "tvatratedlg.h"
 #include "workmodeldialog.h"
 
@@ -314,14 +318,21 @@ QList<TListDescriptor> build()
         readerEdited<TNetCardDlg>(cards, "Cards", "Manage card properties",
                                   {text("Chip", "uid"), reference("Client", "clientnumber", L("netclients")),
                                    numeric("Card number", "cardnumber")}),
-        list(cards, L("netclients"), "Clients",
-             {text("First name", "firstname"), text("Company", "company")}),
-        list(cards, L("templatecardactions"), "Card action templates"),
+        edited<TNetClientDlg>(cards, "Clients", "Edit client", "Edit clients",
+                              {text("First name", "prename"), text("City", "city"), text("Phone", "phone1"),
+                               reference("Parent", "parentid", L("netclients"))}),
+        edited<TTemplateActionDlg>(cards, "Card action templates", "Edit card action template...",
+                                   "Edit card action template...", {hidden(text("Actions", "templates"))}),
         edited<AuthorizationDlg>(cards, "Authorizations", "Edit authorization", "Edit authorizations",
                                  {text("Description", "description")}),
         list(cash, L("zcounts"), "Z counts"),
-        list(promotions, L("salepromotions"), "Sales promotions"),
-        list(promotions, L("salepromotionsgroups"), "Promotion groups"),
+        edited<SalePromotionDialog>(promotions, "Sales promotions", "Edit sales promotion",
+                                    "Edit sale promotions",
+                                    {text("Description", "description"), hidden(text("Model", "model"))}),
+        edited<SalePromotionsGroupDialog>(promotions, "Promotion groups", "Edit sale promotions group",
+                                          "Edit sale promotions groups",
+                                          {text("Description", "description"),
+                                           references("Promotions", "promotions", L("salepromotions"), ';')}),
     };
 }
 
