@@ -3,6 +3,7 @@
 #include "tcardreaderlink.h"
 #include "tcardserverprotocol.h"
 #include "tlistnames.h"
+#include "tlog.h"
 #include "tlumwindow.h"
 #include "tlumworkspace.h"
 #include "tnetclient.h"
@@ -10,11 +11,46 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QSet>
 
-#include <memory>
+#include <map>
 
 namespace TNetClientCopy {
+
+int take(Basics::TValueList& clients, const QStringList& texts)
+{
+    std::map<int, PosLib::TNetClient> received;
+    int unreadable = 0;
+    for (const QString& text : texts) {
+        PosLib::TNetClient client;
+        if (!client.setXml(text) || client.getID() <= 0) {
+            ++unreadable;
+            continue;
+        }
+        received.insert_or_assign(client.getID(), std::move(client));
+    }
+    QList<Basics::TValue*> gone;
+    for (Basics::TValue* local : clients) {
+        if (!received.count(local->getID()))
+            gone << local;
+    }
+    for (Basics::TValue* local : gone)
+        clients.remove(local);
+    for (auto& [id, client] : received) {
+        if (Basics::TValue* local = clients.find(id)) {
+            if (!(*local == client)) {
+                *local = client;
+                clients.notifyChanged(local);
+            }
+        } else {
+            clients.insert(new PosLib::TNetClient(client));
+        }
+    }
+    if (unreadable > 0)
+        Basics::TLog::instance().write(Basics::TLog::Warning,
+                                       QStringLiteral("%1 client texts are no client").arg(unreadable),
+                                       "lumdialogs", "TNetClientCopy");
+    return unreadable;
+}
 
 bool reload(TLumWindow* window, const TCardReaderLink& link)
 {
@@ -27,34 +63,12 @@ bool reload(TLumWindow* window, const TCardReaderLink& link)
         QCoreApplication::translate("TNetClientCopy", "Collecting data"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QStringList texts = link.command(PosLib::CardServer::getAllClients);
-    const bool answered = link.errorCode() == 0;
+    const bool answered = !texts.isEmpty() || link.errorCode() == 0;
     QApplication::restoreOverrideCursor();
     window->hideWaitDlg();
-    if (!answered)
-        return false;
-
-    QSet<int> served;
-    for (const QString& text : texts) {
-        auto client = std::make_unique<PosLib::TNetClient>();
-        if (text.isEmpty() || !client->setXml(text) || client->getID() <= 0)
-            continue;
-        served.insert(client->getID());
-        auto* stored = dynamic_cast<PosLib::TNetClient*>(list->find(client->getID()));
-        if (!stored) {
-            list->insert(client.release());
-        } else if (!(*stored == *client)) {
-            *stored = *client;
-            list->notifyChanged(stored);
-        }
-    }
-    QList<Basics::TValue*> gone;
-    for (Basics::TValue* client : *list) {
-        if (!served.contains(client->getID()))
-            gone << client;
-    }
-    for (Basics::TValue* client : gone)
-        list->remove(client);
-    return true;
+    if (answered)
+        take(*list, texts);
+    return answered;
 }
 
 } // namespace TNetClientCopy
