@@ -15,6 +15,8 @@
 #include "tlumwindow.h"
 #include "tnetcardaction.h"
 #include "tnetcardactions.h"
+#include "tnetclient.h"
+#include "tnetclientselectdlg.h"
 #include "tnetreader.h"
 #include "tprompts.h"
 #include "tpseudoproperty.h"
@@ -556,6 +558,16 @@ void TNetCardDlg::onFormatCard()
     }
     onChange();
     showReaderStatus();
+}
+
+void TNetCardDlg::onClientSelect()
+{
+    const TReaderRelease released(m_reader);
+    TNetClientSelectDlg picker(m_window, this);
+    if (m_clientnumber->value() > 0)
+        picker.setSearchId(m_clientnumber->value());
+    if (picker.exec() == QDialog::Accepted && picker.getResultClient())
+        m_clientnumber->setValue(picker.getResultClient()->getID());
 }
 
 void TNetCardDlg::navigate(bool (TLumDlg::*move)(TLumListView*))

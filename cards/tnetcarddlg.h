@@ -125,6 +125,7 @@ protected Q_SLOTS:
     void onToggleWaiter(bool on) override;
     void onTogglePoints(bool on) override;
     void CheckWaiterId(int index);
+    void onClientSelect() override;
     // The two server lists (the card's actions and its action log).
     void onTabChanged(QWidget* page) override;
     void onrefreshaction() override;
@@ -135,6 +136,7 @@ protected Q_SLOTS:
     void onExportCardActions() override;
     void onPrintAction() override;
     void onPrintCardActions() override;
+    void onChangeAction(QTreeWidgetItem* item) override;
     void onInsertAction(Basics::TValue* value);
     void onUpdateAction(Basics::TValue* value);
     void onRemoveAction(Basics::TValue* value);

@@ -9,6 +9,7 @@
 #include "tlumdocument.h"
 #include "tlumlistview.h"
 #include "tlumwindow.h"
+#include "tnetactiondlg.h"
 #include "tnetcardaction.h"
 #include "tnetcarddlg.h"
 #include "tprompts.h"
@@ -226,6 +227,22 @@ bool TNetCardDlg::selectedActionBooked() const
             return true;
     }
     return false;
+}
+
+void TNetCardDlg::onChangeAction(QTreeWidgetItem*)
+{
+    if (selectedActionBooked()) {
+        prompts().warning(this, tr("Important"),
+                          tr("Booked actions can't be changed. Please deselect them."));
+        return;
+    }
+    const TReaderRelease released(m_reader);
+    TNetActionDlg editor(m_window, this, false);
+    editor.setWindowTitle(tr("Edit card action..."));
+    editor.setHeaderInfo(m_uid->text(), m_validfrom->dateTime(), m_validto->dateTime(),
+                         m_lastsubvent->dateTime());
+    editor.setData(m_ActionsList);
+    editor.exec();
 }
 
 void TNetCardDlg::onDeleteCardAction()

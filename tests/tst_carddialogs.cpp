@@ -209,6 +209,7 @@ private Q_SLOTS:
     void writeFaults_data();
     void writeFaults();
     void readOnlyUserWritesNoCard();
+    void clientIsPickedForTheCard();
     void waiterAboveTheLimitIsRefused();
 
     void actionLogOfTheCard();
@@ -688,6 +689,32 @@ void TestCardDialogs::actionLogOfTheCard()
     QVERIFY(printed.read(4) == "%PDF");
 }
 
+void TestCardDialogs::clientIsPickedForTheCard()
+{
+    CardRig rig;
+    QVERIFY(rig.start());
+    TNetCardDlg editor(rig.host.window.get(), rig.host.view);
+    editor.setID(rig.host.view);
+    auto* client = child<QSpinBox>(&editor, "m_clientnumber");
+    client->setValue(3);
+    // The picker starts at the card's client; another one chosen replaces it, Cancel keeps it.
+    QString startedAt;
+    whenShown(QStringLiteral("TNetClientSelectDlg"), [&startedAt](QDialog* picker) {
+        auto* clients = child<QTreeWidget>(picker, "m_ClientView");
+        startedAt =
+            clients->selectedItems().value(0) ? clients->selectedItems().value(0)->text(0) : QString();
+        clients->clearSelection();
+        clients->findItems(QStringLiteral("7"), Qt::MatchExactly, 0).value(0)->setSelected(true);
+        click(picker, "buttonOk");
+    });
+    click(&editor, "buttonSelect");
+    QCOMPARE(startedAt, QStringLiteral("3"));
+    QCOMPARE(client->value(), 7);
+    whenShown(QStringLiteral("TNetClientSelectDlg"), [](QDialog* picker) { picker->reject(); });
+    click(&editor, "buttonSelect");
+    QCOMPARE(client->value(), 7);
+}
+
 void TestCardDialogs::actionsOfTheCard()
 {
     CardRig rig;
@@ -731,6 +758,15 @@ void TestCardDialogs::actionsOfTheCard()
     QCOMPARE(left.size(), 2);
     QVERIFY(!left.contains(chosen[0]) && left.contains(chosen[2]));
 
+    // An action opens for changing with the card's UID.
+    QString opened;
+    whenShown(QStringLiteral("TNetActionDlg"), [&opened](QDialog* change) {
+        opened = change->windowTitle();
+        change->reject();
+    });
+    emit actions->itemActivated(actions->topLevelItem(1), 0);
+    QCOMPARE(opened, QStringLiteral("Edit card action..."));
+
     // Booked actions are listed on request and are never deleted.
     rig.prompts.messages.clear();
     rig.put(QStringLiteral("04A1B205"));
@@ -742,6 +778,9 @@ void TestCardDialogs::actionsOfTheCard()
     click(&editor, "buttonDeleteAction");
     QCOMPARE(messageTexts(rig.prompts),
              QStringList{"Important: Booked actions can't be deleted. Please deselect them."});
+    emit actions->itemActivated(actions->topLevelItem(0), 0);
+    QCOMPARE(messageTexts(rig.prompts).last(),
+             QStringLiteral("Important: Booked actions can't be changed. Please deselect them."));
     QCOMPARE(actions->topLevelItemCount(), 2);
 }
 
