@@ -429,6 +429,19 @@ void TestLumOffice::theCardOnTheReaderOpensItsEditor()
     }
     QCOMPARE(m_window->listView()->selectedItems().size(), 1);
 
+    // From the list "Cards": the editor shows the chosen card, not the one on the reader.
+    for (QTreeWidgetItem* item : m_window->listView()->itemsInOrder()) {
+        const TLumListItem* row = TLumListItem::of(item);
+        item->setSelected(row && row->value() && row->value()->getString("uid") == u"04A1B205");
+    }
+    QString shown;
+    answerNextDialog([&shown](QDialog* editor) {
+        shown = editor->findChild<QLineEdit*>("m_uid")->text() + u' ' +
+                QString::number(editor->findChild<QSpinBox*>("m_Number")->value());
+        editor->reject();
+    });
+    m_window->editAction()->trigger();
+    QCOMPARE(shown, QStringLiteral("04A1B205 1005"));
 }
 
 void TestLumOffice::theCashOfficeOnTheDemo()
