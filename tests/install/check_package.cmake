@@ -4,14 +4,8 @@
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out
-                    WORKING_DIRECTORY "${WORK_DIR}")
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "${ARGN}\nfailed (${result}):\n${out}")
-    endif()
-    set(output "${out}" PARENT_SCOPE)
-endfunction()
+set(RUN_DIR "${WORK_DIR}")
+include(${CMAKE_CURRENT_LIST_DIR}/run.cmake)
 
 run("${CPACK}" -G DEB -B "${WORK_DIR}/package" --config "${BUILD_DIR}/CPackConfig.cmake")
 file(GLOB packages "${WORK_DIR}/package/*.deb")
