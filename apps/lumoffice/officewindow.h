@@ -89,6 +89,7 @@ private:
     QList<Basics::TValue*> selectedRecords() const;
     void selectRecord(int id);
     void runEditor(bool newRecord);
+    TLumListItem* itemOf(const Basics::TValue* value);
 
     void onInserted(Basics::TValue* value);
     void onChanged(Basics::TValue* value);
@@ -116,6 +117,11 @@ private:
     QAction* m_changeUser = nullptr;
     QString m_listName;
     QPointer<Basics::TValueList> m_list;
+    // The item of every record, made when first asked for (itemOf): opening a list of a million
+    // records does without it.
     QHash<const Basics::TValue*, TLumListItem*> m_items;
+    bool m_itemsIndexed = false;
+    // Whether the filter hides any row.
+    bool m_anyHidden = false;
     TDeletedRecords m_deleted;
 };
