@@ -28,6 +28,12 @@ namespace {
 constexpr int plainCount = 100000; // the plain QComboBox only at this size
 constexpr int idWidth = 6;
 
+// The width of the ids of a list of that many records (a million take seven digits).
+int idWidthFor(int count)
+{
+    return count >= 1000000 ? 7 : idWidth;
+}
+
 // Article names as a till has them: a product, a size or kind, and a number.
 QString articleName(int id)
 {
@@ -84,9 +90,10 @@ void settle()
 // A shown combo box with all articles, its text selected as when the operator tabs into it.
 struct Chooser {
     QComboBox combo;
-    TComboBox chooser{&combo, idWidth};
+    TComboBox chooser;
 
     explicit Chooser(int count)
+        : chooser(&combo, idWidthFor(count))
     {
         chooser.fill(articleList(count));
         chooser.enableFilter();
@@ -107,7 +114,7 @@ void fillChooser(benchmark::State& state)
 {
     TValueList* list = articleList(int(state.range(1)));
     QComboBox combo;
-    TComboBox chooser(&combo, idWidth);
+    TComboBox chooser(&combo, idWidthFor(int(state.range(1))));
     if (state.range(0))
         chooser.enableFilter();
     for (auto _ : state) {
