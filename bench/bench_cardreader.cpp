@@ -1,17 +1,21 @@
 // The card reader device against a real lumcardd on loopback: the round trip of one command (with
-// its median and 99th percentile), and 10,000 clients loaded with "getallclientsfromdb" into client
-// records, as the client picker loads them.
+// its median and 99th percentile), 10,000 clients loaded with "getallclientsfromdb" into client
+// records, and the client picker with those clients: filled, and one search keystroke.
 
 #include "cardstore.h"
 #include "lumcardhost.h"
 #include "tcardserverprotocol.h"
 #include "tlistnames.h"
+#include "tlumwindow.h"
+#include "tlumworkspace.h"
 #include "tnetclient.h"
+#include "tnetclientselectdlg.h"
 #include "tnetreader.h"
+#include "widgetbenchmarkmain.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -177,15 +181,55 @@ void BM_AllClientsCommandOnly(benchmark::State& state)
 }
 BENCHMARK(BM_AllClientsCommandOnly)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 
+// The client picker on a fresh workspace (its copy of the clients empty, as on the first start):
+// the command, 10,000 records made and stored, 10,000 rows made and sorted.
+void BM_ClientPickerFilled(benchmark::State& state)
+{
+    static BenchServer server(10000);
+    LumCardHost::ListedReader reader(server.device());
+    int rows = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto dir = std::make_unique<QTemporaryDir>();
+        auto workspace = std::make_unique<TLumWorkspace>(dir->path());
+        auto window = std::make_unique<TLumWindow>(workspace.get());
+        state.ResumeTiming();
+        {
+            TNetClientSelectDlg picker(window.get(), nullptr);
+            rows = picker.m_ClientView->topLevelItemCount();
+            state.PauseTiming();
+        }
+        window.reset();
+        workspace.reset();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = rows;
+    if (rows != 10000)
+        state.SkipWithError("not all clients listed");
+}
+BENCHMARK(BM_ClientPickerFilled)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// One keystroke in the picker's search field over 10,000 rows: a text that no client holds (every
+// row is looked at), and one that only the last client holds (found from the top).
+void BM_ClientPickerKeystroke(benchmark::State& state)
+{
+    static BenchServer server(10000);
+    LumCardHost::ListedReader reader(server.device());
+    QTemporaryDir dir;
+    TLumWorkspace workspace(dir.path());
+    TLumWindow window(&workspace);
+    TNetClientSelectDlg picker(&window, nullptr);
+    const QString text = state.range(0) == 0 ? QStringLiteral("xq") : QStringLiteral("name 10000");
+    timeEach(state, [&] {
+        picker.m_ClientView->clearSelection();
+        emit picker.m_input->textEdited(text);
+    });
+    const QList<QTreeWidgetItem*> selected = picker.m_ClientView->selectedItems();
+    if (state.range(0) != 0 && (selected.isEmpty() || selected.first()->text(0) != u"10000"))
+        state.SkipWithError("the last client was not found");
+}
+BENCHMARK(BM_ClientPickerKeystroke)->Arg(0)->Arg(1)->Iterations(200)->UseRealTime();
+
 } // namespace
 
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QCoreApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+WIDGET_BENCHMARK_MAIN()

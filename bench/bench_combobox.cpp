@@ -13,9 +13,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "articlenames.h"
 #include "widgetbenchmarkmain.h"
 
-#include <array>
 #include <map>
 #include <memory>
 
@@ -34,22 +34,6 @@ int idWidthFor(int count)
     return count >= 1000000 ? 7 : idWidth;
 }
 
-// Article names as a till has them: a product, a size or kind, and a number.
-QString articleName(int id)
-{
-    static const std::array<const char*, 20> products = {
-        "Beer",  "Wine",  "Water", "Juice", "Coffee", "Tea", "Bread",     "Cake",     "Soup", "Salad",
-        "Pizza", "Pasta", "Steak", "Fish",  "Cheese", "Ham", "Ice cream", "Lemonade", "Cola", "Milk"};
-    static const std::array<const char*, 12> kinds = {"small",  "large",   "0.3l",    "0.5l",
-                                                      "bottle", "glass",   "special", "organic",
-                                                      "light",  "classic", "double",  "house"};
-    const quint32 hash = quint32(id) * 2654435761u;
-    return QStringLiteral("%1 %2 %3")
-        .arg(QLatin1String(products[hash % products.size()]),
-             QLatin1String(kinds[(hash >> 8) % kinds.size()]))
-        .arg(hash % 997);
-}
-
 const TValueList& articles(int count = plainCount)
 {
     static std::map<int, std::unique_ptr<TValueList>> lists;
@@ -59,7 +43,7 @@ const TValueList& articles(int count = plainCount)
         for (int id = 1; id <= count; ++id) {
             auto* value = new TValue;
             value->setID(id);
-            value->setName(articleName(id));
+            value->setName(benchmarkArticleName(id));
             list->insert(value);
         }
     }

@@ -19,30 +19,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include "articlenames.h"
 #include "widgetbenchmarkmain.h"
-
-#include <array>
 
 namespace {
 
 constexpr int articleCount = 100000;
 constexpr int excludedCount = 1000;
 constexpr int movedCount = 10000;
-
-QString articleName(int id)
-{
-    static const std::array<const char*, 20> products = {
-        "Beer",  "Wine",  "Water", "Juice", "Coffee", "Tea", "Bread",     "Cake",     "Soup", "Salad",
-        "Pizza", "Pasta", "Steak", "Fish",  "Cheese", "Ham", "Ice cream", "Lemonade", "Cola", "Milk"};
-    static const std::array<const char*, 12> kinds = {"small",  "large",   "0.3l",    "0.5l",
-                                                      "bottle", "glass",   "special", "organic",
-                                                      "light",  "classic", "double",  "house"};
-    const quint32 hash = quint32(id) * 2654435761u;
-    return QStringLiteral("%1 %2 %3")
-        .arg(QLatin1String(products[hash % products.size()]),
-             QLatin1String(kinds[(hash >> 8) % kinds.size()]))
-        .arg(hash % 997);
-}
 
 void settle()
 {
@@ -62,7 +46,7 @@ struct Venue {
         for (int id = 1; id <= articleCount; ++id) {
             auto* article = new PosLib::TArticle;
             article->setID(id);
-            article->setName(articleName(id));
+            article->setName(benchmarkArticleName(id));
             article->set("price", 100 + (id * 37) % 5000);
             article->set("family", 1 + id % 50);
             articles->insert(article);

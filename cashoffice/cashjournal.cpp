@@ -91,6 +91,8 @@ CashJournal::CashJournal(TLumWorkspace* workspace, Basics::TLog* log)
 {
 }
 
+CashJournal::~CashJournal() = default;
+
 void CashJournal::log(int level, const QString& text) const
 {
     if (m_log->level() >= level)
@@ -108,6 +110,14 @@ void CashJournal::fail(const char* operation, const QSqlError& error)
 QSqlDatabase CashJournal::connection(const char* operation)
 {
     m_error.clear();
+    // A statement still reading would keep the connection busy (and a transaction from ending).
+    m_reader.reset();
+    if (inTransaction()) {
+        if (!m_transaction.isOpen())
+            fail(operation, QSqlError(QString(), QStringLiteral("The connection was lost."),
+                                      QSqlError::ConnectionError));
+        return m_transaction;
+    }
     if (!m_workspace) {
         fail(operation, QSqlError(QString(), QStringLiteral("No workspace."), QSqlError::ConnectionError));
         return {};
@@ -149,7 +159,8 @@ bool CashJournal::insertRows(const char* operation, const QString& table, const 
         return false;
     if (values.isEmpty())
         return true;
-    if (!db.transaction()) {
+    const bool own = !inTransaction();
+    if (own && !db.transaction()) {
         fail(operation, db.lastError());
         return false;
     }
@@ -174,13 +185,14 @@ bool CashJournal::insertRows(const char* operation, const QString& table, const 
         if (!ready || !query->exec()) {
             fail(operation, query->lastError());
             statements.clear();
-            db.rollback();
+            if (own)
+                db.rollback();
             return false;
         }
         first = end;
     }
     statements.clear();
-    if (!db.commit()) {
+    if (own && !db.commit()) {
         fail(operation, db.lastError());
         db.rollback();
         return false;
@@ -220,7 +232,9 @@ bool CashJournal::InsertCCDRows(const CashGroupCCDTableList& rows)
 bool CashJournal::PrepareCCDRows(int sumOutlet)
 {
     return execute("prepare CCD rows",
-                   QStringLiteral("UPDATE %1 SET %2 = -1 WHERE %3 = ? AND %4 < 1")
+                   // Rows claimed already are left alone: a claim is taken again whenever the
+                   // count page opens, and rewriting them would cost a write per claimed row.
+                   QStringLiteral("UPDATE %1 SET %2 = -1 WHERE %3 = ? AND %4 < 1 AND %4 <> -1")
                        .arg(journalTable, QStringLiteral("cashccd_id"), QStringLiteral("outletsumkey"),
                             QStringLiteral("cashccd_id")),
                    {sumOutlet});
@@ -272,35 +286,66 @@ CashGroupCCDTableList CashJournal::GetCCDValues(int sumOutlet, const QString& lo
 
 JournalDataList CashJournal::GetJournal(int sumOutlet, const QDateTime& from, const QDateTime& to)
 {
+    if (!OpenJournal(sumOutlet, from, to))
+        return {};
+    return ReadJournal(maxRowsRead + 1);
+}
+
+bool CashJournal::OpenJournal(int sumOutlet, const QDateTime& from, const QDateTime& to)
+{
     const char* operation = "journal";
-    JournalDataList lines;
     QSqlDatabase db = connection(operation);
     if (!db.isOpen())
-        return lines;
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(
+        return false;
+    auto query = std::make_unique<QSqlQuery>(db);
+    query->setForwardOnly(true);
+    query->prepare(
         QStringLiteral("SELECT timestamprecord, location, waitername, cashgroup, cashamount, cashreason,"
                        " termname, billnum FROM CashGroupJournalView"
                        " WHERE outletsumkey = ? AND timestamprecord >= ? AND timestamprecord <= ?"
                        " ORDER BY timestamprecord, id"));
-    query.addBindValue(sumOutlet);
-    query.addBindValue(from);
-    query.addBindValue(to);
-    if (!query.exec()) {
-        fail(operation, query.lastError());
-        return lines;
+    query->addBindValue(sumOutlet);
+    query->addBindValue(from);
+    query->addBindValue(to);
+    if (!query->exec()) {
+        fail(operation, query->lastError());
+        return false;
     }
-    const bool complete = readRows(query, [&lines](const QSqlQuery& row) {
+    m_reader = std::move(query);
+    m_readerSumOutlet = sumOutlet;
+    m_readerRows = 0;
+    return true;
+}
+
+JournalDataList CashJournal::ReadJournal(int count)
+{
+    JournalDataList lines;
+    if (!m_reader)
+        return lines;
+    lines.reserve(qMin(count, 10000));
+    QSqlQuery& row = *m_reader;
+    while (lines.size() < count && row.next()) {
+        if (m_readerRows == maxRowsRead) {
+            log(Basics::TLog::Warning,
+                QStringLiteral("Journal of outlet %1: only the first %2 rows are read.")
+                    .arg(m_readerSumOutlet)
+                    .arg(maxRowsRead));
+            m_reader.reset();
+            return lines;
+        }
+        ++m_readerRows;
         lines << JournalData{toDateTime(row.value(0)), row.value(1).toString(),  row.value(2).toString(),
                              row.value(3).toString(),  row.value(4).toDouble(),  row.value(5).toString(),
                              row.value(6).toString(),  row.value(7).toLongLong()};
-    });
-    if (!complete)
-        log(Basics::TLog::Warning, QStringLiteral("Journal of outlet %1: only the first %2 rows are read.")
-                                       .arg(sumOutlet)
-                                       .arg(maxRowsRead));
+    }
+    if (lines.size() < count)
+        m_reader.reset(); // at the end
     return lines;
+}
+
+void CashJournal::CloseJournal()
+{
+    m_reader.reset();
 }
 
 QMap<QString, QString> CashJournal::GetNoCCDSince(int days, int sumOutlet)
@@ -345,6 +390,33 @@ bool CashJournal::MakeCCDTable()
         return false;
     }
     return true;
+}
+
+bool CashJournal::InOneTransaction(const std::function<bool()>& steps)
+{
+    const char* operation = "transaction";
+    QSqlDatabase db = connection(operation);
+    if (!db.isOpen())
+        return false;
+    if (!db.transaction()) {
+        fail(operation, db.lastError());
+        return false;
+    }
+    m_transaction = db;
+    bool done = steps();
+    m_reader.reset();
+    m_transaction = QSqlDatabase();
+    if (done && !db.commit()) {
+        fail(operation, db.lastError());
+        done = false;
+    }
+    if (!done) {
+        // What failed told why already; a failed rollback (the connection is gone) needs no word.
+        const QString error = m_error;
+        db.rollback();
+        m_error = error;
+    }
+    return done;
 }
 
 } // namespace Database

@@ -10,7 +10,11 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 class QSqlError;
+class QSqlQuery;
 class TLumWorkspace;
 
 namespace Basics {
@@ -36,6 +40,9 @@ public:
 
     // The log receives the failures; without one, the process's log.
     explicit CashJournal(TLumWorkspace* workspace, Basics::TLog* log = nullptr);
+    ~CashJournal();
+    CashJournal(const CashJournal&) = delete;
+    CashJournal& operator=(const CashJournal&) = delete;
 
     bool InsertJournalRow(const CashGroupJournalsTable& row);
     bool InsertJournalRows(const CashGroupJournalsTableList& rows);
@@ -49,12 +56,25 @@ public:
     CashGroupCCDTableList GetCCDValues(int sumOutlet, const QString& location = QString());
     // The journal lines of a sum outlet between two times (both included), in time order.
     JournalDataList GetJournal(int sumOutlet, const QDateTime& from, const QDateTime& to);
+    // The same piece by piece, so that the first lines can be shown while the rest is read:
+    // OpenJournal runs the query, ReadJournal gives up to count more lines (fewer at the end, where
+    // the query is closed; maxRowsRead in all at most). Opening again, or any other operation,
+    // closes a journal still open.
+    bool OpenJournal(int sumOutlet, const QDateTime& from, const QDateTime& to);
+    JournalDataList ReadJournal(int count);
+    bool JournalOpen() const { return m_reader != nullptr; }
+    void CloseJournal();
     // Locations with rows no count has settled that were not counted for that many days: location
     // -> the time since which ("dd.MM.yyyy hh:mm").
     QMap<QString, QString> GetNoCCDSince(int days, int sumOutlet);
 
     // Creates the table "cashgroupccd" when the database lacks it; true when it is there.
     bool MakeCCDTable();
+
+    // Runs the operations of steps in one transaction on one connection: when steps returns false
+    // (an operation failed, or the caller gave up) nothing of what they wrote is kept, otherwise
+    // all of it. A connection lost in between fails every later operation; none connects anew.
+    bool InOneTransaction(const std::function<bool()>& steps);
 
     // Why the last operation failed ("Type: %1 Code: %2 DB: %3 Driver: %4"); empty after success.
     QString ErrorText() const { return m_error; }
@@ -68,10 +88,17 @@ private:
     bool execute(const char* operation, const QString& statement, const QVariantList& values);
     void fail(const char* operation, const QSqlError& error);
     void log(int level, const QString& text) const;
+    bool inTransaction() const { return m_transaction.isValid(); }
 
     TLumWorkspace* m_workspace;
     Basics::TLog* m_log;
     QString m_error;
+    // The connection of the transaction in progress.
+    QSqlDatabase m_transaction;
+    // The journal being read piece by piece, and how many of its lines were read.
+    std::unique_ptr<QSqlQuery> m_reader;
+    int m_readerSumOutlet = 0;
+    int m_readerRows = 0;
 };
 
 } // namespace Database

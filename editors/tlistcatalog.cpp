@@ -4,6 +4,8 @@
 #include "coatcheckrangedlg.h"
 #include "generalsettingdlg.h"
 #include "hashtagdlg.h"
+#include "salepromotiondialog.h"
+#include "salepromotionsgroupdialog.h"
 #include "tarticlehelptextdlg.h"
 #include "tarticlehelptextsgroupdlg.h"
 #include "tcostcenterdlg.h"
@@ -14,6 +16,7 @@
 #include "textmodulesgroupdlg.h"
 #include "tlistdescriptor.h"
 #include "tmenucarddlg.h"
+#include "tnetclientdlg.h"
 #include "tpayformdlg.h"
 #include "tpriceleveldlg.h"
 #include "trecorddlg.h"
@@ -22,6 +25,7 @@
 #include "tsubventmapdlg.h"
 #include "ttablecfgdlg.h"
 #include "ttaxgroupdlg.h"
+#include "ttemplateactiondlg.h"
 #include "tvatratedlg.h"
 #include "workmodeldialog.h"
 
@@ -301,13 +305,20 @@ QList<TListDescriptor> build()
         list(venue, L("modifiers"), "Modifiers"),
         list(cards, L("pseudoproperties"), "Cards",
              {text("Chip", "uid"), reference("Client", "clientnumber", L("netclients"))}),
-        list(cards, L("netclients"), "Clients",
-             {text("First name", "firstname"), text("Company", "company")}),
-        list(cards, L("templatecardactions"), "Card action templates"),
+        edited<TNetClientDlg>(cards, "Clients", "Edit client", "Edit clients",
+                              {text("First name", "prename"), text("City", "city"), text("Phone", "phone1"),
+                               reference("Parent", "parentid", L("netclients"))}),
+        edited<TTemplateActionDlg>(cards, "Card action templates", "Edit card action template...",
+                                   "Edit card action template...", {hidden(text("Actions", "templates"))}),
         list(cards, L("authorizations"), "Authorizations"),
         list(cash, L("zcounts"), "Z counts"),
-        list(promotions, L("salepromotions"), "Sales promotions"),
-        list(promotions, L("salepromotionsgroups"), "Promotion groups"),
+        edited<SalePromotionDialog>(promotions, "Sales promotions", "Edit sales promotion",
+                                    "Edit sale promotions",
+                                    {text("Description", "description"), hidden(text("Model", "model"))}),
+        edited<SalePromotionsGroupDialog>(promotions, "Promotion groups", "Edit sale promotions group",
+                                          "Edit sale promotions groups",
+                                          {text("Description", "description"),
+                                           references("Promotions", "promotions", L("salepromotions"), ';')}),
     };
 }
 

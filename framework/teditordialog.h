@@ -176,6 +176,7 @@ protected:
         }
         if (TLumConfig::appliedRight(this) != TLumConfig::Full || !validate())
             return false;
+        m_storeRefused = false;
         try {
             if (m_listView) {
                 for (Record* record : selectedRecords(m_listView))
@@ -196,6 +197,8 @@ protected:
             reportStorageError(this, error.description());
             return false;
         }
+        if (m_storeRefused)
+            return false;
         m_fields.remember(); // what is shown is stored now
         if (close)
             QDialog::accept();
@@ -217,6 +220,11 @@ protected:
     void onNext() override { navigate(&TLumDlg::onNext); }
     void onLast() override { navigate(&TLumDlg::onLast); }
     void onHelp() override { TLumDlg::onHelp(QString::fromLatin1(helpFile), this); }
+
+    // Called by storeNew or storeChanged when the record could not be stored elsewhere (the card
+    // server refused it) and the operator has been told why: the walk goes on with the other records,
+    // and the dialog stays open with its input.
+    void refuseStore() { m_storeRefused = true; }
 
     TFields<Record>& fields() { return m_fields; }
     TLumWindow* window() const { return m_window; }
@@ -325,6 +333,7 @@ private:
     TFields<Record> m_fields;
     std::vector<std::unique_ptr<QtWidgets::TComboBox>> m_choosers;
     bool m_setUp = false;
+    bool m_storeRefused = false;
 };
 
 } // namespace LumDialogs

@@ -90,4 +90,33 @@ public:
     }
 };
 
+// A form whose frame buttons are named by their role (OkButton, CancelButton, HelpButton,
+// FirstButton, PreviousButton, NextButton, LastButton); the frame reaches them by its own names:
+//
+//   class SalePromotionsGroupDialogBase
+//       : public LumDialogs::TEditorLayout<LumDialogs::TRoleNamedButtons<Ui::SalePromotionsGroupDialogBase>>
+template <class Form>
+class TRoleNamedButtons : public Form {
+public:
+    QPushButton* buttonOk = nullptr;
+    QPushButton* buttonCancel = nullptr;
+    QPushButton* b_Help = nullptr;
+    QPushButton* b_First = nullptr;
+    QPushButton* b_Prev = nullptr;
+    QPushButton* b_Next = nullptr;
+    QPushButton* b_Last = nullptr;
+
+    void setupUi(QDialog* dialog)
+    {
+        Form::setupUi(dialog);
+        buttonOk = this->OkButton;
+        buttonCancel = this->CancelButton;
+        b_Help = this->HelpButton;
+        b_First = this->FirstButton;
+        b_Prev = this->PreviousButton;
+        b_Next = this->NextButton;
+        b_Last = this->LastButton;
+    }
+};
+
 } // namespace LumDialogs

@@ -31,7 +31,11 @@ bool isHarmless(const QAbstractButton* button)
                                       QStringLiteral("b_Prev"),     QStringLiteral("b_Next"),
                                       QStringLiteral("b_Last"),     QStringLiteral("buttonCancel"),
                                       QStringLiteral("buttonClose")};
-    return names.contains(button->objectName());
+    // The same buttons of forms that name them by their role.
+    static const QStringList roles = {QStringLiteral("HelpButton"),     QStringLiteral("FirstButton"),
+                                      QStringLiteral("PreviousButton"), QStringLiteral("NextButton"),
+                                      QStringLiteral("LastButton"),     QStringLiteral("CancelButton")};
+    return names.contains(button->objectName()) || roles.contains(button->objectName());
 }
 
 void disableInputs(QDialog* dialog)

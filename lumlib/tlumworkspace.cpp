@@ -91,6 +91,22 @@ void TLumWorkspace::setDatabase(const QString& driver, const QString& databaseNa
         QSqlDatabase::removeDatabase(m_connectionName);
     QSqlDatabase db = QSqlDatabase::addDatabase(driver, m_connectionName);
     db.setDatabaseName(databaseName);
+    db.setUserName(m_databaseUser);
+    db.setPassword(m_databasePassword);
+}
+
+void TLumWorkspace::setDatabaseLogin(const QString& user, const QString& password)
+{
+    if (user == m_databaseUser && password == m_databasePassword)
+        return;
+    m_databaseUser = user;
+    m_databasePassword = password;
+    if (m_connectionName.isEmpty())
+        return;
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    db.close();
+    db.setUserName(user);
+    db.setPassword(password);
 }
 
 QSqlDatabase TLumWorkspace::database()

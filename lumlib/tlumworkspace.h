@@ -101,6 +101,10 @@ public:
     QString databaseError() const { return m_databaseError; }
     // Uses this Qt SQL driver and database name (for QODBC a data source or connection string).
     void setDatabase(const QString& driver, const QString& databaseName);
+    // The user and password the database is opened with (for "poscashdb" from the cash office's
+    // "externaccountmap.ini"); an empty user leaves the login to the data source's own settings.
+    // A changed login closes an open connection, so the next database() logs in anew.
+    void setDatabaseLogin(const QString& user, const QString& password);
 
     static Devices::TDeviceList ReaderDeviceList;
     static Devices::TDeviceList FiscalDeviceList;
@@ -161,5 +165,7 @@ private:
     int m_reloadHolds = 0;
     QString m_connectionName;
     QString m_databaseError;
+    QString m_databaseUser;
+    QString m_databasePassword;
     bool m_tablesPending = false;
 };

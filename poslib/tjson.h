@@ -23,5 +23,11 @@ BASICS_EXPORT bool parseObject(const QString& text, rapidjson::Document& documen
 BASICS_EXPORT QString compactText(const rapidjson::Value& value);
 // Removes every member of that name (a hand-edited text may hold one twice).
 BASICS_EXPORT void removeMembers(rapidjson::Value& object, const char* name);
+// The first member of that name when value is an object holding one; null otherwise.
+BASICS_EXPORT const rapidjson::Value* member(const rapidjson::Value& value, const char* name);
+// The member as an integer: def when it is missing or no integer.
+BASICS_EXPORT int intMember(const rapidjson::Value& value, const char* name, int def = 0);
+// The member as a text: empty when it is missing or no string.
+BASICS_EXPORT QString textMember(const rapidjson::Value& value, const char* name);
 
 } // namespace PosLib::Json

@@ -2,6 +2,7 @@
 
 #include "coatcheckrange.h"
 #include "hashtag.h"
+#include "salepromotion.h"
 #include "tarticle.h"
 #include "tcardactionlog.h"
 #include "tcostcenter.h"
@@ -73,8 +74,8 @@ const QList<TListNames>& TListNames::known()
         entry<TGeneralSetting>("generalsettings", "generalsetting", "generalsettings.dat"),
         entry<HashTag>("hashtags", "hashtag", "hashtags.dat"),
         entry<TMenuCard>("menucards", "menucard", "menucards.dat"),
-        entry("salepromotions", "salepromotion", "salepromotions.dat"),
-        entry("salepromotionsgroups", "salepromotionsgroup", "salepromotionsgroups.dat"),
+        entry<SalePromotion>("salepromotions", "salepromotion", "salepromotions.dat"),
+        entry<SalePromotionsGroup>("salepromotionsgroups", "salepromotionsgroup", "salepromotionsgroups.dat"),
         entry("waiterrights", "waiterright", "waiterrights.dat"),
         entry<TSetting>("settings", "setting", "settings.dat"),
         entry<TNetCardAction>("realnetcardactions", "realnetcardaction", "realnetcardactions.dat"),

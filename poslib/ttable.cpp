@@ -90,15 +90,19 @@ QString TTable::getFileName() const
     case Restored:
         return m_basePath + QStringLiteral("var/archives/a%1").arg(m_archiveNo);
     case Statist:
-        return m_basePath + QStringLiteral("var/statist/tag%1.%2.%3/a%4")
-                                .arg(m_date.day(), 2, 10, QChar(u'0'))
-                                .arg(m_date.month(), 2, 10, QChar(u'0'))
-                                .arg(m_date.year(), 4, 10, QChar(u'0'))
-                                .arg(m_archiveNo);
+        return statistDirectory(m_basePath, m_date) + QStringLiteral("/a%1").arg(m_archiveNo);
     case Export:
         return m_directory + u'/' + m_fileName;
     }
     return {};
+}
+
+QString TTable::statistDirectory(const QString& basePath, const QDate& date)
+{
+    return Basics::TDir(basePath).path() + QStringLiteral("var/statist/tag%1.%2.%3")
+                                               .arg(date.day(), 2, 10, QChar(u'0'))
+                                               .arg(date.month(), 2, 10, QChar(u'0'))
+                                               .arg(date.year(), 4, 10, QChar(u'0'));
 }
 
 QString TTable::activeMarker(int sequence) const
@@ -464,6 +468,15 @@ QByteArray TTable::toBytes() const
         }
     }
     return bytes;
+}
+
+bool TTable::fromBytes(const QByteArray& bytes)
+{
+    if (bytes.size() > maxFileSize || !readFile(bytes))
+        return false;
+    m_tableNo = getInt("table");
+    m_partyNo = getInt("party");
+    return true;
 }
 
 } // namespace PosLib

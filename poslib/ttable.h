@@ -61,6 +61,8 @@ public:
     int tableNo() const { return m_tableNo; }
     int partyNo() const { return m_partyNo; }
     QString getFileName() const;
+    // The folder of a day's statistics below a base path: var/statist/tagDD.MM.YYYY.
+    static QString statistDirectory(const QString& basePath, const QDate& date);
     // The marker of an active table: var/activetables/T<table>P<party>.<sequence>.
     QString activeMarker(int sequence) const;
 
@@ -96,6 +98,9 @@ public:
     // The file's content: header, create action, then every action followed by its lines (each
     // carrying its action's number in "father").
     QByteArray toBytes() const;
+    // Takes header and actions from such content, opening no file (the table stays closed); false,
+    // leaving the table as it was, for bytes that are no table record.
+    bool fromBytes(const QByteArray& bytes);
 
 Q_SIGNALS:
     void loaded(long actions);

@@ -4,11 +4,15 @@
 // card reader devices at it. Tests that include this define LUMCARDD_PATH.
 
 #include "tcardserverprotocol.h"
+#include "tlumworkspace.h"
 #include "tnetreader.h"
 
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
 
 #include <csignal>
 #include <memory>
@@ -88,6 +92,66 @@ inline std::unique_ptr<Devices::TNetReader> device(quint16 port, const QString& 
     settings.retryInterval = 50;
     return std::make_unique<Devices::TNetReader>(settings);
 }
+
+// A server that answers every call with the same bytes, in a thread of its own (the device blocks
+// the test's thread while it waits).
+class GarbageServer {
+public:
+    explicit GarbageServer(const QByteArray& answer)
+    {
+        m_server.moveToThread(&m_thread);
+        m_thread.start();
+        QMetaObject::invokeMethod(
+            &m_server,
+            [this, answer] {
+                m_server.listen(QHostAddress::LocalHost);
+                port = m_server.serverPort();
+                QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this, answer] {
+                    QTcpSocket* socket = m_server.nextPendingConnection();
+                    QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, answer] {
+                        if (!socket->readAll().contains('\x06'))
+                            return;
+                        socket->write(answer);
+                        socket->disconnectFromHost();
+                    });
+                });
+            },
+            Qt::BlockingQueuedConnection);
+    }
+    ~GarbageServer()
+    {
+        QMetaObject::invokeMethod(
+            &m_server, [this] { m_server.close(); }, Qt::BlockingQueuedConnection);
+        m_thread.quit();
+        m_thread.wait();
+    }
+
+    quint16 port = 0;
+
+private:
+    QThread m_thread;
+    QTcpServer m_server;
+};
+
+// A reader listed in the workspace's reader device list while it lives, as the back office lists
+// its reader for the card dialogs.
+class ListedReader {
+public:
+    explicit ListedReader(std::unique_ptr<Devices::TNetReader> reader)
+        : m_reader(std::move(reader))
+    {
+        TLumWorkspace::ReaderDeviceList.append(m_reader.get());
+    }
+    ~ListedReader() { TLumWorkspace::ReaderDeviceList.removeAll(m_reader.get()); }
+    ListedReader(const ListedReader&) = delete;
+    ListedReader& operator=(const ListedReader&) = delete;
+
+    Devices::TNetReader* get() const { return m_reader.get(); }
+    Devices::TNetReader* operator->() const { return m_reader.get(); }
+
+private:
+    std::unique_ptr<Devices::TNetReader> m_reader;
+};
 
 inline int errorCode(Devices::TNetReader& reader)
 {

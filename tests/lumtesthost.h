@@ -13,13 +13,17 @@
 #include "tvaluelist.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QQueue>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <utility>
@@ -43,6 +47,17 @@ inline void retype(QLineEdit* edit, const QString& text)
     QTest::keyClick(edit, Qt::Key_Delete);
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Runs the answer once the modal dialog that the next step opens is up, from the event loop that
+// dialog runs.
+inline void answerNextDialog(const std::function<void(QDialog*)>& answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        answer(dialog);
+    });
 }
 
 inline void click(QWidget* dialog, const char* button)

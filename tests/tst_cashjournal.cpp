@@ -3,13 +3,10 @@
 // (LUM_TEST_POSTGRES_DSN, LUM_TEST_POSTGRES_CTL).
 
 #include "cashjournal.h"
-#include "lumtesthost.h"
+#include "cashtesthost.h"
 #include "testfiles.h"
 #include "tlog.h"
-#include "tsqldatabase.h"
 
-#include <QProcess>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -18,11 +15,6 @@ using Database::CashGroupJournalsTable;
 using Database::CashJournal;
 
 namespace {
-
-bool onPostgres()
-{
-    return qEnvironmentVariable("LUM_TEST_DATABASE") == u"postgresql";
-}
 
 const QDateTime noon = QDateTime(QDate::currentDate().addDays(-1), QTime(12, 0));
 
@@ -48,18 +40,6 @@ QStringList targets(const Database::CashGroupCCDTableList& values)
                      .arg(value.getTargetAmount());
     return texts;
 }
-
-// Restarts the cluster when it goes out of scope, also after a failed check.
-class StoppedServer {
-public:
-    StoppedServer() { m_stopped = QProcess::execute(control(), {QStringLiteral("stop")}) == 0; }
-    ~StoppedServer() { QProcess::execute(control(), {QStringLiteral("start")}); }
-    bool stopped() const { return m_stopped; }
-
-private:
-    static QString control() { return qEnvironmentVariable("LUM_TEST_POSTGRES_CTL"); }
-    bool m_stopped;
-};
 
 } // namespace
 
@@ -92,26 +72,7 @@ private:
 void TestCashJournal::init()
 {
     m_host = std::make_unique<TestHost>();
-    if (onPostgres()) {
-        const QString dsn = qEnvironmentVariable("LUM_TEST_POSTGRES_DSN");
-        if (dsn.isEmpty())
-            QSKIP("No PostgreSQL data source: run the suite through scripts/run-tests.sh.");
-        m_host->workspace->setDatabase(QStringLiteral("QODBC"), dsn);
-        QSqlDatabase database = db();
-        QVERIFY2(database.isOpen(), qPrintable(m_host->workspace->databaseError()));
-        QSqlError error;
-        QVERIFY(Database::runScript(database,
-                                    QStringLiteral("DROP VIEW IF EXISTS GetNoCCDSinceDate, GetCCDValues, "
-                                                   "CashGroupJournalView;\n"
-                                                   "DROP TABLE IF EXISTS CashGroupJournals, cashgroupccd, "
-                                                   "Kostenstellen;\n"),
-                                    &error));
-        for (const QString& script : Database::projectScripts(Database::Kind::PostgreSQL)) {
-            QVERIFY2(Database::runScript(database,
-                                         Database::projectScript(Database::Kind::PostgreSQL, script), &error),
-                     qPrintable(error.text()));
-        }
-    }
+    USE_TEST_DATABASE(*m_host);
     QCOMPARE(Database::kindOf(db()), onPostgres() ? Database::Kind::PostgreSQL : Database::Kind::SQLite);
     m_log = std::make_unique<Basics::TLog>();
     m_log->setLevel(Basics::TLog::All);
@@ -134,23 +95,11 @@ int TestCashJournal::rowCount(const QString& table, const QString& where)
     return query.value(0).toInt();
 }
 
-// A journal row of location "stop" makes the database fail in the middle of an insert: SQLite
-// aborts the statement, PostgreSQL ends the connection as when the server goes down.
+// A journal row of location "stop" makes the database fail in the middle of an insert.
 void TestCashJournal::installFault()
 {
-    const QString script =
-        onPostgres() ? QStringLiteral(
-                           "CREATE FUNCTION stop_here() RETURNS trigger AS $$ BEGIN IF NEW.location = 'stop' "
-                           "THEN PERFORM pg_terminate_backend(pg_backend_pid()); END IF; RETURN NEW; END $$ "
-                           "LANGUAGE plpgsql;\n"
-                           "CREATE TRIGGER stop_here BEFORE INSERT ON CashGroupJournals FOR EACH ROW EXECUTE "
-                           "FUNCTION stop_here();\n")
-                     : QStringLiteral(
-                           "CREATE TRIGGER stop_here BEFORE INSERT ON CashGroupJournals WHEN NEW.location = "
-                           "'stop' BEGIN SELECT RAISE(ABORT, 'the database stopped'); END;\n");
-    QSqlDatabase database = db();
-    QSqlError error;
-    QVERIFY2(Database::runScript(database, script, &error), qPrintable(error.text()));
+    QString reason;
+    QVERIFY2(installJournalFault(db(), QStringLiteral("NEW.location = 'stop'"), &reason), qPrintable(reason));
 }
 
 QStringList TestCashJournal::logged() const

@@ -1,6 +1,7 @@
 // What the editor frame promises, held against every editor of the table of lists (a new editor is
 // covered without a line of its own), and the frame's own rules shown on single editors.
 
+#include "lumcardhost.h"
 #include "lumtesthost.h"
 #include "tcostcenterdlg.h"
 #include "tcurrencydlg.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QHash>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSqlQuery>
@@ -79,6 +81,24 @@ void fillInputs(QDialog* dialog, int variant, bool force = false)
     }
 }
 
+// A button of the frame by the frame's name (b_Next, buttonOk ...), or by its role where the form
+// names it so (NextButton, OkButton ...).
+QPushButton* frameButton(QWidget* dialog, const char* name)
+{
+    static const QHash<QByteArray, QByteArray> roles = {
+        {"buttonOk", "OkButton"},   {"buttonCancel", "CancelButton"}, {"b_Help", "HelpButton"},
+        {"b_First", "FirstButton"}, {"b_Prev", "PreviousButton"},     {"b_Next", "NextButton"},
+        {"b_Last", "LastButton"}};
+    if (auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(name)))
+        return button;
+    return child<QPushButton>(dialog, roles.value(name).constData());
+}
+
+void clickFrame(QWidget* dialog, const char* name)
+{
+    QTest::mouseClick(frameButton(dialog, name), Qt::LeftButton);
+}
+
 // Every editor of its own, and the record editor on two lists of different columns.
 QList<TListDescriptor> editorsToHold()
 {
@@ -97,6 +117,7 @@ class TestEditorFrame : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -123,6 +144,10 @@ private:
     std::unique_ptr<ScriptedPrompts> m_prompts;
     std::unique_ptr<TestHost> m_host;
     const TListDescriptor* m_descriptor = nullptr;
+    // The card server and reader of the editors that store through it (clients).
+    QTemporaryDir m_cardDir;
+    std::unique_ptr<LumCardHost::Server> m_cardServer;
+    std::unique_ptr<LumCardHost::ListedReader> m_reader;
 };
 
 void TestEditorFrame::everyEditor()
@@ -130,6 +155,13 @@ void TestEditorFrame::everyEditor()
     QTest::addColumn<QString>("list");
     for (const TListDescriptor& descriptor : editorsToHold())
         QTest::newRow(qPrintable(descriptor.names.root)) << descriptor.names.root;
+}
+
+void TestEditorFrame::initTestCase()
+{
+    m_cardServer = std::make_unique<LumCardHost::Server>(m_cardDir.path());
+    QVERIFY(m_cardServer->start({}));
+    m_reader = std::make_unique<LumCardHost::ListedReader>(LumCardHost::device(m_cardServer->port, "office"));
 }
 
 void TestEditorFrame::init()
@@ -158,7 +190,7 @@ void TestEditorFrame::makeHost(const QString& list, const QByteArray& configurat
     for (int variant : {0, 1}) {
         std::unique_ptr<QDialog> dialog = m_descriptor->openEditor(m_host->window.get(), nullptr, true);
         fillInputs(dialog.get(), variant);
-        click(dialog.get(), "buttonOk");
+        clickFrame(dialog.get(), "buttonOk");
         QVERIFY2(dialog->result() == QDialog::Accepted,
                  qPrintable(m_prompts->messages.isEmpty() ? QString() : m_prompts->messages.last().text));
     }
@@ -201,7 +233,7 @@ void TestEditorFrame::severalUntouchedRecordsStayAsTheyWere()
         editor->writeShownFromFirst(*copy);
         expected[id - 1] = attributesOf(*copy);
     }
-    click(dialog.get(), "buttonOk");
+    clickFrame(dialog.get(), "buttonOk");
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QCOMPARE(records(), expected);
 }
@@ -215,7 +247,7 @@ void TestEditorFrame::walkingThroughTheListChangesNothing()
     TRecordEditor* editor = LumDialogs::recordEditor(dialog.get());
     QList<int> seen{editor->getID()};
     for (const char* button : {"b_Next", "b_Next", "b_Next", "b_Prev", "b_Prev", "b_Last", "b_First"}) {
-        click(dialog.get(), button);
+        clickFrame(dialog.get(), button);
         seen << editor->getID();
     }
     QCOMPARE(seen, (QList<int>{1, 2, 90, 90, 2, 1, 90, 1}));
@@ -251,13 +283,13 @@ void TestEditorFrame::withoutTheRightNothingIsWritten()
 
     std::unique_ptr<QDialog> dialog = open({1});
     TRecordEditor* editor = LumDialogs::recordEditor(dialog.get());
-    QVERIFY(!child<QPushButton>(dialog.get(), "buttonOk")->isEnabled());
+    QVERIFY(!frameButton(dialog.get(), "buttonOk")->isEnabled());
     fillInputs(dialog.get(), 1, true);
     QVERIFY(!editor->save());
     dialog->accept();
-    click(dialog.get(), "b_Next");
+    clickFrame(dialog.get(), "b_Next");
     fillInputs(dialog.get(), 0, true);
-    click(dialog.get(), "b_Prev");
+    clickFrame(dialog.get(), "b_Prev");
     std::unique_ptr<QDialog> fresh = open({});
     fillInputs(fresh.get(), 0, true);
     fresh->accept();

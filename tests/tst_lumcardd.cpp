@@ -69,46 +69,6 @@ protected:
     }
 };
 
-// A server that answers every call with the same bytes, in a thread of its own (the device blocks
-// the test's thread while it waits).
-class GarbageServer {
-public:
-    explicit GarbageServer(const QByteArray& answer)
-    {
-        m_server.moveToThread(&m_thread);
-        m_thread.start();
-        QMetaObject::invokeMethod(
-            &m_server,
-            [this, answer] {
-                m_server.listen(QHostAddress::LocalHost);
-                port = m_server.serverPort();
-                QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this, answer] {
-                    QTcpSocket* socket = m_server.nextPendingConnection();
-                    QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, answer] {
-                        if (!socket->readAll().contains('\x06'))
-                            return;
-                        socket->write(answer);
-                        socket->disconnectFromHost();
-                    });
-                });
-            },
-            Qt::BlockingQueuedConnection);
-    }
-    ~GarbageServer()
-    {
-        QMetaObject::invokeMethod(
-            &m_server, [this] { m_server.close(); }, Qt::BlockingQueuedConnection);
-        m_thread.quit();
-        m_thread.wait();
-    }
-
-    quint16 port = 0;
-
-private:
-    QThread m_thread;
-    QTcpServer m_server;
-};
-
 } // namespace
 
 class TestLumCardd : public QObject {

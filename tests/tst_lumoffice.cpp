@@ -18,31 +18,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTimeEdit>
 #include <QDirIterator>
 #include <QHeaderView>
 #include <QLabel>
-#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 
-#include <functional>
-
 namespace {
-
-// Runs the action once the modal dialog it opens is up, from the event loop that dialog runs.
-void answerNextDialog(const std::function<void(QDialog*)>& answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        answer(dialog);
-    });
-}
 
 // The currencies as stored in the data file right now.
 std::unique_ptr<TCurrencies> onDisk(const QString& root)
@@ -100,6 +89,7 @@ private Q_SLOTS:
     void aFileReplacedOrDamagedFromOutside();
     void loggingIn();
     void aPeriodIsTakenAsEntered();
+    void theCashOfficeOnTheDemo();
     void commandLine();
 
 private:
@@ -408,6 +398,40 @@ void TestLumOffice::aPeriodIsTakenAsEntered()
     answerNextDialog([](QDialog* dialog) { click(dialog, "buttonCancel"); });
     period->action()->trigger();
     QCOMPARE(period->to(), to);
+}
+
+void TestLumOffice::theCashOfficeOnTheDemo()
+{
+    // Three weeks of journal: the locations to count, the journal of the last days, and the waiter
+    // not counted for days named before the dialog opens.
+    answerNextDialog([this](QDialog* dialog) {
+        QCOMPARE(dialog->objectName(), QStringLiteral("CashTransactionsDialog"));
+        QCOMPARE(m_prompts->messages.size(), 1);
+        QCOMPARE(m_prompts->messages[0].caption, QStringLiteral("Pending CCD's"));
+        QVERIFY(m_prompts->messages[0].text.contains(QStringLiteral("Sofia Rossi(3) - LastCCD: ")));
+        auto* tabs = child<QTabWidget>(dialog, "MainTabView");
+        tabs->setCurrentIndex(1);
+        QVERIFY(child<QComboBox>(dialog, "CCDLocationComboBox")->count() >= 4);
+        tabs->setCurrentIndex(3);
+        click(dialog, "CCDJournalRequestButton");
+        QVERIFY(child<QTreeWidget>(dialog, "CCDJournalViewControl")->topLevelItemCount() > 50);
+        QCOMPARE(m_prompts->messages.size(), 1);
+        click(dialog, "CloseButton");
+    });
+    m_window->findChild<QAction*>(QStringLiteral("cashTransactions"))->trigger();
+
+    // The statistics of the last week: one day of the bar misses a file.
+    answerNextDialog([](QDialog* dialog) {
+        dialog->findChild<QDateTimeEdit*>(QStringLiteral("m_from"))
+            ->setDate(QDate::currentDate().addDays(-7));
+        dialog->findChild<QDateTimeEdit*>(QStringLiteral("m_to"))->setDate(QDate::currentDate().addDays(-1));
+        click(dialog, "buttonOk");
+    });
+    m_window->findChild<QAction*>(QStringLiteral("statCheck"))->trigger();
+    auto* check = m_window->findChild<QDialog*>(QStringLiteral("StatCheckDlg"));
+    QVERIFY(check && check->isVisible());
+    QCOMPARE(column(child<QTreeWidget>(check, "m_Outs"), 2), (QStringList{"Success", "Failed"}));
+    check->close();
 }
 
 void TestLumOffice::commandLine()

@@ -1,6 +1,7 @@
 #include "demodata.h"
 
 #include "cardlistdemo.h"
+#include "cashofficedemo.h"
 #include "tlistnames.h"
 #include "tvaluelist.h"
 
@@ -65,17 +66,6 @@ QString ids(int first, int last)
     for (int id = first; id <= last; ++id)
         texts << n(id);
     return texts.join(u':');
-}
-
-bool writeText(const QString& path, const QByteArray& text)
-{
-    if (QFileInfo::exists(path))
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text);
-    return true;
 }
 
 int masterData(const QString& root)
@@ -269,6 +259,10 @@ int articles(const QString& root)
     articleList.add(9001, {{"name", "Coat check"}, {"price", n(200)}, {"coatcheckrangeid", n(1)}})
         .add(9002, {{"name", "Coat check bag"}, {"price", n(300)}, {"coatcheckrangeid", n(1)}})
         .add(9003, {{"name", "Coat check banquet"}, {"coatcheckrangeid", n(2)}});
+    // Articles booked as the combination of a promotion.
+    articleList
+        .add(9101, {{"name", "Pizza menu"}, {"price", n(1290)}, {"department", n(1)}, {"vatrate", n(2)}})
+        .add(9102, {{"name", "Coffee and cake"}, {"price", n(590)}, {"department", n(4)}, {"vatrate", n(2)}});
     return familyList.save() + articleList.save();
 }
 
@@ -282,7 +276,11 @@ int venue(const QString& root)
                             {"account", "1000"},
                             {"doaskgiven", "yes"},
                             {"paycurr", "yes"},
-                            {"allowedcurrencies", "2;3"}})
+                            {"allowedcurrencies", "2;3"},
+                            {"extposacc", "1000"},
+                            {"extnegacc", "1001"},
+                            {"extposdiffacc", "2700"},
+                            {"extnegdiffacc", "2710"}})
                    .add(2, {{"name", "Credit card"},
                             {"shortname", "CARD"},
                             {"button", "Card"},
@@ -290,24 +288,29 @@ int venue(const QString& root)
                             {"dodrawer", "no"},
                             {"dochanger", "no"},
                             {"doasktip", "yes"},
-                            {"rndtype", "0"}})
+                            {"rndtype", "0"},
+                            {"drawercounted", "no"}})
                    .add(3, {{"name", "Voucher"},
                             {"shortname", "VOUCH"},
                             {"button", "Voucher"},
                             {"account", "1300"},
                             {"noreturn", "yes"},
-                            {"printers", "1,1"}})
+                            {"printers", "1,1"},
+                            {"extposacc", "1300"},
+                            {"extnegacc", "1301"}})
                    .add(4, {{"name", "Room charge"},
                             {"shortname", "ROOM"},
                             {"button", "Room"},
                             {"ishotel", "yes"},
                             {"doaskguestaddr", "yes"},
-                            {"dodrawer", "no"}})
+                            {"dodrawer", "no"},
+                            {"drawercounted", "no"}})
                    .add(5, {{"name", "Staff account"},
                             {"shortname", "STAFF"},
                             {"isclients", "yes"},
                             {"subvention", "1"},
-                            {"dodrawer", "no"}})
+                            {"dodrawer", "no"},
+                            {"drawercounted", "no"}})
                    .save();
     written += DemoList(root, "waiters")
                    .add(1, {{"name", "Anna Berger"}, {"shortname", "Anna"}})
@@ -328,8 +331,8 @@ int venue(const QString& root)
                    .add(4, {{"name", "Kitchen order"}, {"file", "kitchen.lay"}})
                    .save();
     written += DemoList(root, "outlets")
-                   .add(1, {{"name", "Restaurant Lindenhof"}})
-                   .add(2, {{"name", "Lindenhof Bar"}})
+                   .add(1, {{"name", "Restaurant Lindenhof"}, {"path", "outlets/lindenhof"}})
+                   .add(2, {{"name", "Lindenhof Bar"}, {"path", "outlets/bar"}})
                    .save();
     // The articles a card excludes: no spirits at lunch, no coffee to go in the evening, no food at
     // the bar.
@@ -402,7 +405,54 @@ int venue(const QString& root)
                    .add(0, {{"name", "Restaurant Lindenhof"},
                             {"usebonus", "yes"},
                             {"syscurr", "1"},
-                            {"cashoutlet", "1"}})
+                            {"cashoutlet", "1"},
+                            {"cashiocc", "1"},
+                            {"officeid", "1"}})
+                   .save();
+    return written;
+}
+
+// Promotions with every kind of condition: orders of an article (on a cost centre, at a price level,
+// not discounted), articles of a department, and a table condition, which the back office keeps for
+// the point of sale without editing it; grouped as the outlets offer them.
+int promotions(const QString& root)
+{
+    int written = 0;
+    written +=
+        DemoList(root, "salepromotions")
+            .add(1, {{"name", "Pizza menu"},
+                     {"description", "A pizza and a soft drink at the price of the menu"},
+                     {"model",
+                      R"({"pages":[{"name":"Pizza and a soft drink","id":0,"active":true,"conditions":[)"
+                      R"({"type":1,"plu":1061,"costcenter":0,"family":0,"pricelevel":0,"discount":2,)"
+                      R"("count":1},{"type":2,"dep":2,"pricelevel":0,"count":1}]}],)"
+                      R"("action":{"type":1,"prop":{"plu":9101}}})"}})
+            .add(2,
+                 {{"name", "Coffee and cake"},
+                  {"model", R"({"pages":[{"name":"Afternoon","id":0,"active":true,"conditions":[{"type":1,)"
+                            R"("plu":1121,"costcenter":0,"family":0,"pricelevel":0,"discount":0,"count":1},)"
+                            R"({"type":1,"plu":1301,"costcenter":1,"family":0,"pricelevel":0,"discount":0,)"
+                            R"("count":1}]},{"name":"Terrace","id":1,"active":true,"conditions":[{"type":1,)"
+                            R"("plu":1122,"costcenter":3,"family":0,"pricelevel":0,"discount":0,"count":1},)"
+                            R"({"type":2,"dep":4,"pricelevel":0,"count":1}]}],)"
+                            R"("action":{"type":1,"prop":{"plu":9102}}})"}})
+            .add(3, {{"name", "Happy hour beer"},
+                     {"description", "Counted at the happy-hour price level"},
+                     {"model",
+                      R"({"pages":[{"name":"Two beers","id":0,"active":true,"conditions":[{"type":1,)"
+                      R"("plu":1181,"costcenter":0,"family":0,"pricelevel":2,"discount":2,"count":2}]},)"
+                      R"({"name":"Any three drinks","id":1,"active":false,"conditions":[{"type":2,)"
+                      R"("dep":2,"pricelevel":2,"count":3}]}],"action":{}})"}})
+            .add(4, {{"name", "Banquet tables"},
+                     {"description", "The table condition is set at the point of sale"},
+                     {"model", R"({"pages":[{"name":"Banquet tables","id":0,"active":true,"conditions":[)"
+                               R"({"type":3,"table":40},{"type":2,"dep":1,"pricelevel":0,"count":4}]}],)"
+                               R"("action":{}})"}})
+            .save();
+    written += DemoList(root, "salepromotionsgroups")
+                   .add(1, {{"name", "Restaurant"}, {"promotions", "1;2"}})
+                   .add(2, {{"name", "Bar"}, {"description", "Tried in this order"}, {"promotions", "3;1"}})
+                   .add(3, {{"name", "Banquets"}, {"promotions", "4"}})
                    .save();
     return written;
 }
@@ -410,22 +460,17 @@ int venue(const QString& root)
 int iniFiles(const QString& root)
 {
     int written = 0;
-    written += writeText(root + QStringLiteral("lumconfig.ini"),
-                         "; Configuration of the back office\r\n"
-                         "[General]\r\nRestOfWorld = no\r\nTaxComposite = yes\r\n\r\n"
-                         "[KostForms]\r\nForm1 = A Summary by cost centre\r\nForm2 = W Summary by waiter\r\n"
-                         "Form3 = D Daily summary\r\n\r\n"
-                         "[TextGroups]\r\nSuggestions = Allergens|Kitchen notes|Bar notes\r\n\r\n"
-                         "; full, readonly or none, per dialog (its object name) or * for all\r\n"
-                         "[Rights]\r\n* = full\r\n\r\n"
-                         "; the trainee may look but not change\r\n"
-                         "[Rights.4]\r\n* = readonly\r\n");
-    written += writeText(root + QStringLiteral("outlets.ini"),
-                         "[Outlets]\r\nOutlet1 = Restaurant Lindenhof\r\nOutlet2 = Lindenhof Bar\r\n\r\n"
-                         "[Mandants]\r\nMandant1 = Lindenhof GmbH\r\n");
-    written += writeText(root + QStringLiteral("externaccountmap.ini"),
-                         "; payment forms and their accounts in the bookkeeping\r\n"
-                         "[Accounts]\r\nCash = 1000\r\nCredit card = 1200\r\nVoucher = 1300\r\n");
+    written += TDemoData::writeFile(
+        root + QStringLiteral("lumconfig.ini"),
+        "; Configuration of the back office\r\n"
+        "[General]\r\nRestOfWorld = no\r\nTaxComposite = yes\r\n\r\n"
+        "[KostForms]\r\nForm1 = A Summary by cost centre\r\nForm2 = W Summary by waiter\r\n"
+        "Form3 = D Daily summary\r\n\r\n"
+        "[TextGroups]\r\nSuggestions = Allergens|Kitchen notes|Bar notes\r\n\r\n"
+        "; full, readonly or none, per dialog (its object name) or * for all\r\n"
+        "[Rights]\r\n* = full\r\n\r\n"
+        "; the trainee may look but not change\r\n"
+        "[Rights.4]\r\n* = readonly\r\n");
     return written;
 }
 
@@ -438,11 +483,23 @@ int TDemoData::create(const QString& dataRoot)
     for (const char* folder :
          {"usr/data", "var/log", "var/tables", "var/archives", "var/statist", "var/activetables"})
         QDir().mkpath(root + QString::fromLatin1(folder));
-    return masterData(root) + articles(root) + venue(root) + iniFiles(root) + TCardListDemo::create(root);
+    return masterData(root) + articles(root) + venue(root) + promotions(root) + iniFiles(root) +
+           TCardListDemo::create(root) + TCashOfficeDemo::create(root);
 }
 
 QString TDemoData::defaultRoot()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/lumoffice-demo");
+}
+
+bool TDemoData::writeFile(const QString& path, const QByteArray& text)
+{
+    if (QFileInfo::exists(path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(text);
+    return true;
 }

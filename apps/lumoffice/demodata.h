@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // A demo data root for trying the back office: a small restaurant with a bar, its master data,
@@ -11,4 +12,6 @@ public:
     static int create(const QString& dataRoot);
     // The folder used when none is given: "lumoffice-demo" in the user's data location.
     static QString defaultRoot();
+    // Writes a demo file unless the path exists already; whether it wrote it.
+    static bool writeFile(const QString& path, const QByteArray& text);
 };

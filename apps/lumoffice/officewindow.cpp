@@ -1,5 +1,6 @@
 #include "officewindow.h"
 
+#include "cashofficemenu.h"
 #include "listexport.h"
 #include "logindialog.h"
 #include "periodchooser.h"
@@ -209,7 +210,8 @@ void TOfficeWindow::buildActions()
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addActions({m_refresh, m_export, m_print});
-    file->addAction((new TPeriodChooser(this))->action());
+    auto* period = new TPeriodChooser(this);
+    file->addAction(period->action());
     file->addSeparator();
     file->addAction(m_changeUser);
     file->addSeparator();
@@ -220,6 +222,7 @@ void TOfficeWindow::buildActions()
     record->addActions({deleted, m_find});
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(columns);
+    menuBar()->addMenu((new TCashOfficeMenu(this, period))->menu());
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* contents = help->addAction(tr("&Contents"), this, [this] {

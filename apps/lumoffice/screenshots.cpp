@@ -1,24 +1,30 @@
 #include "screenshots.h"
 
+#include "cashtransactionsdialog.h"
+#include "counterdialog.h"
 #include "officewindow.h"
+#include "statcheckdlg.h"
 #include "tlistdescriptor.h"
 #include "tlistnames.h"
 #include "tlumlistview.h"
+#include "tlumworkspace.h"
+#include "tprompts.h"
 #include "tselectdatedlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTreeWidget>
 
-namespace {
-
 // The widget as a window looks on a desktop: a title bar with its caption over it, a thin frame.
-QPixmap grab(QWidget* widget)
+QPixmap TScreenshots::grab(QWidget* widget)
 {
     widget->show();
     QApplication::processEvents();
@@ -40,6 +46,10 @@ QPixmap grab(QWidget* widget)
     return framed;
 }
 
+namespace {
+
+using Shots = TScreenshots;
+
 // The two pictures of an editor side by side, on the window colour, with a little room between.
 QPixmap sideBySide(const QPixmap& left, const QPixmap& right)
 {
@@ -54,15 +64,9 @@ QPixmap sideBySide(const QPixmap& left, const QPixmap& right)
     return both;
 }
 
-// Every page of a dialog with pages, two pages to a row, so that each can be looked at.
-QPixmap allPages(QDialog* dialog, QTabWidget* tabs)
+// Pictures two to a row, one row below the other.
+QPixmap grid(const QList<QPixmap>& pages)
 {
-    QList<QPixmap> pages;
-    for (int page = 0; page < tabs->count(); ++page) {
-        tabs->setCurrentIndex(page);
-        pages << grab(dialog);
-    }
-    tabs->setCurrentIndex(0);
     QPixmap rows;
     for (qsizetype i = 0; i < pages.size(); i += 2) {
         const QPixmap row = i + 1 < pages.size() ? sideBySide(pages[i], pages[i + 1]) : pages[i];
@@ -80,6 +84,86 @@ QPixmap allPages(QDialog* dialog, QTabWidget* tabs)
         rows = taller;
     }
     return rows;
+}
+
+// Every page of a dialog with pages, two pages to a row, so that each can be looked at.
+QPixmap allPages(QDialog* dialog, QTabWidget* tabs)
+{
+    QList<QPixmap> pages;
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        pages << Shots::grab(dialog);
+    }
+    tabs->setCurrentIndex(0);
+    return grid(pages);
+}
+
+// Pictures are taken without a message box in front: whatever a dialog would tell or ask goes
+// unanswered.
+class QuietPrompts : public TPrompts {
+public:
+    QuietPrompts() { TPrompts::install(this); }
+    ~QuietPrompts() override { TPrompts::install(nullptr); }
+    void information(QWidget*, const QString&, const QString&) override {}
+    void warning(QWidget*, const QString&, const QString&) override {}
+    void critical(QWidget*, const QString&, const QString&) override {}
+    QMessageBox::StandardButton question(QWidget*, const QString&, const QString&,
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton) override
+    {
+        return QMessageBox::No;
+    }
+    int choose(QWidget*, QMessageBox::Icon, const QString&, const QString&, const QStringList&, int,
+               int escape) override
+    {
+        return escape;
+    }
+};
+
+// The cash office's dialogs on the demo journal: every page of the cash transactions (a count with
+// a difference entered, the journal requested), the cash counter and the statistics check.
+int cashOffice(TOfficeWindow& window, const QDir& out)
+{
+    const QuietPrompts quiet;
+    int written = 0;
+    CashTransactionsDialog cash(window.workspace(), &window);
+    cash.InitData();
+    auto* tabs = cash.findChild<QTabWidget*>(QStringLiteral("MainTabView"));
+    QList<QPixmap> pages;
+    cash.findChild<QLineEdit*>(QStringLiteral("CashIoAmountField"))->setText(QStringLiteral("150,00"));
+    pages << Shots::grab(&cash);
+    tabs->setCurrentIndex(1);
+    if (auto* count = cash.findChild<QTableWidget*>(QStringLiteral("CCDCashGroupsTableView"))) {
+        // The first cash group counted as its target, the others a little short.
+        for (int row = 0; row < count->rowCount(); ++row) {
+            const double target = count->item(row, 2)->text().replace(u',', u'.').toDouble();
+            count->item(row, 1)->setText(
+                QString::number(std::max(0.0, row == 0 ? target : target - 2.5), 'f', 2));
+        }
+    }
+    pages << Shots::grab(&cash);
+    tabs->setCurrentIndex(2);
+    pages << Shots::grab(&cash);
+    tabs->setCurrentIndex(3);
+    cash.findChild<QAbstractButton*>(QStringLiteral("CCDJournalRequestButton"))->click();
+    QApplication::processEvents();
+    pages << Shots::grab(&cash);
+    written += grid(pages).save(out.filePath(QStringLiteral("cashtransactions-dialog-pages.png")));
+
+    CounterDialog counter(window.workspace(), &window);
+    if (counter.InsertCounters(window.workspace()->GetDataPath() + QStringLiteral("externaccountmap.ini"),
+                               QStringLiteral("Cash"))) {
+        auto* table = counter.findChild<QTableWidget*>(QStringLiteral("CounterTable"));
+        const int pieces[] = {2, 5, 8, 3, 0, 6, 4, 7};
+        for (int row = 0; row < std::min(8, table->rowCount()); ++row)
+            table->item(row, 1)->setText(QString::number(pieces[row]));
+        written += Shots::grab(&counter).save(out.filePath(QStringLiteral("counter-dialog.png")));
+    }
+
+    StatCheckDlg check(QDate::currentDate().addDays(-7), QDate::currentDate().addDays(-1), &window);
+    check.resize(620, 520);
+    check.show();
+    written += Shots::grab(&check).save(out.filePath(QStringLiteral("statcheck-dialog.png")));
+    return written;
 }
 
 } // namespace
@@ -115,9 +199,13 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
         written += picture.save(out.filePath(element + QStringLiteral("-editor.png")));
     }
 
+    written += renderCardDialogs(window, out);
+    written += renderPromotionDialogs(window, out);
+
     TSelectDateDlg period(&window);
     period.setFrom(QDate::currentDate().startOfDay());
     period.setTo(QDateTime(QDate::currentDate(), QTime(23, 59)));
     written += grab(&period).save(out.filePath(QStringLiteral("selectdate-dialog.png")));
+    written += cashOffice(window, out);
     return written;
 }
