@@ -75,6 +75,8 @@ public:
     // Adds an item behind all others without showing it (while filtered: one the filter hides).
     void appendHidden(QStringView text);
     bool filtered() const { return m_filtered; }
+    // The items shown while filtered.
+    const std::vector<qsizetype>& shown() const { return m_shown; }
     // The item shown in a row.
     qsizetype itemOf(int row) const { return m_filtered ? m_shown[size_t(row)] : row; }
 

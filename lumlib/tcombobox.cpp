@@ -233,22 +233,16 @@ void TComboBox::fill(Basics::TValueList* list)
         d->foldedFilter.clear();
     }
 
-    const TChooserTexts& before = model->all();
+    TChooserTexts items = model->all();
+    items.reserve(items.size() + list->count(), 0);
     const qsizetype namesBefore = qsizetype(d->names.size());
     d->names.reserve(d->names.size() + size_t(list->count()));
-    for (const Basics::TValue* value : *list)
-        d->addName(value->getID(), value->getName()); // shares the record's text
-    // The texts go into one buffer of their exact size: growing a buffer of a million texts step
-    // by step touches three times its memory, and every new page costs a fault.
-    qsizetype units = before.units();
-    for (auto it = d->names.cbegin() + namesBefore; it != d->names.cend(); ++it)
-        units += itemLength(it->first, it->second.size(), d->idWidth);
-    TChooserTexts items;
-    items.reserve(before.size() + list->count(), units);
-    for (qsizetype i = 0; i < before.size(); ++i)
-        items.append(before.at(i));
-    for (auto it = d->names.cbegin() + namesBefore; it != d->names.cend(); ++it)
-        items.appendItem(it->first, it->second, d->idWidth);
+    for (const Basics::TValue* value : *list) {
+        const int id = value->getID();
+        const QString name = value->getName(); // shares the record's text
+        items.appendItem(id, name, d->idWidth);
+        d->addName(id, name);
+    }
     d->sortNames(namesBefore);
     // Records come in ascending id, so with ids that fit the width the items are sorted already.
     if (!items.isSorted())
@@ -398,13 +392,8 @@ void TComboBox::setFilterString(const QString& text)
     const QString foldedText = text.toCaseFolded();
     TChooserItems* model = d->model;
     // A text that extends the current filter only narrows the items shown now.
-    std::vector<qsizetype> narrowed;
     const bool narrowing = d->filtered() && model->filtered() && foldedText.contains(d->foldedFilter);
-    if (narrowing)
-        narrowed.assign(model->rowCount(), 0);
-    for (size_t row = 0; row < narrowed.size(); ++row)
-        narrowed[row] = model->itemOf(int(row));
-    std::vector<qsizetype> matches = model->match(foldedText, narrowing ? &narrowed : nullptr);
+    std::vector<qsizetype> matches = model->match(foldedText, narrowing ? &model->shown() : nullptr);
     if (!model->allSorted()) {
         std::stable_sort(matches.begin(), matches.end(), [model](qsizetype a, qsizetype b) {
             return model->all().at(a) < model->all().at(b);
