@@ -122,6 +122,8 @@ QString TLumColumn::text(const Basics::TValue& record, TLumWorkspace* workspace)
 
 int TLumColumn::compare(const Basics::TValue& a, const Basics::TValue& b) const
 {
+    if (keyOf)
+        return compareKeys(sortKey(a), sortKey(b));
     if (ordersByNumber())
         return order(orderNumber(a), orderNumber(b));
     return a.getString(key).compare(b.getString(key), Qt::CaseInsensitive);
@@ -144,6 +146,25 @@ double TLumColumn::orderNumber(const Basics::TValue& record) const
         return double(*integer);
     const double number = text.toDouble();
     return std::isnan(number) ? 0 : number; // "nan" is a text like any other, and would break every order
+}
+
+TLumColumn::SortKey TLumColumn::sortKey(const Basics::TValue& record) const
+{
+    if (keyOf) {
+        SortKey result = keyOf(record);
+        result.text = result.text.toCaseFolded();
+        return result;
+    }
+    if (ordersByNumber())
+        return {orderNumber(record), QString()};
+    return {0, record.getString(key).toCaseFolded()};
+}
+
+int TLumColumn::compareKeys(const SortKey& a, const SortKey& b)
+{
+    if (a.number != b.number)
+        return a.number < b.number ? -1 : 1;
+    return a.text.compare(b.text);
 }
 
 QList<int> TLumColumn::ids(const Basics::TValue& record) const

@@ -144,7 +144,8 @@ std::vector<int> sortedRows(const QList<QTreeWidgetItem*>& items, const TLumColu
             records.append(recordItem->value());
         }
     }
-    if (!column || records.size() != items.size())
+    // A column with an order of its own sorts through its items' comparison.
+    if (!column || column->keyOf || records.size() != items.size())
         return byItems(items, ascending);
     if (column->ordersByNumber())
         return byNumber(records, *column, ascending);
