@@ -1,7 +1,7 @@
-// The id chooser with 100,000 articles: filling it, showing it the first time, one keystroke of the
-// type-ahead filter, and choosing an item while filtered, each against the plain way of doing the
-// same with QComboBox (an addItem loop, and a clear/addItem rebuild per keystroke). Everything runs
-// on the offscreen platform, and every timed step ends with processing the events it queued, so the
+// The id chooser with 100,000 and 1,000,000 articles: filling it, showing it the first time, one
+// keystroke of the type-ahead filter, and choosing an item while filtered, each against the plain way
+// of doing the same with QComboBox (an addItem loop, and a clear/addItem rebuild per keystroke). Everything
+// runs on the offscreen platform, and every timed step ends with processing the events it queued, so the
 // figures include what the combo box does in reaction (geometry, repaints).
 
 #include "tcombobox.h"
@@ -16,6 +16,7 @@
 #include "articlenames.h"
 #include "widgetbenchmarkmain.h"
 
+#include <map>
 #include <memory>
 
 using Basics::TValue;
@@ -24,21 +25,28 @@ using QtWidgets::TComboBox;
 
 namespace {
 
-constexpr int articleCount = 100000;
+constexpr int plainCount = 100000; // the plain QComboBox only at this size
 constexpr int idWidth = 6;
 
-const TValueList& articles()
+// The width of the ids of a list of that many records (a million take seven digits).
+int idWidthFor(int count)
 {
-    static const std::unique_ptr<TValueList> list = [] {
-        auto result = std::make_unique<TValueList>();
-        for (int id = 1; id <= articleCount; ++id) {
+    return count >= 1000000 ? 7 : idWidth;
+}
+
+const TValueList& articles(int count = plainCount)
+{
+    static std::map<int, std::unique_ptr<TValueList>> lists;
+    auto& list = lists[count];
+    if (!list) {
+        list = std::make_unique<TValueList>();
+        for (int id = 1; id <= count; ++id) {
             auto* value = new TValue;
             value->setID(id);
             value->setName(benchmarkArticleName(id));
-            result->insert(value);
+            list->insert(value);
         }
-        return result;
-    }();
+    }
     return *list;
 }
 
@@ -53,9 +61,9 @@ const QStringList& articleTexts()
     return texts;
 }
 
-TValueList* articleList()
+TValueList* articleList(int count = plainCount)
 {
-    return const_cast<TValueList*>(&articles());
+    return const_cast<TValueList*>(&articles(count));
 }
 
 void settle()
@@ -66,11 +74,12 @@ void settle()
 // A shown combo box with all articles, its text selected as when the operator tabs into it.
 struct Chooser {
     QComboBox combo;
-    TComboBox chooser{&combo, idWidth};
+    TComboBox chooser;
 
-    Chooser()
+    explicit Chooser(int count)
+        : chooser(&combo, idWidthFor(count))
     {
-        chooser.fill(articleList());
+        chooser.fill(articleList(count));
         chooser.enableFilter();
         combo.show();
         settle();
@@ -87,9 +96,9 @@ struct Chooser {
 
 void fillChooser(benchmark::State& state)
 {
-    articles();
+    TValueList* list = articleList(int(state.range(1)));
     QComboBox combo;
-    TComboBox chooser(&combo, idWidth);
+    TComboBox chooser(&combo, idWidthFor(int(state.range(1))));
     if (state.range(0))
         chooser.enableFilter();
     for (auto _ : state) {
@@ -97,12 +106,15 @@ void fillChooser(benchmark::State& state)
         chooser.clear();
         settle();
         state.ResumeTiming();
-        chooser.fill(articleList());
+        chooser.fill(list);
         settle();
     }
     state.counters["items"] = combo.count();
 }
-BENCHMARK(fillChooser)->ArgName("filter")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(fillChooser)
+    ->ArgNames({"filter", "articles"})
+    ->ArgsProduct({{0, 1}, {100000, 1000000}})
+    ->Unit(benchmark::kMillisecond);
 
 void fillAddItem(benchmark::State& state)
 {
@@ -153,11 +165,11 @@ void firstShowAddItem(benchmark::State& state)
 BENCHMARK(firstShowAddItem)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // One letter typed, after the text typed before (restarting from all items each time): the first
-// letter over all 100,000 items ("s" keeps about 60 % of them), a second one that narrows what the
+// letter over all items ("s" keeps about 60 % of them), a second one that narrows what the
 // first left, and a letter that keeps nearly all items.
 void keystroke(benchmark::State& state, const char* before, const char* typed)
 {
-    Chooser chooser;
+    Chooser chooser(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         chooser.restart();
@@ -169,14 +181,14 @@ void keystroke(benchmark::State& state, const char* before, const char* typed)
     }
     state.counters["shown"] = chooser.combo.count();
 }
-BENCHMARK_CAPTURE(keystroke, first, "", "s")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(keystroke, narrowing, "s", "a")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(keystroke, nearlyAll, "", "e")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(keystroke, first, "", "s")->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(keystroke, narrowing, "s", "a")->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(keystroke, nearlyAll, "", "e")->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-// Choosing an item (arrow key) while filtered: all 100,000 items come back, the chosen one current.
+// Choosing an item (arrow key) while filtered: all items come back, the chosen one current.
 void chooseWhileFiltered(benchmark::State& state)
 {
-    Chooser chooser;
+    Chooser chooser(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         chooser.restart();
@@ -188,7 +200,7 @@ void chooseWhileFiltered(benchmark::State& state)
     }
     state.counters["shown"] = chooser.combo.count();
 }
-BENCHMARK(chooseWhileFiltered)->Unit(benchmark::kMillisecond);
+BENCHMARK(chooseWhileFiltered)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // The plain way: every keystroke clears the combo box and adds the matching items one by one.
 void keystrokeRebuild(benchmark::State& state)

@@ -98,7 +98,8 @@ bool TMenuCardArtItem::operator<(const QTreeWidgetItem& other) const
 namespace {
 
 // Appends rows in one step and sorts the list once: a list that sorts inserts every row on its own.
-void appendRows(QTreeWidget* list, const QList<TMenuCardArtItem*>& rows)
+// The list view's own sorting (TLumListView) puts them in place at once.
+void appendRows(TLumListView* list, const QList<TMenuCardArtItem*>& rows)
 {
     if (rows.isEmpty())
         return;

@@ -1,6 +1,6 @@
 #include "tcombobox.h"
 
-#include "tcharactermask.h"
+#include "tchooseritems.h"
 #include "tvaluelist.h"
 
 #include <QComboBox>
@@ -10,42 +10,24 @@
 #include <QListView>
 #include <QPointer>
 #include <QScopedValueRollback>
-#include <QStringListModel>
 
 #include <algorithm>
-#include <charconv>
-#include <cstdlib>
 
 namespace QtWidgets {
-
-namespace {
-
-const QString chosenMark = QStringLiteral(")  ");
-
-} // namespace
 
 struct TComboBox::Data {
     QPointer<QComboBox> combo;
     int idWidth = 0;
     // The model the items live in; a child of the combo box, installed on first use.
-    QPointer<QStringListModel> model;
+    QPointer<TChooserItems> model;
 
     bool filterOn = false;
     // The text the shown items are filtered by, as typed and case-folded; empty: all items shown.
     QString filterText;
     QString foldedFilter;
-    // Snapshot of all items while the filter is on, with a case-folded copy of their texts end to
-    // end (item i is folded.mid(offsets[i], offsets[i + 1] - offsets[i])) and the character mask of
-    // every item, so that a keystroke tests one word per item and searches only where it may match.
-    QStringList allItems;
-    QString folded;
-    QList<qsizetype> offsets{0};
-    QList<quint64> masks;
-    bool allSorted = true;
-    // Snapshot indexes of the items shown while filtered, ascending.
-    QList<qsizetype> shown;
 
-    QHash<int, QString> names;
+    // The names of the ids added, by id ascending (sharing the records' texts).
+    std::vector<std::pair<int, QString>> names;
 
     bool savedEditable = true;
     bool savedAutoCompletion = true;
@@ -58,36 +40,32 @@ struct TComboBox::Data {
     bool sizedByItems = false;
 
     bool filtered() const { return !filterText.isEmpty(); }
-    QStringListModel* itemModel();
-    void takeSnapshot(const QStringList& items);
-    void appendToSnapshot(const QString& text);
-    QStringView foldedItem(qsizetype i) const
-    {
-        return QStringView(folded).sliced(offsets[i], offsets[i + 1] - offsets[i]);
-    }
-    QList<qsizetype> match(QStringView foldedText) const;
-    void setItems(const QStringList& items, int current);
+    TChooserItems* itemModel();
+    void setAll(TChooserTexts texts, int current);
     void showAll();
     int rowOf(int id) const;
     void keepSizeHintCheap();
     void selectId(int id);
+    void addName(int id, const QString& name);
+    void sortNames(qsizetype sortedBefore);
+    std::vector<std::pair<int, QString>>::const_iterator findName(int id) const;
 };
 
 // The combo box's own model when it is ours; otherwise (first use, or someone gave the combo box
-// another model) a new string list model with the combo box's current texts takes its place.
-QStringListModel* TComboBox::Data::itemModel()
+// another model) a chooser model with the combo box's current texts takes its place.
+TChooserItems* TComboBox::Data::itemModel()
 {
     if (!combo)
         return nullptr;
     if (model && combo->model() == model)
         return model;
-    QStringList texts;
-    texts.reserve(combo->count());
+    TChooserTexts texts;
     for (int i = 0; i < combo->count(); ++i)
         texts.append(combo->itemText(i));
     const int current = combo->currentIndex();
     QScopedValueRollback guard(updating, true);
-    model = new QStringListModel(texts, combo);
+    model = new TChooserItems(combo);
+    model->setAll(std::move(texts));
     combo->setModel(model);
     combo->setCurrentIndex(current);
     // The popup then lays out 100,000 rows without asking each one for its size.
@@ -96,86 +74,11 @@ QStringListModel* TComboBox::Data::itemModel()
     return model;
 }
 
-void TComboBox::Data::takeSnapshot(const QStringList& items)
-{
-    allItems = items;
-    offsets.resize(items.size() + 1);
-    qsizetype total = 0;
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        offsets[i] = total;
-        total += items[i].size();
-    }
-    offsets[items.size()] = total;
-    QString joined;
-    joined.reserve(total);
-    for (const QString& item : items)
-        joined.append(item);
-    folded = std::move(joined).toCaseFolded();
-    if (folded.size() != total) {
-        // Folding changed a length somewhere: fold item by item so the offsets stay right.
-        folded.clear();
-        for (qsizetype i = 0; i < items.size(); ++i) {
-            offsets[i] = folded.size();
-            folded.append(items[i].toCaseFolded());
-        }
-        offsets[items.size()] = folded.size();
-    }
-    masks.resize(items.size());
-    for (qsizetype i = 0; i < items.size(); ++i)
-        masks[i] = characterMask(foldedItem(i));
-    allSorted = std::is_sorted(items.cbegin(), items.cend());
-    shown.clear();
-    filterText.clear();
-    foldedFilter.clear();
-}
-
-void TComboBox::Data::appendToSnapshot(const QString& text)
-{
-    allSorted = allSorted && (allItems.isEmpty() || allItems.constLast() <= text);
-    allItems.append(text);
-    folded.append(text.toCaseFolded());
-    offsets.append(folded.size());
-    masks.append(characterMask(foldedItem(allItems.size() - 1)));
-}
-
-// Snapshot indexes of the items whose folded text contains foldedText, ascending. A text that
-// extends the current filter only narrows the items shown now.
-QList<qsizetype> TComboBox::Data::match(QStringView foldedText) const
-{
-    const quint64 mask = characterMask(foldedText);
-    const bool maskDecides =
-        foldedText.size() == 1 && characterBit(foldedText.front().unicode()) < ownCharacterBits;
-    auto matches = [&](qsizetype i) {
-        if ((masks[i] & mask) != mask)
-            return false;
-        if (maskDecides)
-            return true;
-        // Item and filter texts are short: a plain search beats setting up a skip table.
-        const QStringView item = foldedItem(i);
-        return std::search(item.begin(), item.end(), foldedText.begin(), foldedText.end()) != item.end();
-    };
-    QList<qsizetype> result;
-    if (filtered() && foldedText.contains(foldedFilter)) {
-        result.reserve(shown.size());
-        for (qsizetype i : shown) {
-            if (matches(i))
-                result.append(i);
-        }
-    } else {
-        result.reserve(allItems.size());
-        for (qsizetype i = 0; i < allItems.size(); ++i) {
-            if (matches(i))
-                result.append(i);
-        }
-    }
-    return result;
-}
-
 // Replaces all items in one model reset and makes row current (-1: none).
-void TComboBox::Data::setItems(const QStringList& items, int current)
+void TComboBox::Data::setAll(TChooserTexts texts, int current)
 {
     QScopedValueRollback guard(updating, true);
-    itemModel()->setStringList(items);
+    itemModel()->setAll(std::move(texts));
     combo->setCurrentIndex(current);
 }
 
@@ -183,8 +86,9 @@ void TComboBox::Data::showAll()
 {
     filterText.clear();
     foldedFilter.clear();
-    shown.clear();
-    setItems(allItems, allItems.isEmpty() ? -1 : 0);
+    QScopedValueRollback guard(updating, true);
+    model->showAll();
+    combo->setCurrentIndex(model->rowCount() == 0 ? -1 : 0);
 }
 
 // A combo box that sizes itself to its contents measures every item when it is first shown: half a
@@ -195,20 +99,23 @@ void TComboBox::Data::keepSizeHintCheap()
 {
     constexpr qsizetype manyItems = 1000;
     constexpr int measuredTexts = 200;
-    const QStringList& items = model->stringList();
+    const TChooserTexts& items = model->all();
     const bool formDefault = combo->sizeAdjustPolicy() == QComboBox::AdjustToContentsOnFirstShow &&
                              combo->minimumContentsLength() == 0;
     if (items.size() < manyItems || !(formDefault || sizedByItems))
         return;
     qsizetype longest = 0;
-    for (const QString& text : items)
-        longest = std::max(longest, text.size());
+    for (qsizetype i = 0; i < items.size(); ++i)
+        longest = std::max(longest, items.at(i).size());
     const QFontMetrics metrics = combo->fontMetrics();
     int width = 0;
     int measured = 0;
-    for (const QString& text : items) {
-        if (text.size() * 10 >= longest * 9 && measured++ < measuredTexts)
-            width = std::max(width, metrics.horizontalAdvance(text));
+    for (qsizetype i = 0; i < items.size() && measured < measuredTexts; ++i) {
+        const QStringView text = items.at(i);
+        if (text.size() * 10 >= longest * 9) {
+            width = std::max(width, metrics.horizontalAdvance(text.toString()));
+            ++measured;
+        }
     }
     // The policy that skips measuring also keeps room for an icon, which id choosers never show: the
     // texts take its width, and its height stays within the text's so the box is as high as others.
@@ -224,17 +131,16 @@ void TComboBox::Data::keepSizeHintCheap()
 
 int TComboBox::Data::rowOf(int id) const
 {
-    const QStringList& items = model->stringList();
-    for (qsizetype row = 0; row < items.size(); ++row) {
-        if (idOf(items[row]) == id)
-            return int(row);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (idOfItem(model->all().at(model->itemOf(row))) == id)
+            return row;
     }
     return -1;
 }
 
 void TComboBox::Data::selectId(int id)
 {
-    QStringListModel* items = itemModel();
+    TChooserItems* items = itemModel();
     QScopedValueRollback guard(updating, true);
     if (filterOn && filtered())
         showAll();
@@ -248,15 +154,51 @@ void TComboBox::Data::selectId(int id)
         combo->setEditText(text);
         return;
     }
-    const QStringList& list = items->stringList();
-    const bool sorted = std::is_sorted(list.cbegin(), list.cend());
-    const int row =
-        sorted ? int(std::lower_bound(list.cbegin(), list.cend(), text) - list.cbegin()) : int(list.size());
+    const TChooserTexts& all = items->all();
+    int row = int(all.size());
+    if (items->allSorted()) {
+        row = 0;
+        while (row < all.size() && all.at(row) < QStringView(text))
+            ++row;
+    }
     items->insertRows(row, 1);
     items->setData(items->index(row), text);
-    if (filterOn)
-        appendToSnapshot(text);
     combo->setCurrentIndex(row);
+}
+
+void TComboBox::Data::addName(int id, const QString& name)
+{
+    names.emplace_back(id, name);
+}
+
+// Orders the names by id after names were added behind the first sortedBefore ones; of an id added
+// twice the later name counts.
+void TComboBox::Data::sortNames(qsizetype sortedBefore)
+{
+    const auto byId = [](const auto& a, const auto& b) { return a.first < b.first; };
+    if (std::is_sorted(names.cbegin() + sortedBefore, names.cend(), byId) &&
+        (sortedBefore == 0 || sortedBefore == qsizetype(names.size()) ||
+         names[size_t(sortedBefore) - 1].first < names[size_t(sortedBefore)].first)) {
+        return;
+    }
+    std::stable_sort(names.begin(), names.end(), byId);
+    // Of equal ids the last one stays.
+    std::vector<std::pair<int, QString>> unique;
+    unique.reserve(names.size());
+    for (auto& entry : names) {
+        if (!unique.empty() && unique.back().first == entry.first)
+            unique.back() = std::move(entry);
+        else
+            unique.push_back(std::move(entry));
+    }
+    names = std::move(unique);
+}
+
+std::vector<std::pair<int, QString>>::const_iterator TComboBox::Data::findName(int id) const
+{
+    const auto it = std::lower_bound(names.cbegin(), names.cend(), id,
+                                     [](const auto& entry, int wanted) { return entry.first < wanted; });
+    return it != names.cend() && it->first == id ? it : names.cend();
 }
 
 TComboBox::TComboBox(QComboBox* combo, int idWidth)
@@ -281,49 +223,51 @@ int TComboBox::idWidth() const
 
 void TComboBox::fill(Basics::TValueList* list)
 {
-    QStringListModel* model = d->itemModel();
+    TChooserItems* model = d->itemModel();
     if (!model || !list)
         return;
     if (d->filterConnection)
         disconnect(d->filterConnection);
+    if (d->filtered()) {
+        d->filterText.clear();
+        d->foldedFilter.clear();
+    }
 
-    QStringList items = d->filterOn ? d->allItems : model->stringList();
-    items.reserve(items.size() + list->count());
-    d->names.reserve(d->names.size() + list->count());
+    TChooserTexts items = model->all();
+    items.reserve(items.size() + list->count(), 0);
+    const qsizetype namesBefore = qsizetype(d->names.size());
+    d->names.reserve(d->names.size() + size_t(list->count()));
     for (const Basics::TValue* value : *list) {
         const int id = value->getID();
-        const QString name = value->getName();
-        items.append(itemText(id, name, d->idWidth));
-        d->names.insert(id, name);
+        const QString name = value->getName(); // shares the record's text
+        items.appendItem(id, name, d->idWidth);
+        d->addName(id, name);
     }
+    d->sortNames(namesBefore);
     // Records come in ascending id, so with ids that fit the width the items are sorted already.
-    if (!std::is_sorted(items.cbegin(), items.cend()))
-        std::sort(items.begin(), items.end());
-    d->setItems(items, items.isEmpty() ? -1 : 0);
+    if (!items.isSorted())
+        items.sort();
+    const int current = items.size() == 0 ? -1 : 0;
+    d->setAll(std::move(items), current);
     d->keepSizeHintCheap();
 
-    if (d->filterOn) {
-        d->takeSnapshot(items);
+    if (d->filterOn)
         d->filterConnection =
             connect(d->combo, &QComboBox::editTextChanged, this, &TComboBox::setFilterString);
-    }
 }
 
 void TComboBox::insertItem(int id, const QString& name)
 {
-    QStringListModel* model = d->itemModel();
+    TChooserItems* model = d->itemModel();
     if (!model)
         return;
     const QString text = itemText(id, name, d->idWidth);
-    d->names.insert(id, name);
+    d->addName(id, name);
+    d->sortNames(qsizetype(d->names.size()) - 1);
     QScopedValueRollback guard(d->updating, true);
-    if (d->filterOn) {
-        d->appendToSnapshot(text);
-        if (d->filtered()) {
-            if (!text.toCaseFolded().contains(d->foldedFilter))
-                return;
-            d->shown.append(d->allItems.size() - 1);
-        }
+    if (d->filterOn && d->filtered() && !text.toCaseFolded().contains(d->foldedFilter)) {
+        model->appendHidden(text); // shown again with all items
+        return;
     }
     d->combo->addItem(text);
 }
@@ -341,18 +285,17 @@ void TComboBox::setCurrentId(int id)
 
 void TComboBox::clear()
 {
-    QStringListModel* model = d->itemModel();
-    if (!model)
+    if (!d->itemModel())
         return;
     d->names.clear();
-    if (d->filterOn)
-        d->takeSnapshot({});
-    d->setItems({}, -1);
+    d->filterText.clear();
+    d->foldedFilter.clear();
+    d->setAll(TChooserTexts(), -1);
 }
 
 void TComboBox::enableFilter()
 {
-    QStringListModel* model = d->itemModel();
+    TChooserItems* model = d->itemModel();
     if (!model || d->filterOn)
         return;
     QComboBox* combo = d->combo;
@@ -367,7 +310,7 @@ void TComboBox::enableFilter()
         // Return must not turn a typed filter text into an item.
         combo->setInsertPolicy(QComboBox::NoInsert);
     }
-    d->takeSnapshot(model->stringList());
+    model->setSearchIndexed(true);
     d->filterConnection = connect(combo, &QComboBox::editTextChanged, this, &TComboBox::setFilterString);
     d->filterOn = true;
 }
@@ -386,7 +329,7 @@ void TComboBox::disableFilter()
     if (d->savedEditable && d->savedAutoCompletion && d->savedCompleter)
         combo->setCompleter(d->savedCompleter);
     d->filterOn = false;
-    d->takeSnapshot({});
+    d->model->setSearchIndexed(false);
 }
 
 bool TComboBox::filterEnabled() const
@@ -401,38 +344,25 @@ QString TComboBox::filterString() const
 
 QString TComboBox::name(int id) const
 {
-    return d->names.value(id);
+    const auto it = d->findName(id);
+    return it == d->names.cend() ? QString() : it->second;
 }
 
 bool TComboBox::hasId(int id) const
 {
-    return d->names.contains(id);
+    return d->findName(id) != d->names.cend();
 }
 
 QString TComboBox::itemText(int id, const QString& name, int idWidth)
 {
-    char digits[16];
-    const qsizetype length = std::to_chars(digits, digits + sizeof digits, id).ptr - digits;
-    // As printf: a negative width aligns to the left.
-    const qsizetype padding = std::max<qsizetype>(0, qsizetype(std::abs(idWidth)) - length);
-    QString text(padding + length + chosenMark.size() + name.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    if (idWidth >= 0)
-        out = std::fill_n(out, padding, u' ');
-    out = std::transform(digits, digits + length, out, [](char c) { return QLatin1Char(c); });
-    if (idWidth < 0)
-        out = std::fill_n(out, padding, u' ');
-    out = std::copy(chosenMark.cbegin(), chosenMark.cend(), out);
-    std::copy(name.cbegin(), name.cend(), out);
+    QString text(itemLength(id, name.size(), idWidth), Qt::Uninitialized);
+    writeItem(text.data(), id, name, idWidth);
     return text;
 }
 
 int TComboBox::idOf(const QString& text)
 {
-    if (text.isEmpty())
-        return -1;
-    const qsizetype end = text.indexOf(u')');
-    return QStringView(text).first(end < 0 ? text.size() : end).trimmed().toInt();
+    return idOfItem(text);
 }
 
 void TComboBox::setFilterString(const QString& text)
@@ -460,26 +390,28 @@ void TComboBox::setFilterString(const QString& text)
         return;
 
     const QString foldedText = text.toCaseFolded();
-    QList<qsizetype> matches = d->match(foldedText);
-    QStringList items;
-    items.reserve(matches.size());
-    for (qsizetype i : matches)
-        items.append(d->allItems[i]);
-    if (!d->allSorted)
-        std::sort(items.begin(), items.end());
+    TChooserItems* model = d->model;
+    // A text that extends the current filter only narrows the items shown now.
+    const bool narrowing = d->filtered() && model->filtered() && foldedText.contains(d->foldedFilter);
+    std::vector<qsizetype> matches = model->match(foldedText, narrowing ? &model->shown() : nullptr);
+    if (!model->allSorted()) {
+        std::stable_sort(matches.begin(), matches.end(), [model](qsizetype a, qsizetype b) {
+            return model->all().at(a) < model->all().at(b);
+        });
+    }
 
     const int cursor = edit ? edit->cursorPosition() : int(text.size());
     {
         // No item is current, so that the first arrow key press picks the first match.
         QScopedValueRollback guard(d->updating, true);
-        d->setItems(items, -1);
+        model->show(std::move(matches));
+        combo->setCurrentIndex(-1);
         combo->setEditText(text);
         if (edit)
             edit->setCursorPosition(cursor);
     }
     d->filterText = text;
     d->foldedFilter = foldedText;
-    d->shown = std::move(matches);
 }
 
 } // namespace QtWidgets

@@ -24,9 +24,9 @@ namespace QtWidgets {
 // items back with the chosen one current; clearing the text brings all items back with the first
 // one current.
 //
-// The items live in a string list model that the wrapper gives the combo box (owned by the combo
-// box), so that filling and filtering replace the whole list in one step: 100,000 articles fill in
-// a few milliseconds and a keystroke stays well below a frame (docs/performance.md).
+// The items live in a model of the wrapper's own (TChooserItems, owned by the combo box) that keeps
+// their texts end to end in one buffer, so that filling and filtering replace the whole list in one
+// step and a million items are a handful of allocations (docs/performance.md).
 class LUMLIB_EXPORT TComboBox : public QObject {
     Q_OBJECT
 

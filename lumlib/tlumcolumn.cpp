@@ -7,11 +7,29 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
 constexpr int everyDay = 0x7f;
+
+// A text of at most 18 ASCII digits with an optional minus sign.
+std::optional<qint64> integerOf(QStringView text)
+{
+    const bool negative = text.startsWith(u'-');
+    const QStringView digits = negative ? text.sliced(1) : text;
+    if (digits.isEmpty() || digits.size() > 18)
+        return std::nullopt;
+    qint64 value = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return negative ? -value : value;
+}
 
 int order(double a, double b)
 {
@@ -106,13 +124,28 @@ int TLumColumn::compare(const Basics::TValue& a, const Basics::TValue& b) const
 {
     if (keyOf)
         return compareKeys(sortKey(a), sortKey(b));
-    if (key == u"id")
-        return order(a.getID(), b.getID());
-    if (kind == Weekdays)
-        return order(a.getInt(key, everyDay), b.getInt(key, everyDay));
-    if (numeric() || kind == Reference)
-        return order(a.getDouble(key), b.getDouble(key));
+    if (ordersByNumber())
+        return order(orderNumber(a), orderNumber(b));
     return a.getString(key).compare(b.getString(key), Qt::CaseInsensitive);
+}
+
+bool TLumColumn::ordersByNumber() const
+{
+    return numeric() || kind == Reference || kind == Weekdays;
+}
+
+double TLumColumn::orderNumber(const Basics::TValue& record) const
+{
+    if (key == u"id")
+        return record.getID();
+    if (kind == Weekdays)
+        return record.getInt(key, everyDay);
+    // Most stored numbers are integers, which read far faster than decimals (a sort reads a million).
+    const QString text = record.getString(key);
+    if (const std::optional<qint64> integer = integerOf(text))
+        return double(*integer);
+    const double number = text.toDouble();
+    return std::isnan(number) ? 0 : number; // "nan" is a text like any other, and would break every order
 }
 
 TLumColumn::SortKey TLumColumn::sortKey(const Basics::TValue& record) const
@@ -122,12 +155,8 @@ TLumColumn::SortKey TLumColumn::sortKey(const Basics::TValue& record) const
         result.text = result.text.toCaseFolded();
         return result;
     }
-    if (key == u"id")
-        return {double(record.getID()), QString()};
-    if (kind == Weekdays)
-        return {double(record.getInt(key, everyDay)), QString()};
-    if (numeric() || kind == Reference)
-        return {record.getDouble(key), QString()};
+    if (ordersByNumber())
+        return {orderNumber(record), QString()};
     return {0, record.getString(key).toCaseFolded()};
 }
 

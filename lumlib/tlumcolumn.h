@@ -56,8 +56,14 @@ struct LUMLIB_EXPORT TLumColumn {
     // The column's text for a record; the workspace gives the system currency and the referenced
     // lists (without it amounts are plain integers and references plain ids).
     QString text(const Basics::TValue& record, TLumWorkspace* workspace) const;
-    // Negative, zero or positive as a's stored value sorts before, with or after b's.
+    // Negative, zero or positive as a's stored value sorts before, with or after b's: by keyOf where
+    // the column has one, by a number (orderNumber) where ordersByNumber(), otherwise by the stored
+    // text ignoring case.
     int compare(const Basics::TValue& a, const Basics::TValue& b) const;
+    // Ids, the numeric kinds, references and weekdays sort by number.
+    bool ordersByNumber() const;
+    // The number a record sorts by (a text that is no number sorts as 0).
+    double orderNumber(const Basics::TValue& record) const;
     // The key compare() orders a record by, for rows that keep it while they are sorted.
     SortKey sortKey(const Basics::TValue& record) const;
     static int compareKeys(const SortKey& a, const SortKey& b);

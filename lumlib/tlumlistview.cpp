@@ -1,11 +1,16 @@
 #include "tlumlistview.h"
 
+#include "tlumlistorder.h"
 #include "tvalue.h"
 
 #include <QColor>
 #include <QDomDocument>
 #include <QDomElement>
 #include <QHeaderView>
+#include <QItemSelection>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
 
 namespace {
 
@@ -26,11 +31,112 @@ TLumListView::TLumListView(QWidget* parent)
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setAlternatingRowColors(true);
+    connect(header(), &QHeaderView::sortIndicatorChanged, this, [this] {
+        m_inOrder = false;
+        if (m_sorting)
+            sortItemsNow(true);
+    });
+    connect(model(), &QAbstractItemModel::rowsInserted, this, &TLumListView::sortLater);
+    connect(model(), &QAbstractItemModel::dataChanged, this, &TLumListView::sortLater);
+    connect(model(), &QAbstractItemModel::layoutChanged, this, [this] { m_inOrder = false; });
+}
+
+void TLumListView::setSortingEnabled(bool enable)
+{
+    m_sorting = enable;
+    header()->setSortIndicatorShown(enable);
+    header()->setSectionsClickable(enable);
+    if (enable)
+        sortItemsNow(true);
+}
+
+void TLumListView::sortByColumn(int column, Qt::SortOrder order)
+{
+    if (column != header()->sortIndicatorSection() || order != header()->sortIndicatorOrder()) {
+        const QSignalBlocker quiet(header()); // sorted below
+        header()->setSortIndicator(column, order);
+        m_inOrder = false;
+    }
+    sortItemsNow(true);
+}
+
+void TLumListView::sortLater()
+{
+    if (m_reordering)
+        return;
+    m_inOrder = false;
+    if (!m_sorting || m_sortPending)
+        return;
+    m_sortPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_sortPending = false;
+        if (m_sorting)
+            sortItemsNow(false);
+    });
+}
+
+void TLumListView::sortItemsNow(bool keepScroll)
+{
+    const int column = header()->sortIndicatorSection();
+    QTreeWidgetItem* root = invisibleRootItem();
+    if (m_inOrder || column < 0 || column >= columnCount())
+        return;
+    QList<QTreeWidgetItem*> items;
+    items.reserve(root->childCount());
+    for (int row = 0; row < root->childCount(); ++row)
+        items.append(root->child(row));
+    const std::vector<int> rows = sortedRows(
+        items, column < m_columns.size() ? &m_columns.at(column) : nullptr, header()->sortIndicatorOrder());
+    m_inOrder = true;
+    if (rows.empty())
+        return;
+
+    // The items go out and come back in their new order, which is a row move for every item; the
+    // selection, the current item and the scroll position stay as they were.
+    std::vector<bool> wasSelected(size_t(items.size()));
+    for (qsizetype row = 0; row < items.size(); ++row)
+        wasSelected[size_t(row)] = items[row]->isSelected();
+    QList<QTreeWidgetItem*> sorted;
+    sorted.reserve(items.size());
+    std::vector<bool> selected(rows.size());
+    for (size_t row = 0; row < rows.size(); ++row) {
+        sorted.append(items[rows[row]]);
+        selected[row] = wasSelected[size_t(rows[row])];
+    }
+    QTreeWidgetItem* current = currentItem();
+    const int scroll = verticalScrollBar()->value();
+    const QSignalBlocker quiet(this);
+    const bool updates = updatesEnabled();
+    setUpdatesEnabled(false);
+    m_reordering = true;
+    root->takeChildren();
+    addTopLevelItems(sorted);
+    QItemSelection selection;
+    for (int row = 0; row < sorted.size(); ++row) {
+        if (!selected[size_t(row)])
+            continue;
+        int last = row;
+        while (last + 1 < sorted.size() && selected[size_t(last) + 1])
+            ++last;
+        selection.select(model()->index(row, 0), model()->index(last, columnCount() - 1));
+        row = last;
+    }
+    if (current)
+        setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::Select);
+    m_reordering = false;
+    setUpdatesEnabled(updates);
+    executeDelayedItemsLayout();
+    if (keepScroll)
+        verticalScrollBar()->setValue(scroll);
+    else if (current)
+        scrollToItem(current);
 }
 
 void TLumListView::setColumns(const QList<TLumColumn>& columns)
 {
     m_columns = columns;
+    m_inOrder = false;
     setColumnCount(int(columns.size()));
     QStringList titles;
     for (const TLumColumn& column : columns)

@@ -21,10 +21,21 @@ class TValue;
 // items of records show the columns' values as the editors show them, formatted from the record
 // whenever they are painted, so a changed record needs no refill and a view of many records costs
 // no copies of their texts; sorting compares the stored values.
+//
+// The view sorts its items itself: it takes a key from every item once, sorts the keys and puts the
+// items back in their new order, where QTreeWidget compares the items pair by pair (seconds for a
+// million records). setSortingEnabled, isSortingEnabled and sortByColumn therefore hide QTreeView's
+// functions of those names; with sorting on, a click on a header sorts by that column, and items
+// added or changed are put in their place once control returns to the event loop.
 class LUMLIB_EXPORT TLumListView : public QTreeWidget {
     Q_OBJECT
 public:
     explicit TLumListView(QWidget* parent = nullptr);
+
+    void setSortingEnabled(bool enable);
+    bool isSortingEnabled() const { return m_sorting; }
+    // Sorts by the column now (whether or not sorting is on) and shows it in the header.
+    void sortByColumn(int column, Qt::SortOrder order);
 
     void setColumns(const QList<TLumColumn>& columns);
     const QList<TLumColumn>& columns() const { return m_columns; }
@@ -46,9 +57,17 @@ public:
     void exportXml(QDomDocument& doc, QDomElement& parent) const;
 
 private:
+    // Puts the items in the order the header shows; keepScroll false scrolls to the current item.
+    void sortItemsNow(bool keepScroll);
+    void sortLater();
+
     QList<TLumColumn> m_columns;
     TLumWorkspace* m_workspace = nullptr;
     QString m_elementName = QStringLiteral("element");
+    bool m_sorting = false;
+    bool m_sortPending = false;
+    bool m_reordering = false; // while the view moves its own items
+    bool m_inOrder = false;    // the items are in the order the header shows
 };
 
 // An item that carries its record (or, built from texts, only an id).

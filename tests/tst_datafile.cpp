@@ -1,6 +1,7 @@
 // Data files: load and save with their results, the file format byte for byte, the compressed
 // variant, path expansion, and the errors of the locked file and directory classes.
 
+#include "recordstream.h"
 #include "tdir.h"
 #include "terror.h"
 #include "testfiles.h"
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void roundTripAndResults();
     void emptyListIsEmptyFile();
     void truncatedFileKeepsEarlierRecords();
+    void largeFilesReadInPieces();
     void saveKeepsPreviousAsOld();
     void bytesMatchQtDataStream();
     void oversizedCountFailsLoad();
@@ -145,6 +147,57 @@ void TestDataFile::truncatedFileKeepsEarlierRecords()
     QVERIFY(writeFile(m_path, odd));
     TValueList loaded;
     QCOMPARE(loaded.load("elements.dat", m_dirName), 304);
+}
+
+void TestDataFile::largeFilesReadInPieces()
+{
+    // Files are read a piece at a time: records cut by the end of a piece, one record larger than a
+    // piece, and key sets that change from record to record all read back and save byte for byte.
+    TValueList list;
+    for (int id = 1; id <= 20000; ++id) {
+        TValue* value = record(id, QStringLiteral("record %1").arg(id));
+        value->set(id % 3 ? "price" : "plu", id);
+        list.insert(value);
+    }
+    list.find(2000)->set("text", QString(700000, QChar(0xe9)));
+    list.save("elements.dat", m_dirName);
+    const QByteArray whole = readFile(m_path);
+    QVERIFY(whole.size() > 2 << 20);
+
+    TValueList loaded;
+    QCOMPARE(loaded.load("elements.dat", m_dirName), 0);
+    QCOMPARE(loaded.count(), 20000);
+    for (int id : {1, 1999, 2000, 2001, 20000})
+        QVERIFY(*loaded.find(id) == *list.find(id));
+    loaded.save("elements.dat", m_dirName);
+    QCOMPARE(readFile(m_path), whole);
+
+    // Cut inside the large record: the records before it stay.
+    QByteArray before;
+    for (int id = 1; id < 2000; ++id)
+        Basics::appendRecord(before, *list.find(id));
+    QVERIFY(writeFile(m_path, whole.left(before.size() + 1000000)));
+    QCOMPARE(loaded.load("elements.dat", m_dirName), 304);
+    QCOMPARE(loaded.count(), 1999);
+
+    // Another program's record with its keys out of order, one of them twice: the last one counts,
+    // and the record is written back in key order.
+    QByteArray foreign;
+    QDataStream out(&foreign, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_3_3);
+    out << quint32(3) << QStringLiteral("name") << QStringLiteral("first") << QStringLiteral("id")
+        << QStringLiteral("5") << QStringLiteral("name") << QStringLiteral("second");
+    QVERIFY(writeFile(m_path, foreign));
+    QCOMPARE(loaded.load("elements.dat", m_dirName), 0);
+    QCOMPARE(loaded.find(5)->getName(), QStringLiteral("second"));
+    QCOMPARE(loaded.find(5)->count(), 2);
+    loaded.save("elements.dat", m_dirName);
+    QByteArray sorted;
+    QDataStream expected(&sorted, QIODevice::WriteOnly);
+    expected.setVersion(QDataStream::Qt_3_3);
+    expected << quint32(2) << QStringLiteral("id") << QStringLiteral("5") << QStringLiteral("name")
+             << QStringLiteral("second");
+    QCOMPARE(readFile(m_path), sorted);
 }
 
 void TestDataFile::saveKeepsPreviousAsOld()

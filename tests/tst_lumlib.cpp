@@ -56,6 +56,7 @@ private Q_SLOTS:
     void idProposalsAndChecks();
     void movingTheSelection();
     void findingRows();
+    void sortingByStoredValues();
     void workspaceListsAndNames();
     void workspaceSavesOncePerTurn();
     void damagedFilesAreNeverSaved();
@@ -210,6 +211,79 @@ void TestLumLib::findingRows()
     QCOMPARE(host.view->topLevelItem(0)->text(1), QStringLiteral("Apple juice")); // texts from the record
     list->find(1)->setName("Apple cider");
     QCOMPARE(host.view->topLevelItem(0)->text(1), QStringLiteral("Apple cider"));
+}
+
+void TestLumLib::sortingByStoredValues()
+{
+    // Texts ignoring case, past a common start of more than sixteen characters, with letters that
+    // fold to others and a character outside the basic plane; numbers by value, ties in their order.
+    TestHost host;
+    host.view->setColumns(
+        {{"Number", "id", TLumColumn::Number}, {"Name", "name"}, {"Price", "price", TLumColumn::Amount}});
+    const QStringList names = {"beer",
+                               "Beer",
+                               "Ale",
+                               QStringLiteral("\u00c4pfel"),
+                               "apfel",
+                               "Weissbier vom Fass 0,5 l",
+                               "weissbier vom fass 0,3 l",
+                               QStringLiteral("\U0001F37A Special"),
+                               QStringLiteral("\u1E9E"),
+                               QStringLiteral("\u00df"),
+                               QString()};
+    const QStringList prices = {"250", "250", "-3", "1.5", "nan", "250", "7", "12", "0", "1e3", "250"};
+    Basics::TValueList* list = host.list("articles");
+    for (int id = 1; id <= names.size(); ++id) {
+        TValue* article = named(id, names[id - 1]);
+        article->set("price", prices[id - 1]);
+        list->insert(article);
+    }
+    host.showList("articles");
+    const auto ids = [&host] {
+        QList<int> shown;
+        for (QTreeWidgetItem* item : host.view->itemsInOrder())
+            shown << TLumListItem::of(item)->id();
+        return shown;
+    };
+    const auto expected = [&](int column, Qt::SortOrder order) {
+        QList<int> sorted = ids();
+        const TLumColumn& by = host.view->columns().at(column);
+        std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
+            const int c = by.compare(*list->find(a), *list->find(b));
+            return order == Qt::AscendingOrder ? c < 0 : c > 0;
+        });
+        return sorted;
+    };
+
+    host.select({2, 5, 9});
+    host.view->setCurrentItem(host.view->topLevelItem(4), 0, QItemSelectionModel::NoUpdate);
+    for (const auto& [column, order] : {std::pair{1, Qt::AscendingOrder},
+                                        {2, Qt::DescendingOrder},
+                                        {1, Qt::DescendingOrder},
+                                        {2, Qt::AscendingOrder}}) {
+        const QList<int> wanted = expected(column, order);
+        host.view->sortByColumn(column, order);
+        QCOMPARE(ids(), wanted);
+    }
+    QCOMPARE(TLumListItem::of(host.view->currentItem())->id(), 5);
+    QList<int> selected;
+    for (QTreeWidgetItem* item : host.view->selectedInOrder())
+        selected << TLumListItem::of(item)->id();
+    std::sort(selected.begin(), selected.end());
+    QCOMPARE(selected, (QList<int>{2, 5, 9}));
+
+    // With sorting on, a changed or new record finds its place once control returns.
+    host.view->setSortingEnabled(true);
+    host.view->sortByColumn(1, Qt::AscendingOrder);
+    list->find(3)->setName("Zwickel");
+    for (QTreeWidgetItem* item : host.view->itemsInOrder()) {
+        if (TLumListItem::of(item)->id() == 3)
+            TLumListItem::of(item)->refresh();
+    }
+    TValue* cider = named(99, "Cider");
+    list->insert(cider);
+    new TLumListItem(host.view, cider);
+    QTRY_COMPARE(ids(), expected(1, Qt::AscendingOrder)); // "Ale", which was first, is now "Zwickel"
 }
 
 void TestLumLib::workspaceListsAndNames()

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <memory>
+
 using Basics::TValue;
 using Basics::TVariant;
 
@@ -21,6 +23,7 @@ private Q_SLOTS:
     void variantReading_data();
     void variantReading();
     void copiesDetachOnWrite();
+    void textsReadOutliveTheirRecord();
     void attributesStayInCodeUnitOrder();
     void storeOnlyWhatDiffers();
     void streamFormWritesKeysInOrder();
@@ -92,6 +95,42 @@ void TestValues::copiesDetachOnWrite()
     third.remove("name");
     QCOMPARE(copy.getName(), QStringLiteral("Franc"));
     QVERIFY(!third.contains("name"));
+}
+
+void TestValues::textsReadOutliveTheirRecord()
+{
+    // Texts, types and null texts as a record keeps them side by side, through every change.
+    auto value = std::make_unique<TValue>();
+    value->set("rate", 1.5);
+    value->set("name", "Euro");
+    value->set("null", QString());
+    value->set("empty", QStringLiteral(""));
+    value->set("count", 7);
+    const QString name = value->getString("name");
+    const TVariant rate = value->get("rate");
+    const auto before = value->attributes();
+
+    value->set("name", "Franc");
+    value->remove("count");
+    value->set("aa", true);
+    QCOMPARE(value->get("rate").type(), int(TVariant::Double));
+    QCOMPARE(value->get("aa").type(), int(TVariant::Bool));
+    QVERIFY(value->getString("null").isNull());
+    QVERIFY(!value->getString("empty").isNull());
+    QVERIFY(value->getString("empty").isEmpty());
+
+    // What was read before keeps its value, also once the record is gone.
+    QString franc = value->getString("name");
+    value.reset();
+    QCOMPARE(name, QStringLiteral("Euro"));
+    QCOMPARE(rate.text(), QStringLiteral("1.50000"));
+    QCOMPARE(rate.type(), int(TVariant::Double));
+    QCOMPARE(before.size(), 5);
+    QCOMPARE(before.at(0).key, QStringLiteral("count"));
+    QCOMPARE(before.at(0).value.toInt(), 7);
+    QVERIFY(name.utf16()[name.size()] == 0); // terminated like any other string
+    franc.append(QStringLiteral(" suisse")); // the last holder of the storage may change it
+    QCOMPARE(franc, QStringLiteral("Franc suisse"));
 }
 
 void TestValues::attributesStayInCodeUnitOrder()

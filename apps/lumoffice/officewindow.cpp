@@ -331,20 +331,20 @@ bool TOfficeWindow::showList(const QString& name)
 void TOfficeWindow::fillView()
 {
     // After a reload the items' records are gone already: clearing must not paint them.
-    for (TLumListItem* item : std::as_const(m_items))
-        item->setValue(nullptr);
+    for (int row = 0; row < m_view->topLevelItemCount(); ++row) {
+        if (TLumListItem* item = TLumListItem::of(m_view->topLevelItem(row)))
+            item->setValue(nullptr);
+    }
     m_view->setSortingEnabled(false);
     m_view->clear();
     m_items.clear();
+    m_itemsIndexed = false;
+    m_anyHidden = false;
     QList<QTreeWidgetItem*> items;
     if (m_list) {
         items.reserve(m_list->count());
-        m_items.reserve(m_list->count());
-        for (Basics::TValue* value : *m_list) {
-            auto* item = new TLumListItem(static_cast<QTreeWidget*>(nullptr), value);
-            m_items.insert(value, item);
-            items << item;
-        }
+        for (Basics::TValue* value : *m_list)
+            items << new TLumListItem(static_cast<QTreeWidget*>(nullptr), value);
     }
     m_view->addTopLevelItems(items);
     m_view->setSortingEnabled(true);
@@ -366,9 +366,22 @@ void TOfficeWindow::connectList(Basics::TValueList* list)
     connect(list, &Basics::TValueList::removed, this, &TOfficeWindow::onRemoved);
 }
 
+TLumListItem* TOfficeWindow::itemOf(const Basics::TValue* value)
+{
+    if (!m_itemsIndexed) {
+        m_items.reserve(m_view->topLevelItemCount());
+        for (int row = 0; row < m_view->topLevelItemCount(); ++row) {
+            if (TLumListItem* item = TLumListItem::of(m_view->topLevelItem(row)); item && item->value())
+                m_items.insert(item->value(), item);
+        }
+        m_itemsIndexed = true;
+    }
+    return m_items.value(value);
+}
+
 void TOfficeWindow::onInserted(Basics::TValue* value)
 {
-    if (m_items.contains(value))
+    if (itemOf(value))
         return;
     auto* item = new TLumListItem(m_view, value);
     m_items.insert(value, item);
@@ -378,12 +391,13 @@ void TOfficeWindow::onInserted(Basics::TValue* value)
 
 void TOfficeWindow::onChanged(Basics::TValue* value)
 {
-    if (TLumListItem* item = m_items.value(value))
+    if (TLumListItem* item = itemOf(value))
         item->refresh();
 }
 
 void TOfficeWindow::onRemoved(Basics::TValue* value)
 {
+    itemOf(value);
     delete m_items.take(value);
     updateStatus();
 }
@@ -479,9 +493,11 @@ void TOfficeWindow::updateStatus()
         m_statusRecords->clear();
         return;
     }
-    int shown = 0;
-    for (int row = 0; row < m_view->topLevelItemCount(); ++row)
-        shown += m_view->topLevelItem(row)->isHidden() ? 0 : 1;
+    int shown = m_view->topLevelItemCount();
+    if (m_anyHidden) {
+        for (int row = 0; row < m_view->topLevelItemCount(); ++row)
+            shown -= m_view->topLevelItem(row)->isHidden() ? 1 : 0;
+    }
     const QString file = QDir::toNativeSeparators(workspace()->filePath(m_listName));
     const int count = int(m_list->count());
     m_statusRecords->setText(shown == count
@@ -492,8 +508,13 @@ void TOfficeWindow::updateStatus()
 void TOfficeWindow::applyFilter()
 {
     const QString text = m_findField->text().trimmed();
+    if (text.isEmpty() && !m_anyHidden) {
+        updateStatus();
+        return;
+    }
     const QHeaderView* header = m_view->header();
     m_view->setUpdatesEnabled(false);
+    m_anyHidden = false;
     for (int row = 0; row < m_view->topLevelItemCount(); ++row) {
         QTreeWidgetItem* item = m_view->topLevelItem(row);
         bool match = text.isEmpty();
@@ -502,6 +523,7 @@ void TOfficeWindow::applyFilter()
                 !header->isSectionHidden(column) && item->text(column).contains(text, Qt::CaseInsensitive);
         if (item->isHidden() == match)
             item->setHidden(!match);
+        m_anyHidden = m_anyHidden || !match;
     }
     m_view->setUpdatesEnabled(true);
     updateStatus();
@@ -575,7 +597,7 @@ QList<Basics::TValue*> TOfficeWindow::selectedRecords() const
 void TOfficeWindow::selectRecord(int id)
 {
     const Basics::TValue* record = m_list ? m_list->find(id) : nullptr;
-    if (TLumListItem* item = m_items.value(record))
+    if (TLumListItem* item = itemOf(record))
         m_view->selectOnly(item);
 }
 
@@ -670,7 +692,7 @@ void TOfficeWindow::deleteSelection()
     if (confirm.exec() != QDialog::Accepted)
         return;
     // The row of the first deleted record is selected afterwards: what followed it moves up.
-    const int row = m_view->indexOfTopLevelItem(m_items.value(doomed.first()));
+    const int row = m_view->indexOfTopLevelItem(itemOf(doomed.first()));
     for (Basics::TValue* value : doomed) {
         try {
             m_deleted.keep(m_listName, *m_list, *value);

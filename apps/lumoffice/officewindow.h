@@ -95,6 +95,7 @@ private:
     void selectRecord(int id);
     // Runs the editor of the list shown; prepare, when given, sees it before it runs.
     void runEditor(bool newRecord, const std::function<void(QDialog*)>& prepare = {});
+    TLumListItem* itemOf(const Basics::TValue* value);
 
     void onInserted(Basics::TValue* value);
     void onChanged(Basics::TValue* value);
@@ -122,6 +123,11 @@ private:
     QAction* m_changeUser = nullptr;
     QString m_listName;
     QPointer<Basics::TValueList> m_list;
+    // The item of every record, made when first asked for (itemOf): opening a list of a million
+    // records does without it.
     QHash<const Basics::TValue*, TLumListItem*> m_items;
+    bool m_itemsIndexed = false;
+    // Whether the filter hides any row.
+    bool m_anyHidden = false;
     TDeletedRecords m_deleted;
 };

@@ -126,7 +126,19 @@ void TFileReplacement::adoptOwnerAndMode()
 
 void TFileReplacement::commit(const QByteArray& bytes, bool keepOld)
 {
-    m_temp->writeDurably(bytes);
+    write(bytes);
+    commit(keepOld);
+}
+
+void TFileReplacement::write(QByteArrayView bytes)
+{
+    if (m_temp->write(bytes.data(), bytes.size()) != bytes.size())
+        throw TFileError(__LINE__, "tfilereplacement", 301, 301, m_temp->fileName());
+}
+
+void TFileReplacement::commit(bool keepOld)
+{
+    m_temp->writeDurably({}); // flushes what was written, and waits for the disk
     if (keepOld) {
         const QString old = m_target + QStringLiteral(".old");
         TFile::remove(old);

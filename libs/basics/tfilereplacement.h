@@ -39,6 +39,10 @@ public:
     // content stays as "<file>.old". Releases the lock. Throws TFileError (301, 311, 312); the
     // previous file is then still in place.
     void commit(const QByteArray& bytes, bool keepOld);
+    // The same in steps: the new content piece by piece, then the commit. write() throws
+    // TFileError 301.
+    void write(QByteArrayView bytes);
+    void commit(bool keepOld);
 
 private:
     void openTemp();

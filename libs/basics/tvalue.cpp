@@ -2,6 +2,7 @@
 
 #include "terror.h"
 #include "tvalue_p.h"
+#include "tvariant_p.h"
 
 #include <QDataStream>
 #include <QDomDocument>
@@ -17,6 +18,10 @@ namespace {
 const QString idKey = QStringLiteral("id");
 const QString nameKey = QStringLiteral("name");
 const QString shortNameKey = QStringLiteral("shortname");
+
+// The flags code unit in front of a text: the type code, and whether the text is null.
+constexpr char16_t textTypeBits = 0x1f;
+constexpr char16_t nullTextBit = 0x20;
 
 bool isAscii(QUtf8StringView view)
 {
@@ -39,20 +44,6 @@ int compareKey(const QString& stored, QAnyStringView key)
     });
 }
 
-QList<TAttribute>::const_iterator lowerBound(const QList<TAttribute>& list, QAnyStringView key)
-{
-    return std::lower_bound(list.cbegin(), list.cend(), key,
-                            [](const TAttribute& a, QAnyStringView k) { return compareKey(a.key, k) < 0; });
-}
-
-const TVariant* lookup(const QList<TAttribute>& list, QAnyStringView key)
-{
-    const auto it = lowerBound(list, key);
-    if (it != list.cend() && compareKey(it->key, key) == 0)
-        return &it->value;
-    return nullptr;
-}
-
 QString textField(const QString& text)
 {
     QString field = text;
@@ -63,10 +54,118 @@ QString textField(const QString& text)
     return field;
 }
 
+enum class BlockChange { Replace, Insert, Remove };
+
+// The block of data with the text at index `at` replaced by value, value inserted before it, or the
+// text removed.
+QString changedBlock(const TValueData& data, qsizetype at, BlockChange change, const TVariant* value)
+{
+    const qsizetype count = data.size();
+    qsizetype units = data.block.size() - 4 * count; // the texts alone
+    if (change != BlockChange::Insert)
+        units -= data.length(at);
+    if (change != BlockChange::Remove)
+        units += value->text().size();
+    const qsizetype newCount = count + (change == BlockChange::Insert   ? 1
+                                        : change == BlockChange::Remove ? -1
+                                                                        : 0);
+    TextBlockWriter writer(newCount, units);
+    for (qsizetype i = 0; i <= count; ++i) {
+        if (i == at && change != BlockChange::Remove)
+            writer.add(value->type(), value->text().isNull(), value->text());
+        if (i == count)
+            break;
+        if (i != at || change == BlockChange::Insert)
+            writer.add(data, i);
+    }
+    return writer.take();
+}
+
 } // namespace
 
+int TValueData::type(qsizetype i) const
+{
+    return flags(i) & textTypeBits;
+}
+
+bool TValueData::isNull(qsizetype i) const
+{
+    return flags(i) & nullTextBit;
+}
+
+QString TValueData::text(qsizetype i) const
+{
+    if (isNull(i))
+        return QString();
+    QString::DataPointer slice(block.data_ptr()); // shares the block
+    slice.setBegin(slice.data() + offset(i));
+    slice.size = length(i);
+    return QString(std::move(slice));
+}
+
+TVariant TValueData::value(qsizetype i) const
+{
+    return TVariant(TVariant::Type(type(i)), text(i));
+}
+
+qsizetype TValueData::lowerBound(QAnyStringView key) const
+{
+    return std::lower_bound(
+               keys.cbegin(), keys.cend(), key,
+               [](const QString& stored, QAnyStringView k) { return compareKey(stored, k) < 0; }) -
+           keys.cbegin();
+}
+
+qsizetype TValueData::find(QAnyStringView key) const
+{
+    const qsizetype i = lowerBound(key);
+    return i < keys.size() && compareKey(keys.at(i), key) == 0 ? i : -1;
+}
+
+char16_t TextBlockWriter::flagsOf(int type, bool isNull)
+{
+    return char16_t((type & textTypeBits) | (isNull ? nullTextBit : 0));
+}
+
+TextBlockWriter::TextBlockWriter(qsizetype count, qsizetype units)
+{
+    if (count == 0)
+        return;
+    // The table, and a flags unit and a NUL per text.
+    const qsizetype size = 4 * count + units;
+    if (quint64(size) > 0xFFFFFFFFu)
+        qBadAlloc(); // offsets are 32 bits: a record of more than 8 GB
+    m_block = QString(size, Qt::Uninitialized);
+    m_base = reinterpret_cast<char16_t*>(m_block.data());
+    m_table = m_base;
+    m_next = m_base + 2 * count;
+}
+
+char16_t* TextBlockWriter::add(int type, bool isNull, qsizetype length)
+{
+    *m_next++ = flagsOf(type, isNull);
+    const quint32 offset = quint32(m_next - m_base);
+    *m_table++ = char16_t(offset & 0xffff);
+    *m_table++ = char16_t(offset >> 16);
+    char16_t* text = m_next;
+    m_next += length;
+    *m_next++ = 0;
+    return text;
+}
+
+void TextBlockWriter::add(int type, bool isNull, QStringView text)
+{
+    std::copy(text.utf16(), text.utf16() + text.size(), add(type, isNull, text.size()));
+}
+
+void TextBlockWriter::add(const TValueData& data, qsizetype i)
+{
+    const QStringView text = data.view(i);
+    std::copy(text.utf16(), text.utf16() + text.size(), add(data.type(i), data.isNull(i), text.size()));
+}
+
 TValue::TValue()
-    : d(new Data)
+    : d(new TValueData)
 {
 }
 
@@ -83,8 +182,9 @@ int TValue::getID() const
 
 void TValue::refreshID()
 {
-    const TVariant* id = lookup(d.constData()->attributes, idKey);
-    m_id = id ? id->toInt() : 0;
+    const TValueData* data = d.constData();
+    const qsizetype i = data->find(idKey);
+    m_id = i < 0 ? 0 : VariantText::toInt(data->view(i));
 }
 
 void TValue::setID(int id)
@@ -94,68 +194,75 @@ void TValue::setID(int id)
 
 TVariant TValue::get(QAnyStringView key, const TVariant& def) const
 {
-    const TVariant* value = lookup(d->attributes, key);
-    return value ? *value : def;
+    const qsizetype i = d->find(key);
+    return i < 0 ? def : d->value(i);
 }
 
 QString TValue::getString(QAnyStringView key, const QString& def) const
 {
-    const TVariant* value = lookup(d->attributes, key);
-    return value ? value->text() : def;
+    const qsizetype i = d->find(key);
+    return i < 0 ? def : d->text(i);
 }
 
 int TValue::getInt(QAnyStringView key, int def) const
 {
-    const TVariant* value = lookup(d->attributes, key);
-    return value ? value->toInt() : def;
+    const qsizetype i = d->find(key);
+    return i < 0 ? def : VariantText::toInt(d->view(i));
 }
 
 double TValue::getDouble(QAnyStringView key, double def) const
 {
-    const TVariant* value = lookup(d->attributes, key);
-    return value ? value->toDouble() : def;
+    const qsizetype i = d->find(key);
+    return i < 0 ? def : VariantText::toDouble(d->view(i));
 }
 
 bool TValue::getBool(QAnyStringView key, bool def) const
 {
-    const TVariant* value = lookup(d->attributes, key);
-    return value ? value->toBool() : def;
+    const qsizetype i = d->find(key);
+    return i < 0 ? def : VariantText::toBool(d->view(i));
 }
 
 bool TValue::contains(QAnyStringView key) const
 {
-    return lookup(d->attributes, key) != nullptr;
+    return d->find(key) >= 0;
 }
 
 void TValue::set(QAnyStringView key, const TVariant& value)
 {
-    const QList<TAttribute>& shared = d.constData()->attributes;
-    const auto pos = lowerBound(shared, key) - shared.cbegin();
-    QList<TAttribute>& list = d->attributes; // detaches
-    if (pos < list.size() && compareKey(list[pos].key, key) == 0)
-        list[pos].value = value;
-    else
-        list.insert(pos, TAttribute{key.toString(), value});
-    if (list[pos].key == idKey)
+    const TValueData* shared = d.constData();
+    const qsizetype pos = shared->lowerBound(key);
+    const bool present = pos < shared->size() && compareKey(shared->keys.at(pos), key) == 0;
+    QString block = changedBlock(*shared, pos, present ? BlockChange::Replace : BlockChange::Insert, &value);
+    TValueData* data = d.data(); // detaches
+    if (!present)
+        data->keys.insert(pos, key.toString());
+    data->block = std::move(block);
+    if (data->keys.at(pos) == idKey)
         m_id = value.toInt();
 }
 
 void TValue::remove(QAnyStringView key)
 {
-    const QList<TAttribute>& shared = d.constData()->attributes;
-    const auto it = lowerBound(shared, key);
-    if (it == shared.cend() || compareKey(it->key, key) != 0)
+    const TValueData* shared = d.constData();
+    const qsizetype pos = shared->find(key);
+    if (pos < 0)
         return;
-    const auto pos = it - shared.cbegin();
-    if (it->key == idKey)
+    const bool isID = shared->keys.at(pos) == idKey;
+    QString block = changedBlock(*shared, pos, BlockChange::Remove, nullptr);
+    TValueData* data = d.data(); // detaches
+    data->keys.removeAt(pos);
+    data->block = std::move(block);
+    if (isID)
         m_id = 0;
-    d->attributes.removeAt(pos);
 }
 
 void TValue::clear()
 {
-    if (!d.constData()->attributes.isEmpty())
-        d->attributes.clear();
+    if (d.constData()->size() != 0) {
+        TValueData* data = d.data();
+        data->keys = QList<QString>(); // clear() would keep a list of the same capacity
+        data->block = QString();
+    }
     m_id = 0;
 }
 
@@ -209,14 +316,14 @@ void TValue::setShortName(const QString& shortName)
         set(shortNameKey, TVariant(shortName));
 }
 
-const QList<TAttribute>& TValue::attributes() const
+TAttributes TValue::attributes() const
 {
-    return d->attributes;
+    return TAttributes(d);
 }
 
 qsizetype TValue::count() const
 {
-    return d->attributes.size();
+    return d->size();
 }
 
 bool TValue::readXml(const QDomElement& element)
@@ -232,9 +339,10 @@ bool TValue::readXml(const QDomElement& element)
 
 void TValue::writeXml(QDomDocument& doc, QDomElement& parent) const
 {
-    for (const TAttribute& attribute : d->attributes) {
-        QDomElement child = doc.createElement(attribute.key);
-        child.appendChild(doc.createTextNode(attribute.value.text()));
+    const TValueData* data = d.constData();
+    for (qsizetype i = 0; i < data->size(); ++i) {
+        QDomElement child = doc.createElement(data->keys.at(i));
+        child.appendChild(doc.createTextNode(data->text(i)));
         parent.appendChild(child);
     }
 }
@@ -254,19 +362,42 @@ bool TValue::operator==(const TValue& other) const
 {
     if (d == other.d)
         return true;
-    const QList<TAttribute>& a = d->attributes;
-    const QList<TAttribute>& b = other.d->attributes;
-    return std::equal(
-        a.cbegin(), a.cend(), b.cbegin(), b.cend(),
-        [](const TAttribute& x, const TAttribute& y) { return x.key == y.key && x.value == y.value; });
+    const TValueData* a = d.constData();
+    const TValueData* b = other.d.constData();
+    if (a->keys != b->keys)
+        return false;
+    for (qsizetype i = 0; i < a->size(); ++i) {
+        if (a->view(i) != b->view(i))
+            return false;
+    }
+    return true;
+}
+
+TAttributes::TAttributes(const QSharedDataPointer<TValueData>& data)
+    : d(data)
+{
+}
+
+TAttributes::TAttributes(const TAttributes& other) = default;
+TAttributes& TAttributes::operator=(const TAttributes& other) = default;
+TAttributes::~TAttributes() = default;
+
+qsizetype TAttributes::size() const
+{
+    return d->size();
+}
+
+TAttribute TAttributes::at(qsizetype index) const
+{
+    return TAttribute{d->keys.at(index), d->value(index)};
 }
 
 QDataStream& operator<<(QDataStream& stream, const TValue& value)
 {
-    const QList<TAttribute>& attributes = value.attributes();
-    stream << quint32(attributes.size());
-    for (const TAttribute& attribute : attributes)
-        stream << attribute.key << attribute.value.text();
+    const TValueData& data = RecordAccess::data(value);
+    stream << quint32(data.size());
+    for (qsizetype i = 0; i < data.size(); ++i)
+        stream << data.keys.at(i) << data.text(i);
     return stream;
 }
 

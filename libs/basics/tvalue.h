@@ -8,6 +8,8 @@
 #include <QSharedDataPointer>
 #include <QString>
 
+#include <iterator>
+
 class QDataStream;
 class QDomDocument;
 class QDomElement;
@@ -15,7 +17,9 @@ class QTextStream;
 
 namespace Basics {
 
-class RecordReader;
+class TAttributes;
+struct RecordAccess;
+struct TValueData;
 
 // A record in a stream or file with this many attributes or more is refused (TError code 5).
 inline constexpr quint32 maxAttributeCount = 1u << 24;
@@ -28,7 +32,8 @@ struct TAttribute {
 
 // A record: an integer id plus named text attributes, kept in key order (code-unit order, case
 // sensitive). Copies share the attributes and detach on the first write, so copying is cheap and
-// never aliases later changes.
+// never aliases later changes. A text read from a record shares the record's storage: reading
+// copies nothing (tvalue_p.h tells how the attributes are kept).
 //
 // Record classes add typed accessors built from get/set/remove with a key, a default and a
 // conversion. Two patterns recur: a setter stores only what differs from the default (setOrRemove),
@@ -71,8 +76,8 @@ public:
     void setName(const QString& name);
     void setShortName(const QString& shortName);
 
-    // The attributes in key order.
-    const QList<TAttribute>& attributes() const;
+    // The attributes in key order, as they are now (see TAttributes).
+    TAttributes attributes() const;
     qsizetype count() const;
 
     // XML form: one child element per attribute (tag = key, text = value).
@@ -86,14 +91,70 @@ public:
     bool operator==(const TValue& other) const;
 
 private:
-    friend class RecordReader;
-    struct Data;
+    friend struct RecordAccess; // the record stream reads and writes the storage directly
+    friend class TAttributes;
     // Keeps the cached id in step after the attributes changed behind set() and remove().
     void refreshID();
 
-    QSharedDataPointer<Data> d;
+    QSharedDataPointer<TValueData> d;
     // The id is asked for far more often than any other attribute: it is cached here.
     int m_id = 0;
+};
+
+// The attributes of a record in key order, each read as a TAttribute whose key and text share the
+// record's storage. The view keeps the attributes as they were when it was taken: changing the
+// record afterwards changes a copy of them.
+class BASICS_EXPORT TAttributes {
+public:
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = TAttribute;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = TAttribute;
+
+        const_iterator() = default;
+        TAttribute operator*() const { return m_attributes->at(m_index); }
+        const_iterator& operator++()
+        {
+            ++m_index;
+            return *this;
+        }
+        const_iterator operator++(int)
+        {
+            const_iterator old = *this;
+            ++m_index;
+            return old;
+        }
+        bool operator==(const const_iterator& other) const { return m_index == other.m_index; }
+
+    private:
+        friend class TAttributes;
+        const_iterator(const TAttributes* attributes, qsizetype index)
+            : m_attributes(attributes)
+            , m_index(index)
+        {
+        }
+        const TAttributes* m_attributes = nullptr;
+        qsizetype m_index = 0;
+    };
+
+    TAttributes(const TAttributes& other);
+    TAttributes& operator=(const TAttributes& other);
+    ~TAttributes();
+
+    qsizetype size() const;
+    bool isEmpty() const { return size() == 0; }
+    TAttribute at(qsizetype index) const;
+    const_iterator begin() const { return const_iterator(this, 0); }
+    const_iterator end() const { return const_iterator(this, size()); }
+
+private:
+    friend class TValue;
+    explicit TAttributes(const QSharedDataPointer<TValueData>& data);
+
+    QSharedDataPointer<TValueData> d;
 };
 
 // Stream form of one record in QDataStream's encoding: a 32-bit attribute count, then key and text

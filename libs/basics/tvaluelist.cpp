@@ -160,11 +160,8 @@ int TValueList::load(const QString& file, const char* dir)
         return NoFile;
     }
     clear();
-    QByteArray bytes = data.readAll();
-    if (data.error() != QFileDevice::NoError)
-        return Unreadable;
-    data.close();
-    return decodeList(*this, std::move(bytes), compressionEnabled());
+    const int result = readList(*this, data, compressionEnabled());
+    return data.error() != QFileDevice::NoError ? int(Unreadable) : result;
 }
 
 int TValueList::load(const char* basePath)
@@ -181,7 +178,8 @@ void TValueList::save(const QString& file, const char* dir) const
 
 void TValueList::saveTo(TFileReplacement& replacement) const
 {
-    replacement.commit(encodeList(*this), true);
+    writeList(*this, replacement);
+    replacement.commit(true);
 }
 
 void TValueList::save(const char* basePath) const

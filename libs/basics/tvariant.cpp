@@ -1,8 +1,12 @@
 #include "tvariant.h"
 
+#include "tvariant_p.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+
+#include <algorithm>
 
 namespace Basics {
 
@@ -93,9 +97,35 @@ TVariant::TVariant(const QDateTime& value)
 {
 }
 
+int VariantText::toInt(QStringView text)
+{
+    return text.toInt(); // 0 when the text does not parse
+}
+
+double VariantText::toDouble(QStringView text)
+{
+    return text.toDouble(); // always "." as decimal point, whatever the locale
+}
+
+bool VariantText::toBool(QStringView text)
+{
+    // The lower-cased text is "yes", "true" or "on" (no other character lower-cases to one of these
+    // ASCII letters), or the text is the integer 1.
+    const auto isWord = [text](QLatin1StringView word) {
+        return std::equal(text.begin(), text.end(), word.begin(), word.end(), [](QChar c, char letter) {
+            return c.unicode() < 0x80 && char(c.unicode() | 0x20) == letter;
+        });
+    };
+    if (isWord(QLatin1StringView("yes")) || isWord(QLatin1StringView("true")) ||
+        isWord(QLatin1StringView("on")))
+        return true;
+    bool ok = false;
+    return text.toInt(&ok) == 1 && ok;
+}
+
 int TVariant::toInt() const
 {
-    return m_text.toInt(); // 0 when the text does not parse
+    return VariantText::toInt(m_text);
 }
 
 unsigned int TVariant::toUInt() const
@@ -115,16 +145,12 @@ unsigned long TVariant::toULong() const
 
 double TVariant::toDouble() const
 {
-    return m_text.toDouble(); // always "." as decimal point, whatever the locale
+    return VariantText::toDouble(m_text);
 }
 
 bool TVariant::toBool() const
 {
-    const QString lower = m_text.toLower();
-    if (lower == u"yes" || lower == u"true" || lower == u"on")
-        return true;
-    bool ok = false;
-    return m_text.toInt(&ok) == 1 && ok;
+    return VariantText::toBool(m_text);
 }
 
 char TVariant::toChar() const

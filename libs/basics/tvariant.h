@@ -65,6 +65,7 @@ public:
     friend bool operator==(const TVariant& a, const TVariant& b) { return a.m_text == b.m_text; }
 
 private:
+    friend struct TValueData; // gives back values of the stored type and text
     TVariant(Type type, QString text);
 
     qint32 m_type = Empty;
