@@ -3,9 +3,9 @@
 #include "cashofficemenu.h"
 #include "listexport.h"
 #include "logindialog.h"
-#include "recordview.h"
-#include "readerpanel.h"
 #include "periodchooser.h"
+#include "readerpanel.h"
+#include "recordview.h"
 #include "tdlgremove.h"
 #include "terror.h"
 #include "thelpviewer.h"
@@ -226,8 +226,7 @@ void TOfficeWindow::buildActions()
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* contents = help->addAction(tr("&Contents"), this, [this] {
-        THelpViewer::show(QDir(TLumDlg::helpDirectory()).filePath(QStringLiteral("lumdialogs.html")),
-                          QString(), this);
+        THelpViewer::show(TLumDlg::helpPath(QStringLiteral("lumdialogs.html")), QString(), this);
     });
     contents->setShortcut(QKeySequence::HelpContents);
     contents->setEnabled(TLumDlg::helpAvailable());
