@@ -7,6 +7,10 @@
         <source>The language of the texts: en or de (default: as the system locale says).</source>
         <translation>Die Sprache der Texte: en oder de (Vorgabe: wie das Gebietsschema des Systems).</translation>
     </message>
+    <message>
+        <source>--lang needs en or de, not %1</source>
+        <translation>--lang braucht en oder de, nicht %1</translation>
+    </message>
 </context>
 <context>
     <name>ArticleSelectDlgBase</name>
@@ -6766,11 +6770,295 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
 </context>
 <context>
-    <name>lumoffice</name>
+    <name>lumcardd</name>
     <message>
-        <source>--lang needs en or de, not %1</source>
-        <translation>--lang braucht en oder de, nicht %1</translation>
+        <source>The card server of the back office and the tills.
+
+Commands:
+  serve            answer the card readers of the terminals (the default)
+  put [UID]        put a card on a reader; without a UID a new blank card (prints its UID)
+  take             take the card off a reader
+  cards            list the cards: UID, card number (empty for a blank card), client
+  fail CODE        let the next card operation of a reader fail with an error code (-2 ...)
+  book             carry out the due actions of the card on a reader, as a till does
+  adduser NAME     add a user who may format cards, or give one a new password
+                   (read from standard input)
+  demo             write the demo data unless the database holds data
+
+The database is var/lumcardd/cards.sqlite below the data folder. The client commands
+(put, take, cards, fail, book) reach the server at --host and --port; without --port
+at the port the server of the data folder listens on.
+Exit status: 0 on success, 1 on failure, 2 on wrong usage; serve ends on SIGINT or
+SIGTERM.</source>
+        <translation>Der Kartenserver der Verwaltung und der Kassen.
+
+Befehle:
+  serve            die Kartenleser der Terminals bedienen (die Vorgabe)
+  put [UID]        eine Karte auf einen Leser legen; ohne UID eine neue leere Karte (gibt ihre UID aus)
+  take             die Karte von einem Leser nehmen
+  cards            die Karten aufführen: UID, Kartennummer (leer bei einer leeren Karte), Kunde
+  fail CODE        die nächste Kartenoperation eines Lesers mit einem Fehlercode scheitern lassen (-2 ...)
+  book             die fälligen Aktionen der Karte auf einem Leser ausführen, wie eine Kasse es tut
+  adduser NAME     einen Benutzer hinzufügen, der Karten formatieren darf, oder einem ein neues Passwort geben
+                   (von der Standardeingabe gelesen)
+  demo             die Demodaten schreiben, wenn die Datenbank keine Daten enthält
+
+Die Datenbank ist var/lumcardd/cards.sqlite unterhalb des Datenordners. Die Client-Befehle
+(put, take, cards, fail, book) erreichen den Server über --host und --port; ohne --port
+über den Port, auf dem der Server des Datenordners lauscht.
+Rückgabewert: 0 bei Erfolg, 1 bei Fehlern, 2 bei falscher Verwendung; serve endet bei SIGINT oder
+SIGTERM.</translation>
     </message>
+    <message>
+        <source>Password: </source>
+        <translation>Passwort: </translation>
+    </message>
+    <message>
+        <source>%1 is no address to listen on</source>
+        <translation>%1 ist keine Adresse zum Lauschen</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1 port %2: %3</source>
+        <translation>kann nicht auf %1 Port %2 lauschen: %3</translation>
+    </message>
+    <message>
+        <source>listening on %1 port %2</source>
+        <translation>lauscht auf %1 Port %2</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>%1: code %2 %3</source>
+        <translation>%1: Code %2 %3</translation>
+    </message>
+    <message>
+        <source>no password given</source>
+        <translation>kein Passwort angegeben</translation>
+    </message>
+    <message>
+        <source>the password cannot be hashed</source>
+        <translation>das Passwort kann nicht gehasht werden</translation>
+    </message>
+    <message>
+        <source>The data folder (default: the working directory).</source>
+        <translation>Der Datenordner (Vorgabe: das Arbeitsverzeichnis).</translation>
+    </message>
+    <message>
+        <source>serve: the address to listen on (default 127.0.0.1; 0.0.0.0 for every network).</source>
+        <translation>serve: die Adresse, auf der gelauscht wird (Vorgabe 127.0.0.1; 0.0.0.0 für jedes Netz).</translation>
+    </message>
+    <message>
+        <source>The port (default %1; serve: 0 picks a free one).</source>
+        <translation>Der Port (Vorgabe %1; serve: 0 wählt einen freien).</translation>
+    </message>
+    <message>
+        <source>The server&apos;s host for the client commands.</source>
+        <translation>Der Rechner des Servers für die Client-Befehle.</translation>
+    </message>
+    <message>
+        <source>The reader&apos;s name (default &quot;%1&quot;).</source>
+        <translation>Der Name des Lesers (Vorgabe „%1“).</translation>
+    </message>
+    <message>
+        <source>serve: write the demo data first unless there is data.</source>
+        <translation>serve: zuerst die Demodaten schreiben, wenn es noch keine Daten gibt.</translation>
+    </message>
+    <message>
+        <source>serve, put, take, cards, fail, book, adduser or demo.</source>
+        <translation>serve, put, take, cards, fail, book, adduser oder demo.</translation>
+    </message>
+    <message>
+        <source>--port needs a number from 0 to 65535</source>
+        <translation>--port braucht eine Zahl von 0 bis 65535</translation>
+    </message>
+    <message>
+        <source>wrong usage</source>
+        <translation>falsche Verwendung</translation>
+    </message>
+    <message>
+        <source>%1 records written</source>
+        <translation>%1 Datensätze geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>lumdata</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>the data ends in the middle of a record or cannot be read</source>
+        <translation>die Daten enden mitten in einem Datensatz oder sind nicht lesbar</translation>
+    </message>
+    <message>
+        <source>error %1: %2</source>
+        <translation>Fehler %1: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened (%1)</source>
+        <translation>die Datei kann nicht geöffnet werden (%1)</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes; nothing was imported</source>
+        <translation>größer als %1 Bytes; nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>%1; nothing was imported</source>
+        <translation>%1; nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>Commands:
+  show FILE                one line per record: the id, then key=value pairs in key order
+                           (backslash, line breaks and tabs written as \\, \n, \r, \t)
+  xml FILE                 the list&apos;s XML exchange document
+  import XMLFILE FILE      apply an exchange document (XMLFILE, or - for standard input) to the
+                           list in FILE and save it; FILE is created when missing
+  text FILE COL[,COL...]   the text export of the named columns, separated by &quot;;&quot;
+  check FILE               the load result (0 read completely, 7 no such file, 304 damaged)
+                           and the record count
+
+The list and element names come from the file name (currency.dat holds &quot;currencies&quot; of
+&quot;currency&quot; elements); other files hold &quot;elements&quot; of &quot;element&quot;.
+Exit status: 0 success, 1 a load result other than 0 or a storage error, 2 wrong usage.</source>
+        <translation>Befehle:
+  show DATEI               eine Zeile pro Datensatz: die Nummer, dann Schlüssel=Wert-Paare nach Schlüssel geordnet
+                           (Backslash, Zeilenumbrüche und Tabulatoren als \\, \n, \r, \t geschrieben)
+  xml DATEI                das XML-Austauschdokument der Liste
+  import XMLDATEI DATEI    ein Austauschdokument (XMLDATEI, oder - für die Standardeingabe) auf die
+                           Liste in DATEI anwenden und sie speichern; DATEI wird angelegt, wenn sie fehlt
+  text DATEI SP[,SP...]    der Textexport der genannten Spalten, getrennt durch &quot;;&quot;
+  check DATEI              das Ladeergebnis (0 vollständig gelesen, 7 keine solche Datei, 304 beschädigt)
+                           und die Anzahl der Datensätze
+
+Listen- und Elementnamen ergeben sich aus dem Dateinamen (currency.dat enthält &quot;currencies&quot; aus
+&quot;currency&quot;-Elementen); andere Dateien enthalten &quot;elements&quot; aus &quot;element&quot;.
+Rückgabewert: 0 Erfolg, 1 ein Ladeergebnis außer 0 oder ein Speicherfehler, 2 falsche Verwendung.</translation>
+    </message>
+    <message>
+        <source>List (XML root) name to use.</source>
+        <translation>Zu verwendender Listenname (XML-Wurzel).</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>XML element name of a record to use.</source>
+        <translation>Zu verwendender XML-Elementname eines Datensatzes.</translation>
+    </message>
+    <message>
+        <source>show, xml, import, text or check</source>
+        <translation>show, xml, import, text oder check</translation>
+    </message>
+    <message>
+        <source>the command&apos;s files and columns</source>
+        <translation>die Dateien und Spalten des Befehls</translation>
+    </message>
+    <message>
+        <source>a command is missing</source>
+        <translation>ein Befehl fehlt</translation>
+    </message>
+    <message>
+        <source>text needs at least one column</source>
+        <translation>text braucht mindestens eine Spalte</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>wrong number of arguments for &quot;%1&quot;</source>
+        <translation>falsche Anzahl von Argumenten für „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>lumlog</name>
+    <message>
+        <source>Prints a log file (UTF-16) as UTF-8 text.</source>
+        <translation>Gibt eine Protokolldatei (UTF-16) als UTF-8-Text aus.</translation>
+    </message>
+    <message>
+        <source>Go on printing what is appended, until interrupted.</source>
+        <translation>Weiter ausgeben, was angehängt wird, bis zur Unterbrechung.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>datei</translation>
+    </message>
+    <message>
+        <source>The log file.</source>
+        <translation>Die Protokolldatei.</translation>
+    </message>
+    <message>
+        <source>usage: lumlog [--follow] FILE</source>
+        <translation>Aufruf: lumlog [--follow] DATEI</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ist nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>lumlogd</name>
+    <message>
+        <source>Receives the enciphered log messages that programs send to their log host
+(KORVAXK7_LOGHOST, KORVAXK7_LOGPORT) and writes one line per entry, fields separated
+by tabs: date, station, level, program, mod, class, entry. Backslash, tab and line
+breaks inside a field are written as \\, \t, \n and \r. Nothing is sent back.
+Listens on the loopback address unless --listen names another (any: every address).
+Ends on SIGINT or SIGTERM. Exit status: 0 after a signal, 1 when the port or the
+output cannot be opened, 2 on wrong usage, 3 when entries could not be written
+(each is reported on standard error).</source>
+        <translation>Empfängt die verschlüsselten Protokollmeldungen, die Programme an ihren Protokollrechner senden
+(KORVAXK7_LOGHOST, KORVAXK7_LOGPORT), und schreibt eine Zeile pro Eintrag, Felder durch
+Tabulatoren getrennt: Datum, Station, Stufe, Programm, Modul, Klasse, Eintrag. Backslash, Tabulator und
+Zeilenumbrüche in einem Feld werden als \\, \t, \n und \r geschrieben. Nichts wird zurückgesendet.
+Lauscht auf der Loopback-Adresse, wenn --listen keine andere nennt (any: jede Adresse).
+Endet bei SIGINT oder SIGTERM. Rückgabewert: 0 nach einem Signal, 1 wenn der Port oder die
+Ausgabe nicht geöffnet werden kann, 2 bei falscher Verwendung, 3 wenn Einträge nicht geschrieben
+werden konnten (jeder wird auf der Standardfehlerausgabe gemeldet).</translation>
+    </message>
+    <message>
+        <source>Port to listen on (%1; 0 picks a free one).</source>
+        <translation>Port, auf dem gelauscht wird (%1; 0 wählt einen freien).</translation>
+    </message>
+    <message>
+        <source>Append the lines to FILE instead of standard output.</source>
+        <translation>Die Zeilen an FILE anhängen statt an die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Address to listen on (127.0.0.1; &quot;any&quot; for every address).</source>
+        <translation>Adresse, auf der gelauscht wird (127.0.0.1; „any“ für jede Adresse).</translation>
+    </message>
+    <message>
+        <source>wrong usage</source>
+        <translation>falsche Verwendung</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>kann %1 nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on port %1: %2</source>
+        <translation>kann nicht auf Port %1 lauschen: %2</translation>
+    </message>
+    <message>
+        <source>listening on port %1</source>
+        <translation>lauscht auf Port %1</translation>
+    </message>
+    <message>
+        <source>stopped; %1 entries could not be written</source>
+        <translation>beendet; %1 Einträge konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>beendet</translation>
+    </message>
+</context>
+<context>
+    <name>lumoffice</name>
     <message>
         <source>The back office of the point of sale.</source>
         <translation>Die Verwaltung der Kasse.</translation>

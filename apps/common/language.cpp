@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
+
 namespace AppLanguage {
 
 namespace {
@@ -48,6 +50,18 @@ QString chosen(const QStringList& arguments)
             return argument.mid(langOption.size() + 1);
     }
     return QLocale::system().language() == QLocale::German ? QStringLiteral("de") : QStringLiteral("en");
+}
+
+bool setUp(const char* program)
+{
+    const QString language = chosen(QCoreApplication::arguments());
+    if (install(language))
+        return true;
+    std::fprintf(
+        stderr, "%s: %s\n", program,
+        qPrintable(
+            QCoreApplication::translate("AppLanguage", "--lang needs en or de, not %1").arg(language)));
+    return false;
 }
 
 bool install(const QString& language)

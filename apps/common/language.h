@@ -15,6 +15,9 @@ QCommandLineOption option();
 // ("de" for a German locale, "en" for every other). Read before the command line is parsed, so
 // that the parser's own texts are translated already.
 QString chosen(const QStringList& arguments);
+// Installs the language that the application's command line or the system asks for. False, after
+// saying so on standard error under the program's name, for a language the programs do not have.
+bool setUp(const char* program);
 // Installs Qt's and the project's translations of language into the running application. False
 // for a language other than "en" and "de" (nothing is installed then).
 bool install(const QString& language);

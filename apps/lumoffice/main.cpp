@@ -42,11 +42,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
     QApplication::setOrganizationName(QStringLiteral("lumdialogs"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QString language = AppLanguage::chosen(QApplication::arguments());
-    if (!AppLanguage::install(language)) {
-        complain(QCoreApplication::translate("lumoffice", "--lang needs en or de, not %1").arg(language));
+    if (!AppLanguage::setUp("lumoffice"))
         return 2;
-    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
