@@ -14,8 +14,11 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -25,7 +28,8 @@
 
 using LumDialogs::TListDescriptor;
 
-namespace {
+// Named, since the test class holds some of its types.
+namespace DialogTexts {
 
 // The German texts of the translation file: exact ones, and those with placeholders as patterns.
 struct GermanTexts {
@@ -35,6 +39,9 @@ struct GermanTexts {
     bool holds(const QString& text) const
     {
         if (exact.contains(text))
+            return true;
+        // The record editor's labels are the column titles with a colon.
+        if (text.endsWith(u':') && exact.contains(text.chopped(1)))
             return true;
         return std::any_of(patterns.cbegin(), patterns.cend(), [&text](const QRegularExpression& pattern) {
             return pattern.match(text).hasMatch();
@@ -58,8 +65,10 @@ GermanTexts germanTexts()
             texts.exact.insert(text);
             continue;
         }
-        QString pattern = QRegularExpression::escape(text);
-        pattern.replace(QRegularExpression(QStringLiteral("%[0-9n]")), QStringLiteral(".*"));
+        QStringList pieces = text.split(placeholder);
+        for (QString& piece : pieces)
+            piece = QRegularExpression::escape(piece);
+        const QString pattern = pieces.join(QStringLiteral(".*"));
         texts.patterns << QRegularExpression(QRegularExpression::anchoredPattern(pattern),
                                              QRegularExpression::DotMatchesEverythingOption);
     }
@@ -71,10 +80,9 @@ class Language {
 public:
     explicit Language(const QString& language)
     {
-        if (language == u"en")
-            return;
-        load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        load(QStringLiteral("lumdialogs_de"), AppLanguage::translationsDirectory());
+        if (language == u"de")
+            load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        load(QStringLiteral("lumdialogs_") + language, AppLanguage::translationsDirectory());
     }
     ~Language()
     {
@@ -215,7 +223,29 @@ QList<QPair<QString, QString>> shownTexts(QWidget* dialog)
     return texts;
 }
 
-} // namespace
+// The inputs the tab key visits on the pages shown, in its order, from the first one the focus
+// chain names.
+QList<QWidget*> tabChain(QWidget* dialog)
+{
+    QWidget* first = dialog->nextInFocusChain();
+    while (first != dialog &&
+           !(first->isVisible() && first->isEnabled() && (first->focusPolicy() & Qt::TabFocus)))
+        first = first->nextInFocusChain();
+    if (first == dialog)
+        return {};
+    first->setFocus(Qt::TabFocusReason);
+    QList<QWidget*> chain;
+    for (QWidget* at = dialog->focusWidget(); at && !chain.contains(at) && chain.size() < 500;
+         at = dialog->focusWidget()) {
+        chain << at;
+        QTest::keyClick(at, Qt::Key_Tab);
+    }
+    return chain;
+}
+
+} // namespace DialogTexts
+
+using namespace DialogTexts;
 
 class TestDialogTexts : public QObject {
     Q_OBJECT
@@ -229,6 +259,8 @@ private Q_SLOTS:
     void everyTextIsGerman();
     void acceleratorsAreUniqueAndLead_data();
     void acceleratorsAreUniqueAndLead();
+    void tabOrderFollowsTheLayout_data() { everyEditor(); }
+    void tabOrderFollowsTheLayout();
     void escapeCancelsAndReturnAccepts_data() { everyEditor(); }
     void escapeCancelsAndReturnAccepts();
     void helpIsInTheLanguageOfTheTexts();
@@ -239,6 +271,8 @@ private:
     void everyEditor();
     // A host with a record in every list, and the editor of list opened on it or for a new one.
     std::unique_ptr<QDialog> openEditor(const QString& list, bool newRecord);
+    // The editor shown, with the first input of its tab chain focused.
+    static QWidget* showWithFocus(QDialog* dialog);
 
     std::unique_ptr<Language> m_german;
     GermanTexts m_germanTexts;
@@ -252,11 +286,15 @@ void TestDialogTexts::initTestCase()
     // The table of lists translates its titles once, as the program does at its start.
     m_german = std::make_unique<Language>(QStringLiteral("de"));
     QVERIFY(!TListDescriptor::all().isEmpty());
+    m_host = std::make_unique<TestHost>();
+    for (const TListDescriptor& list : TListDescriptor::all()) {
+        if (list.names.root != PosLib::Lists::settings)
+            m_host->put(list.names.root, 1, {{"name", "Erster"}, {"decpos", "2"}});
+    }
 }
 
 void TestDialogTexts::cleanup()
 {
-    m_host.reset();
     m_prompts.reset();
 }
 
@@ -269,11 +307,6 @@ void TestDialogTexts::everyEditor()
 
 std::unique_ptr<QDialog> TestDialogTexts::openEditor(const QString& list, bool newRecord)
 {
-    m_host = std::make_unique<TestHost>();
-    for (const TListDescriptor& other : TListDescriptor::all()) {
-        if (other.names.root != PosLib::Lists::settings)
-            m_host->put(other.names.root, 1, {{"name", "Erster"}, {"decpos", "2"}});
-    }
     m_host->showList(list);
     m_host->select({1});
     return TListDescriptor::find(list)->openEditor(m_host->window.get(), m_host->view, newRecord);
@@ -287,7 +320,7 @@ void TestDialogTexts::everyTextIsGerman()
         std::unique_ptr<QDialog> dialog = openEditor(list, newRecord);
         for (const auto& [where, text] : shownTexts(dialog.get())) {
             if (!m_germanTexts.holds(text) && !text.contains(u"Erster"))
-                english << where + u": " + text;
+                english << where + QStringLiteral(": ") + text;
         }
     }
     english.removeDuplicates();
@@ -341,29 +374,73 @@ void TestDialogTexts::acceleratorsAreUniqueAndLead()
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
+// The tab key goes through each page as it is read: down the rows, in a row from left to right, and
+// from the foot of a column to the head of the next column on the right; never back up and left.
+void TestDialogTexts::tabOrderFollowsTheLayout()
+{
+    QFETCH(QString, list);
+    std::unique_ptr<QDialog> dialog = openEditor(list, true);
+    dialog->show();
+    QStringList problems;
+    const auto check = [&] {
+        const QList<QWidget*> chain = tabChain(dialog.get());
+        if (chain.size() < 3)
+            problems << QStringLiteral("the tab key reaches %1 inputs only").arg(chain.size());
+        for (qsizetype i = 1; i < chain.size(); ++i) {
+            const QRect before(chain[i - 1]->mapTo(dialog.get(), QPoint()), chain[i - 1]->size());
+            const QRect after(chain[i]->mapTo(dialog.get(), QPoint()), chain[i]->size());
+            // The frame's buttons close the chain, which goes round to the first input.
+            const bool frameButton = qobject_cast<QPushButton*>(chain[i - 1]) &&
+                                     !chain[i - 1]->parentWidget()->inherits("QGroupBox") &&
+                                     pagesOf(chain[i - 1]).isEmpty();
+            if (!frameButton && after.bottom() < before.top() && after.left() < before.right() - 4)
+                problems << QStringLiteral("%1 -> %2")
+                                .arg(pathOf(chain[i - 1], dialog.get()), pathOf(chain[i], dialog.get()));
+        }
+    };
+    check();
+    for (QTabWidget* tabs : dialog->findChildren<QTabWidget*>()) {
+        for (int page = 1; page < tabs->count(); ++page) {
+            if (!tabs->isTabEnabled(page))
+                continue;
+            tabs->setCurrentIndex(page);
+            check();
+        }
+        tabs->setCurrentIndex(0);
+    }
+    problems.removeDuplicates();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
 void TestDialogTexts::escapeCancelsAndReturnAccepts()
 {
     QFETCH(QString, list);
     std::unique_ptr<QDialog> dialog = openEditor(list, false);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QTest::keyClick(showWithFocus(dialog.get()), Qt::Key_Escape);
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
     QVERIFY(dialog->isHidden());
     QVERIFY(m_prompts->messages.isEmpty());
 
+    // Return in the first input is OK, when OK can be pressed.
     dialog = openEditor(list, false);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-    // Return in the first field of the tab chain takes the record as shown.
-    QWidget* first = dialog->nextInFocusChain();
-    while (first != dialog.get() &&
-           !(first->isVisible() && first->isEnabled() && (first->focusPolicy() & Qt::TabFocus)))
-        first = first->nextInFocusChain();
-    first->setFocus();
+    QWidget* first = showWithFocus(dialog.get());
+    auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("buttonOk"));
+    if (!ok)
+        ok = dialog->findChild<QPushButton*>(QStringLiteral("OkButton"));
+    QVERIFY(ok);
+    QSignalSpy pressed(ok, &QAbstractButton::clicked);
     QTest::keyClick(first, Qt::Key_Return);
-    QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QVERIFY(m_prompts->messages.isEmpty());
+    QCOMPARE(pressed.count(), ok->isEnabled() ? 1 : 0);
+}
+
+QWidget* TestDialogTexts::showWithFocus(QDialog* dialog)
+{
+    dialog->show();
+    QApplication::setActiveWindow(dialog);
+    const QList<QWidget*> chain = tabChain(dialog);
+    QWidget* first = chain.isEmpty() ? dialog : chain.first();
+    first->setFocus();
+    return first;
 }
 
 void TestDialogTexts::helpIsInTheLanguageOfTheTexts()
@@ -383,7 +460,8 @@ void TestDialogTexts::helpIsInTheLanguageOfTheTexts()
             found << match.next().captured(1);
         return found;
     };
-    const QSet<QString> englishAnchors = anchors(TLumDlg::helpDirectory() + u"/lumdialogs.html");
+    const QSet<QString> englishAnchors =
+        anchors(TLumDlg::helpDirectory() + QStringLiteral("/lumdialogs.html"));
     QVERIFY(englishAnchors.size() > 20);
     QCOMPARE(anchors(german), englishAnchors);
 }

@@ -2642,7 +2642,7 @@ Verwerfen?</translation>
     </message>
     <message>
         <source>&amp;Rate:</source>
-        <translation>K&amp;urs:</translation>
+        <translation>Ku&amp;rs:</translation>
     </message>
     <message>
         <source>The rate of the currency</source>
@@ -2650,15 +2650,15 @@ Verwerfen?</translation>
     </message>
     <message>
         <source>&amp;Reversal input</source>
-        <translation>&amp;Umgekehrte Eingabe</translation>
+        <translation>Umgekehrte &amp;Eingabe</translation>
     </message>
     <message>
         <source>Alt+R</source>
-        <translation>Alt+U</translation>
+        <translation>Alt+E</translation>
     </message>
     <message>
         <source>&amp;Dec. position:</source>
-        <translation>&amp;Nachkommastellen:</translation>
+        <translation>Nachkomma&amp;stellen:</translation>
     </message>
     <message>
         <source>The position of the decimal sign</source>
@@ -2836,7 +2836,7 @@ Verwerfen?</translation>
     </message>
     <message>
         <source>&amp;Rate:</source>
-        <translation>K&amp;urs:</translation>
+        <translation>&amp;Satz:</translation>
     </message>
     <message>
         <source>The rate of the discount</source>
@@ -2860,7 +2860,7 @@ Verwerfen?</translation>
     </message>
     <message>
         <source>&amp;Order discount</source>
-        <translation>&amp;Bestellrabatt</translation>
+        <translation>Bes&amp;tellrabatt</translation>
     </message>
     <message>
         <source>Use this discount on orders?</source>
@@ -4690,7 +4690,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>Add to &amp;Terminal summary</source>
-        <translation>Zur &amp;Terminalsumme</translation>
+        <translation>Zur Ter&amp;minalsumme</translation>
     </message>
     <message>
         <source>Should payment to this payform be added to terminal summary?</source>
@@ -4698,7 +4698,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>Add to Su&amp;mmary</source>
-        <translation>Zur Su&amp;mme</translation>
+        <translation>Zur &amp;Summe</translation>
     </message>
     <message>
         <source>Should payment to this payform be added to summary?</source>
@@ -4762,7 +4762,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>&amp;Read bill only</source>
-        <translation>&amp;Nur Rechnung lesen</translation>
+        <translation>Nur Rechnung &amp;lesen</translation>
     </message>
     <message>
         <source>No tip</source>
@@ -4830,7 +4830,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>&amp;Drawer constraint</source>
-        <translation>Lade&amp;zwang</translation>
+        <translation>La&amp;dezwang</translation>
     </message>
     <message>
         <source>&amp;keep Drawer close</source>
@@ -4846,7 +4846,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>Ask for &amp;tip</source>
-        <translation>&amp;Trinkgeld abfragen</translation>
+        <translation>Trinkgeld a&amp;bfragen</translation>
     </message>
     <message>
         <source>Ask for given</source>
@@ -5002,7 +5002,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation>&amp;Entfernen</translation>
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
@@ -5363,7 +5363,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>N&amp;umber:</source>
-        <translation>N&amp;ummer:</translation>
+        <translation>Numme&amp;r:</translation>
     </message>
     <message>
         <source>The ID of the shift</source>
@@ -5786,7 +5786,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation>&amp;Beschreibung:</translation>
+        <translation>Besch&amp;reibung:</translation>
     </message>
     <message>
         <source>A description of the table</source>
@@ -5938,7 +5938,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>P&amp;ayform</source>
-        <translation>&amp;Zahlungsart</translation>
+        <translation>Za&amp;hlungsart</translation>
     </message>
     <message>
         <source>Force a payform for the table</source>
@@ -5982,7 +5982,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>&amp;Drawer constraint</source>
-        <translation>Lade&amp;zwang</translation>
+        <translation>La&amp;dezwang</translation>
     </message>
     <message>
         <source>&amp;Activate cash changer</source>
@@ -6097,7 +6097,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>Ne&amp;w...</source>
-        <translation>Ne&amp;u...</translation>
+        <translation>N&amp;eu...</translation>
     </message>
     <message>
         <source>Create a new VAT rate</source>
@@ -6242,7 +6242,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>&amp;Rate:</source>
-        <translation>K&amp;urs:</translation>
+        <translation>&amp;Satz:</translation>
     </message>
     <message>
         <source>The rate of the VAT rate</source>
@@ -6294,11 +6294,11 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>Calculate from &amp;netto</source>
-        <translation>Vom &amp;Netto berechnen</translation>
+        <translation>Vom N&amp;etto berechnen</translation>
     </message>
     <message>
         <source>Is a fix &amp;amount</source>
-        <translation>Ist ein fester &amp;Betrag</translation>
+        <translation>Ist ein &amp;fester Betrag</translation>
     </message>
     <message>
         <source>&amp;General</source>
