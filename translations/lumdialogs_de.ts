@@ -5018,7 +5018,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>KOST settings</source>
-        <translation>KOST-Einstellungen</translation>
+        <translation>KOST</translation>
     </message>
     <message>
         <source>KOST summary type:</source>
@@ -5026,7 +5026,7 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
     <message>
         <source>Bonus system</source>
-        <translation>Bonussystem</translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Bonus points allowed</source>

@@ -225,7 +225,9 @@ int main(int argc, char* argv[])
     const QString command = arguments.value(0, QStringLiteral("serve"));
     const QStringList rest = arguments.mid(1);
     const auto usage = [&] {
-        return fail(QCoreApplication::translate("lumcardd", "wrong usage") + u"\n\n" + parser.helpText(), 2);
+        return fail(QCoreApplication::translate("lumcardd", "wrong usage") + QStringLiteral("\n\n") +
+                        parser.helpText(),
+                    2);
     };
     if (command == u"serve")
         return rest.isEmpty() ? serve(app, options, parser.isSet(demoOption)) : usage();

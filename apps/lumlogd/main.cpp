@@ -74,9 +74,9 @@ int main(int argc, char* argv[])
     else if (!address.setAddress(listenText))
         ok = false;
     if (!ok || port > 0xffff || !parser.positionalArguments().isEmpty()) {
-        err.write(
-            "lumlogd: " +
-            (QCoreApplication::translate("lumlogd", "wrong usage") + u"\n\n" + parser.helpText()).toUtf8());
+        err.write("lumlogd: " + (QCoreApplication::translate("lumlogd", "wrong usage") +
+                                 QStringLiteral("\n\n") + parser.helpText())
+                                    .toUtf8());
         return 2;
     }
 
