@@ -2144,6 +2144,65 @@ Verwerfen?</translation>
     </message>
 </context>
 <context>
+    <name>SalesPromotionConditionsListView</name>
+    <message>
+        <source>(missing)</source>
+        <translation>(fehlt)</translation>
+    </message>
+    <message>
+        <source>Ignored</source>
+        <translation>Ignoriert</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>ORDERCONDITION</source>
+        <translation>BESTELLBEDINGUNG</translation>
+    </message>
+    <message>
+        <source> x </source>
+        <translation> x </translation>
+    </message>
+    <message>
+        <source>Costcenter: </source>
+        <translation>Kostenstelle: </translation>
+    </message>
+    <message>
+        <source>Family: </source>
+        <translation>Familie: </translation>
+    </message>
+    <message>
+        <source>Pricelevel: </source>
+        <translation>Preisebene: </translation>
+    </message>
+    <message>
+        <source>Discount: </source>
+        <translation>Rabatt: </translation>
+    </message>
+    <message>
+        <source>DEPARTMENTCONDITION</source>
+        <translation>WARENGRUPPENBEDINGUNG</translation>
+    </message>
+    <message>
+        <source> Article(s) of </source>
+        <translation> Artikel aus </translation>
+    </message>
+    <message>
+        <source>TABLECONDITION (not supported!)</source>
+        <translation>TISCHBEDINGUNG (nicht unterstützt!)</translation>
+    </message>
+    <message>
+        <source>Unknown condition</source>
+        <translation>Unbekannte Bedingung</translation>
+    </message>
+</context>
+<context>
     <name>StatCheckDlg</name>
     <message>
         <source>Ok</source>
