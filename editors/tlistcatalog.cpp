@@ -1,6 +1,7 @@
 // The table of lists: every list the back office shows, with its columns, captions and editor.
 // A new editor is one line here.
 
+#include "authorizationdlg.h"
 #include "coatcheckrangedlg.h"
 #include "generalsettingdlg.h"
 #include "hashtagdlg.h"
@@ -16,6 +17,7 @@
 #include "textmodulesgroupdlg.h"
 #include "tlistdescriptor.h"
 #include "tmenucarddlg.h"
+#include "tnetcarddlg.h"
 #include "tnetclientdlg.h"
 #include "tpayformdlg.h"
 #include "tpriceleveldlg.h"
@@ -200,6 +202,16 @@ TListDescriptor edited(const QString& group, const char* title, const char* capt
             true};
 }
 
+// A list whose editor writes to the card on the reader, not into the list.
+template <class Editor>
+TListDescriptor readerEdited(const QString& group, const char* title, const char* caption,
+                             QList<TLumColumn> extra = {})
+{
+    TListDescriptor descriptor = edited<Editor>(group, title, caption, caption, std::move(extra));
+    descriptor.writesRecords = false;
+    return descriptor;
+}
+
 QList<TListDescriptor> build()
 {
     const QString master = tr("Master data");
@@ -330,9 +342,10 @@ QList<TListDescriptor> build()
         list(venue, PosLib::Lists::layconfigs, QT_TR_NOOP("Layouts"), {text(QT_TR_NOOP("File"), "file")}),
         list(venue, L("prncontrols"), QT_TR_NOOP("Printer controls")),
         list(venue, L("modifiers"), QT_TR_NOOP("Modifiers")),
-        list(cards, L("pseudoproperties"), QT_TR_NOOP("Cards"),
-             {text(QT_TR_NOOP("Chip"), "uid"),
-              reference(QT_TR_NOOP("Client"), "clientnumber", L("netclients"))}),
+        readerEdited<TNetCardDlg>(cards, QT_TR_NOOP("Cards"), QT_TR_NOOP("Manage card properties"),
+                                  {text(QT_TR_NOOP("Chip"), "uid"),
+                                   reference(QT_TR_NOOP("Client"), "clientnumber", L("netclients")),
+                                   numeric(QT_TR_NOOP("Card number"), "cardnumber")}),
         edited<TNetClientDlg>(cards, QT_TR_NOOP("Clients"), QT_TR_NOOP("Edit client"),
                               QT_TR_NOOP("Edit clients"),
                               {text(QT_TR_NOOP("First name"), "prename"), text(QT_TR_NOOP("City"), "city"),
@@ -341,7 +354,9 @@ QList<TListDescriptor> build()
         edited<TTemplateActionDlg>(
             cards, QT_TR_NOOP("Card action templates"), QT_TR_NOOP("Edit card action template..."),
             QT_TR_NOOP("Edit card action template..."), {hidden(text(QT_TR_NOOP("Actions"), "templates"))}),
-        list(cards, L("authorizations"), QT_TR_NOOP("Authorizations")),
+        edited<AuthorizationDlg>(cards, QT_TR_NOOP("Authorizations"), QT_TR_NOOP("Edit authorization"),
+                                 QT_TR_NOOP("Edit authorizations"),
+                                 {text(QT_TR_NOOP("Description"), "description")}),
         list(cash, L("zcounts"), QT_TR_NOOP("Z counts")),
         edited<SalePromotionDialog>(
             promotions, QT_TR_NOOP("Sales promotions"), QT_TR_NOOP("Edit sales promotion"),

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -68,6 +70,9 @@ public Q_SLOTS:
     void printPdf();
     // Asks for a user and password (when the configuration has users) and logs that user in.
     bool changeUser();
+    // Opens the card editor on the card with that UID lying on the reader (shown in the card
+    // list, which takes it when it is new); without a UID on a new card, for formatting.
+    void editCardOnReader(const QString& uid);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,7 +93,8 @@ private:
     const LumDialogs::TListDescriptor* descriptor() const;
     QList<Basics::TValue*> selectedRecords() const;
     void selectRecord(int id);
-    void runEditor(bool newRecord);
+    // Runs the editor of the list shown; prepare, when given, sees it before it runs.
+    void runEditor(bool newRecord, const std::function<void(QDialog*)>& prepare = {});
 
     void onInserted(Basics::TValue* value);
     void onChanged(Basics::TValue* value);
