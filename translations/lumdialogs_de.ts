@@ -36,6 +36,73 @@
     </message>
 </context>
 <context>
+    <name>AuthorizationDlgBase</name>
+    <message>
+        <source>Insert new authorization</source>
+        <translation>Neue Berechtigung anlegen</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Nummer:</translation>
+    </message>
+    <message>
+        <source>The number of the authorization</source>
+        <translation>Die Nummer der Berechtigung</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>The name of the authorization</source>
+        <translation>Der Name der Berechtigung</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>What the authorization allows</source>
+        <translation>Was die Berechtigung erlaubt</translation>
+    </message>
+    <message>
+        <source>Help about this dialog</source>
+        <translation>Hilfe zu diesem Dialog</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Go to the first authorization</source>
+        <translation>Zur ersten Berechtigung</translation>
+    </message>
+    <message>
+        <source>Go to the previous authorization</source>
+        <translation>Zur vorigen Berechtigung</translation>
+    </message>
+    <message>
+        <source>Go to the next authorization</source>
+        <translation>Zur nächsten Berechtigung</translation>
+    </message>
+    <message>
+        <source>Go to the last authorization</source>
+        <translation>Zur letzten Berechtigung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>CashTransactionsDialog</name>
     <message>
         <source>Book vault cashIn</source>
@@ -1600,6 +1667,22 @@ Verwerfen?</translation>
         <source>Edit sale promotions groups</source>
         <translation>Aktionsgruppen bearbeiten</translation>
     </message>
+    <message>
+        <source>Manage card properties</source>
+        <translation>Karteneigenschaften verwalten</translation>
+    </message>
+    <message>
+        <source>Card number</source>
+        <translation>Kartennummer</translation>
+    </message>
+    <message>
+        <source>Edit authorization</source>
+        <translation>Berechtigung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit authorizations</source>
+        <translation>Berechtigungen bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>LumDialogs::TEditorForm</name>
@@ -2474,6 +2557,25 @@ Verwerfen?</translation>
     </message>
 </context>
 <context>
+    <name>TCardActionColumns</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+</context>
+<context>
     <name>TCardCommands</name>
     <message>
         <source>Unknown command</source>
@@ -3022,6 +3124,176 @@ Verwerfen?</translation>
     </message>
 </context>
 <context>
+    <name>TFormatCardDlg</name>
+    <message>
+        <source>Please insert card</source>
+        <translation>Bitte Karte auflegen</translation>
+    </message>
+    <message>
+        <source>No reader for formatting found</source>
+        <translation>Kein Leser zum Formatieren gefunden</translation>
+    </message>
+    <message>
+        <source>Card %1 of %2</source>
+        <translation>Karte %1 von %2</translation>
+    </message>
+    <message>
+        <source>Please remove card</source>
+        <translation>Bitte Karte entfernen</translation>
+    </message>
+    <message>
+        <source>Formatting card %1</source>
+        <translation>Karte %1 wird formatiert</translation>
+    </message>
+    <message>
+        <source>The next card number cannot be stored:
+%1</source>
+        <translation>Die nächste Kartennummer kann nicht gespeichert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Card number copy found</source>
+        <translation>Doppelte Kartennummer gefunden</translation>
+    </message>
+    <message>
+        <source>Card number %1 is used by other card(s).
+WARNING!
+You will get multiple cards with the same card number, if you choose to continue!
+Are you sure you want to do this?</source>
+        <translation>Die Kartennummer %1 wird von anderen Karten benutzt.
+WARNUNG!
+Wenn Sie fortfahren, gibt es mehrere Karten mit derselben Kartennummer!
+Wollen Sie das wirklich tun?</translation>
+    </message>
+    <message>
+        <source>Confirmation required</source>
+        <translation>Bestätigung erforderlich</translation>
+    </message>
+    <message>
+        <source>Are you really sure you want to do this?</source>
+        <translation>Wollen Sie das wirklich tun?</translation>
+    </message>
+</context>
+<context>
+    <name>TFormatCardDlgBase</name>
+    <message>
+        <source>Formatting Cards</source>
+        <translation>Karten formatieren</translation>
+    </message>
+    <message>
+        <source>Please insert card</source>
+        <translation>Bitte Karte auflegen</translation>
+    </message>
+    <message>
+        <source>What to do next</source>
+        <translation>Was als Nächstes zu tun ist</translation>
+    </message>
+    <message>
+        <source>color: #b00000;</source>
+        <translation>color: #b00000;</translation>
+    </message>
+    <message>
+        <source>Actual card number:</source>
+        <translation>Aktuelle Kartennummer:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Card 1 of 1</source>
+        <translation>Karte 1 von 1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel formatting</source>
+        <translation>Formatieren abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TFormatLoginDlg</name>
+    <message>
+        <source>Card number</source>
+        <translation>Kartennummer</translation>
+    </message>
+    <message>
+        <source>The next card number cannot be read:
+%1</source>
+        <translation>Die nächste Kartennummer ist nicht lesbar:
+%1</translation>
+    </message>
+    <message>
+        <source>Login failed</source>
+        <translation>Anmeldung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>TFormatLoginDlgBase</name>
+    <message>
+        <source>Authorisation required</source>
+        <translation>Berechtigung erforderlich</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>A user of the card server who may format cards</source>
+        <translation>Ein Benutzer des Kartenservers, der Karten formatieren darf</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Start card number:</source>
+        <translation>Erste Kartennummer:</translation>
+    </message>
+    <message>
+        <source>The number of the first card to format</source>
+        <translation>Die Nummer der ersten zu formatierenden Karte</translation>
+    </message>
+    <message>
+        <source>Format count:</source>
+        <translation>Anzahl zu formatieren:</translation>
+    </message>
+    <message>
+        <source>How many cards to format one after the other</source>
+        <translation>Wie viele Karten nacheinander formatiert werden</translation>
+    </message>
+    <message>
+        <source>Client template:</source>
+        <translation>Kundenvorlage:</translation>
+    </message>
+    <message>
+        <source>The client whose data each new card gets a client of its own from</source>
+        <translation>Der Kunde, aus dessen Daten jede neue Karte einen eigenen Kunden erhält</translation>
+    </message>
+    <message>
+        <source>Card number is client number</source>
+        <translation>Kartennummer ist Kundennummer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>THelpFile</name>
     <message>
         <source>lumdialogs.html</source>
@@ -3033,6 +3305,21 @@ Verwerfen?</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>TListPrint</name>
+    <message>
+        <source>Print to PDF</source>
+        <translation>Als PDF drucken</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -3853,6 +4140,651 @@ Ihre Fassung darüber speichern?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TNetCardDlg</name>
+    <message>
+        <source>ID</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Action date</source>
+        <translation>Aktionsdatum</translation>
+    </message>
+    <message>
+        <source>Card No.</source>
+        <translation>Karten-Nr.</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Write waiter</source>
+        <translation>Schreibender Kellner</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Payform</source>
+        <translation>Zahlungsart</translation>
+    </message>
+    <message>
+        <source>Client No.</source>
+        <translation>Kunden-Nr.</translation>
+    </message>
+    <message>
+        <source>Functions</source>
+        <translation>Funktionen</translation>
+    </message>
+    <message>
+        <source>Points min</source>
+        <translation>Punkte min.</translation>
+    </message>
+    <message>
+        <source>Points max</source>
+        <translation>Punkte max.</translation>
+    </message>
+    <message>
+        <source>Points saldo</source>
+        <translation>Punktestand</translation>
+    </message>
+    <message>
+        <source>Credit min</source>
+        <translation>Guthaben min.</translation>
+    </message>
+    <message>
+        <source>Credit max</source>
+        <translation>Guthaben max.</translation>
+    </message>
+    <message>
+        <source>Credit saldo</source>
+        <translation>Guthaben</translation>
+    </message>
+    <message>
+        <source>Extra Points min</source>
+        <translation>Extrapunkte min.</translation>
+    </message>
+    <message>
+        <source>Extra Points max</source>
+        <translation>Extrapunkte max.</translation>
+    </message>
+    <message>
+        <source>Extra Points 1 Saldo</source>
+        <translation>Extrapunkte 1 Stand</translation>
+    </message>
+    <message>
+        <source>Extra Points 2 Saldo</source>
+        <translation>Extrapunkte 2 Stand</translation>
+    </message>
+    <message>
+        <source>Extra Points 3 Saldo</source>
+        <translation>Extrapunkte 3 Stand</translation>
+    </message>
+    <message>
+        <source>Valid from</source>
+        <translation>Gültig ab</translation>
+    </message>
+    <message>
+        <source>Valid to</source>
+        <translation>Gültig bis</translation>
+    </message>
+    <message>
+        <source>Last write</source>
+        <translation>Letztes Schreiben</translation>
+    </message>
+    <message>
+        <source>Last subvent</source>
+        <translation>Letzte Subvention</translation>
+    </message>
+    <message>
+        <source>Last format</source>
+        <translation>Letzte Formatierung</translation>
+    </message>
+    <message>
+        <source>Table/Party</source>
+        <translation>Tisch/Gruppe</translation>
+    </message>
+    <message>
+        <source>Card waiter</source>
+        <translation>Kartenkellner</translation>
+    </message>
+    <message>
+        <source>Pricefinding</source>
+        <translation>Preisfindung</translation>
+    </message>
+    <message>
+        <source>Pricemodel</source>
+        <translation>Preismodell</translation>
+    </message>
+    <message>
+        <source>Subvent count</source>
+        <translation>Subventionsanzahl</translation>
+    </message>
+    <message>
+        <source>Given subvent</source>
+        <translation>Gewährte Subvention</translation>
+    </message>
+    <message>
+        <source>Persontype</source>
+        <translation>Personentyp</translation>
+    </message>
+    <message>
+        <source>Outlet</source>
+        <translation>Outlet</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Create waiter</source>
+        <translation>Anlegender Kellner</translation>
+    </message>
+    <message>
+        <source>Create date</source>
+        <translation>Anlagedatum</translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation>Gebucht</translation>
+    </message>
+    <message>
+        <source>Book date</source>
+        <translation>Buchungsdatum</translation>
+    </message>
+    <message>
+        <source>Book terminal</source>
+        <translation>Buchungsterminal</translation>
+    </message>
+    <message>
+        <source>Spezification</source>
+        <translation>Angabe</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>not specified</source>
+        <translation>nicht angegeben</translation>
+    </message>
+    <message>
+        <source> ( NOT VALID )</source>
+        <translation> ( NICHT GÜLTIG )</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Waiter is not allowed. Id to high!</source>
+        <translation>Kellner nicht erlaubt. Nummer zu hoch!</translation>
+    </message>
+    <message>
+        <source>Write card</source>
+        <translation>Karte schreiben</translation>
+    </message>
+    <message>
+        <source>Functions can&apos;t be changed by normal writing.
+Continue with original functions?</source>
+        <translation>Funktionen können durch normales Schreiben nicht geändert werden.
+Mit den ursprünglichen Funktionen fortfahren?</translation>
+    </message>
+    <message>
+        <source>Please enter a description:</source>
+        <translation>Bitte geben Sie eine Beschreibung ein:</translation>
+    </message>
+    <message>
+        <source>Write card error</source>
+        <translation>Fehler beim Schreiben der Karte</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolgreich</translation>
+    </message>
+    <message>
+        <source>Writing card was successful</source>
+        <translation>Die Karte wurde erfolgreich geschrieben</translation>
+    </message>
+    <message>
+        <source>Formatting result</source>
+        <translation>Ergebnis des Formatierens</translation>
+    </message>
+    <message>
+        <source>%1 card(s) formatted.</source>
+        <translation>%1 Karte(n) formatiert.</translation>
+    </message>
+    <message>
+        <source>Loading actionlogs from database, please wait.</source>
+        <translation>Aktionsprotokolle werden aus der Datenbank geladen, bitte warten.</translation>
+    </message>
+    <message>
+        <source>Collecting data</source>
+        <translation>Daten werden gesammelt</translation>
+    </message>
+    <message>
+        <source>Loading card actions from database, please wait.</source>
+        <translation>Kartenaktionen werden aus der Datenbank geladen, bitte warten.</translation>
+    </message>
+    <message>
+        <source>Important</source>
+        <translation>Wichtig</translation>
+    </message>
+    <message>
+        <source>Booked actions can&apos;t be changed. Please deselect them.</source>
+        <translation>Gebuchte Aktionen können nicht geändert werden. Bitte heben Sie ihre Auswahl auf.</translation>
+    </message>
+    <message>
+        <source>Edit card action...</source>
+        <translation>Kartenaktion bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Booked actions can&apos;t be deleted. Please deselect them.</source>
+        <translation>Gebuchte Aktionen können nicht gelöscht werden. Bitte heben Sie ihre Auswahl auf.</translation>
+    </message>
+    <message>
+        <source>Remove Actions</source>
+        <translation>Aktionen entfernen</translation>
+    </message>
+    <message>
+        <source>Error while removing card actions</source>
+        <translation>Fehler beim Entfernen von Kartenaktionen</translation>
+    </message>
+    <message>
+        <source>%1 card actions could not be removed.</source>
+        <translation>%1 Kartenaktionen konnten nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Export to...</source>
+        <translation>Exportieren nach...</translation>
+    </message>
+    <message>
+        <source>XML files (*.xml)</source>
+        <translation>XML-Dateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written:
+%2</source>
+        <translation>%1 kann nicht geschrieben werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Action log of card %1 (%2)</source>
+        <translation>Aktionsprotokoll der Karte %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>TNetCardDlgBase</name>
+    <message>
+        <source>Manage card properties</source>
+        <translation>Karteneigenschaften verwalten</translation>
+    </message>
+    <message>
+        <source>Card n&amp;umber:</source>
+        <translation>Karten&amp;nummer:</translation>
+    </message>
+    <message>
+        <source>The number of the card</source>
+        <translation>Die Nummer der Karte</translation>
+    </message>
+    <message>
+        <source>UID:</source>
+        <translation>UID:</translation>
+    </message>
+    <message>
+        <source>The UID of the card&apos;s chip</source>
+        <translation>Die UID des Chips der Karte</translation>
+    </message>
+    <message>
+        <source>C&amp;ard properties</source>
+        <translation>K&amp;arteneigenschaften</translation>
+    </message>
+    <message>
+        <source>General properties</source>
+        <translation>Allgemeine Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>Kunde:</translation>
+    </message>
+    <message>
+        <source>The number of the client the card is issued to; 0 for none</source>
+        <translation>Die Nummer des Kunden, auf den die Karte ausgestellt ist; 0 für keinen</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the client from the clients of the card server</source>
+        <translation>Den Kunden aus den Kunden des Kartenservers wählen</translation>
+    </message>
+    <message>
+        <source>Subvention map:</source>
+        <translation>Subventionszuordnung:</translation>
+    </message>
+    <message>
+        <source>How the card finds its prices and subventions</source>
+        <translation>Wie die Karte ihre Preise und Subventionen findet</translation>
+    </message>
+    <message>
+        <source>Price level:</source>
+        <translation>Preisebene:</translation>
+    </message>
+    <message>
+        <source>Person type:</source>
+        <translation>Personentyp:</translation>
+    </message>
+    <message>
+        <source>Outlet:</source>
+        <translation>Outlet:</translation>
+    </message>
+    <message>
+        <source>Valid from:</source>
+        <translation>Gültig ab:</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy hh:mm</source>
+        <translation>dd.MM.yyyy hh:mm</translation>
+    </message>
+    <message>
+        <source>The card is valid from this time</source>
+        <translation>Die Karte gilt ab diesem Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>Valid to:</source>
+        <translation>Gültig bis:</translation>
+    </message>
+    <message>
+        <source>The card is valid until this time</source>
+        <translation>Die Karte gilt bis zu diesem Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>Last subvention:</source>
+        <translation>Letzte Subvention:</translation>
+    </message>
+    <message>
+        <source>When the card got its last subvention</source>
+        <translation>Wann die Karte ihre letzte Subvention erhielt</translation>
+    </message>
+    <message>
+        <source>card is locked</source>
+        <translation>Karte ist gesperrt</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Displays the result of the last action.</source>
+        <translation>Zeigt das Ergebnis der letzten Aktion.</translation>
+    </message>
+    <message>
+        <source>format card</source>
+        <translation>Karte formatieren</translation>
+    </message>
+    <message>
+        <source>Format new cards with the functions and values shown</source>
+        <translation>Neue Karten mit den gezeigten Funktionen und Werten formatieren</translation>
+    </message>
+    <message>
+        <source>Functions</source>
+        <translation>Funktionen</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Guthaben</translation>
+    </message>
+    <message>
+        <source>Saldo:</source>
+        <translation>Stand:</translation>
+    </message>
+    <message>
+        <source>The credit balance</source>
+        <translation>Das Guthaben</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Min.:</translation>
+    </message>
+    <message>
+        <source>The lowest credit balance allowed</source>
+        <translation>Das niedrigste erlaubte Guthaben</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Max.:</translation>
+    </message>
+    <message>
+        <source>The highest credit balance allowed</source>
+        <translation>Das höchste erlaubte Guthaben</translation>
+    </message>
+    <message>
+        <source>Given subvention:</source>
+        <translation>Gewährte Subvention:</translation>
+    </message>
+    <message>
+        <source>The subvention granted</source>
+        <translation>Die gewährte Subvention</translation>
+    </message>
+    <message>
+        <source>Waiter</source>
+        <translation>Kellner</translation>
+    </message>
+    <message>
+        <source>Waiter:</source>
+        <translation>Kellner:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>Table:</source>
+        <translation>Tisch:</translation>
+    </message>
+    <message>
+        <source>Party:</source>
+        <translation>Gruppe:</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Extra 1:</source>
+        <translation>Extra 1:</translation>
+    </message>
+    <message>
+        <source>Extra 2:</source>
+        <translation>Extra 2:</translation>
+    </message>
+    <message>
+        <source>Extra 3:</source>
+        <translation>Extra 3:</translation>
+    </message>
+    <message>
+        <source>Extra min:</source>
+        <translation>Extra min.:</translation>
+    </message>
+    <message>
+        <source>Extra max:</source>
+        <translation>Extra max.:</translation>
+    </message>
+    <message>
+        <source>Single ac&amp;tions</source>
+        <translation>Einzelak&amp;tionen</translation>
+    </message>
+    <message>
+        <source>include booked actions</source>
+        <translation>gebuchte Aktionen einschließen</translation>
+    </message>
+    <message>
+        <source>delete action</source>
+        <translation>Aktion löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected actions.</source>
+        <translation>Die gewählten Aktionen löschen.</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>exportieren</translation>
+    </message>
+    <message>
+        <source>Export the current list to xml.</source>
+        <translation>Die aktuelle Liste als XML exportieren.</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Actionlogs</source>
+        <translation>&amp;Aktionsprotokolle</translation>
+    </message>
+    <message>
+        <source>Entries count:</source>
+        <translation>Anzahl Einträge:</translation>
+    </message>
+    <message>
+        <source>all entries</source>
+        <translation>alle Einträge</translation>
+    </message>
+    <message>
+        <source>The maximum number of entries to display. Set to 0 to get all entries (may be slow).</source>
+        <translation>Die höchste Anzahl gezeigter Einträge. 0 zeigt alle Einträge (kann langsam sein).</translation>
+    </message>
+    <message>
+        <source>include read actions</source>
+        <translation>gelesene Aktionen einschließen</translation>
+    </message>
+    <message>
+        <source>Print the current list.</source>
+        <translation>Die aktuelle Liste drucken.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Counter:</source>
+        <translation>Zähler:</translation>
+    </message>
+    <message>
+        <source>The process counter: every write to the card counts it up</source>
+        <translation>Der Vorgangszähler: Jedes Schreiben auf die Karte zählt ihn hoch</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>DB</source>
+        <translation>DB</translation>
+    </message>
+    <message>
+        <source>Whether the card database keeps the card too</source>
+        <translation>Ob die Kartendatenbank die Karte ebenfalls führt</translation>
+    </message>
+    <message>
+        <source>Mandant:</source>
+        <translation>Mandant:</translation>
+    </message>
+    <message>
+        <source>Last write:</source>
+        <translation>Letztes Schreiben:</translation>
+    </message>
+    <message>
+        <source>When the card was last written</source>
+        <translation>Wann die Karte zuletzt beschrieben wurde</translation>
+    </message>
+    <message>
+        <source>Last format:</source>
+        <translation>Letzte Formatierung:</translation>
+    </message>
+    <message>
+        <source>When the card was last formatted</source>
+        <translation>Wann die Karte zuletzt formatiert wurde</translation>
+    </message>
+    <message>
+        <source>Help about this dialog</source>
+        <translation>Hilfe zu diesem Dialog</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Go to the first card</source>
+        <translation>Zur ersten Karte</translation>
+    </message>
+    <message>
+        <source>Go to the previous card</source>
+        <translation>Zur vorigen Karte</translation>
+    </message>
+    <message>
+        <source>Go to the next card</source>
+        <translation>Zur nächsten Karte</translation>
+    </message>
+    <message>
+        <source>Go to the last card</source>
+        <translation>Zur letzten Karte</translation>
+    </message>
+    <message>
+        <source>Write card</source>
+        <translation>Karte schreiben</translation>
+    </message>
+    <message>
+        <source>Write the values shown to the card on the reader</source>
+        <translation>Die gezeigten Werte auf die Karte auf dem Leser schreiben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TNetClientCopy</name>
+    <message>
+        <source>Loading data from database, please wait.</source>
+        <translation>Daten werden aus der Datenbank geladen, bitte warten.</translation>
+    </message>
+    <message>
+        <source>Collecting data</source>
+        <translation>Daten werden gesammelt</translation>
     </message>
 </context>
 <context>
@@ -5346,6 +6278,14 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     <message>
         <source>no card</source>
         <translation>keine Karte</translation>
+    </message>
+    <message>
+        <source>&amp;Edit card...</source>
+        <translation>Karte &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Opens the card editor on the card on the reader</source>
+        <translation>Öffnet den Karteneditor mit der Karte auf dem Leser</translation>
     </message>
 </context>
 <context>
