@@ -37,9 +37,11 @@ namespace LumDialogs {
 
 namespace {
 
+// The context lupdate gives the free functions of the namespace, and so the titles marked with
+// QT_TR_NOOP in the table below.
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("TListCatalog", text);
+    return QCoreApplication::translate("LumDialogs", text);
 }
 
 TLumColumn column(const char* title, const char* key, TLumColumn::Kind kind = TLumColumn::Text)
@@ -117,7 +119,7 @@ QString amountIn(TLumWorkspace* workspace, qint64 amount)
 // A VAT rate: a percentage, or for a fixed amount an amount of the system currency.
 TLumColumn vatRate()
 {
-    TLumColumn result = column("Rate", "rate", TLumColumn::Percent);
+    TLumColumn result = column(QT_TR_NOOP("Rate"), "rate", TLumColumn::Percent);
     result.format = [](const Basics::TValue& record, TLumWorkspace* workspace) {
         const int rate = record.getInt("rate");
         return record.getInt("type") == PosLib::TVatRate::FixAmount ? amountIn(workspace, rate)
@@ -128,7 +130,7 @@ TLumColumn vatRate()
 
 TLumColumn vatType()
 {
-    TLumColumn result = column("Type", "type", TLumColumn::Number);
+    TLumColumn result = column(QT_TR_NOOP("Type"), "type", TLumColumn::Number);
     result.format = [](const Basics::TValue& record, TLumWorkspace*) {
         switch (record.getInt("type")) {
         case 1:
@@ -145,7 +147,7 @@ TLumColumn vatType()
 // A discount: a percentage, or for an absolute one an amount of the system currency.
 TLumColumn discountRate()
 {
-    TLumColumn result = column("Rate", "rate", TLumColumn::Decimal);
+    TLumColumn result = column(QT_TR_NOOP("Rate"), "rate", TLumColumn::Decimal);
     result.format = [](const Basics::TValue& record, TLumWorkspace* workspace) {
         const double rate = record.getDouble("rate");
         return record.getBool("absolut") ? amountIn(workspace, qRound64(rate))
@@ -157,7 +159,7 @@ TLumColumn discountRate()
 // The number and the name lead every list.
 QList<TLumColumn> columns(QList<TLumColumn> extra)
 {
-    QList<TLumColumn> all{numeric("Number", "id"), text("Name", "name")};
+    QList<TLumColumn> all{numeric(QT_TR_NOOP("Number"), "id"), text(QT_TR_NOOP("Name"), "name")};
     return all + extra;
 }
 
@@ -220,119 +222,151 @@ QList<TListDescriptor> build()
     using L = QLatin1String;
     using K = TLumColumn::Kind;
     return {
-        edited<TCurrencyDlg>(master, "Currencies", "Edit currency", "Edit currencies",
-                             {text("Short name", "shortname"), column("Rate", "rate", K::Decimal),
-                              numeric("Decimals", "decpos")}),
-        edited<TVatRateDlg>(master, "VAT rates", "Edit VAT rate", "Edit VAT rates",
-                            {text("Short name", "shortname"), vatRate(), vatType(),
-                             hidden(references("Composed of", "compose", L("vatrates"), ':'))}),
-        edited<TTaxGroupDlg>(master, "Tax groups", "Edit tax group", "Edit tax groups",
-                             {references("VAT rates", "rates", L("vatrates"), ':')}),
-        edited<TDiscountDlg>(master, "Discounts", "Edit discount", "Edit discounts",
-                             {discountRate(), column("Absolute", "absolut", K::Flag),
-                              reference("Article", "article", PosLib::Lists::articles)}),
-        edited<TPriceLevelDlg>(master, "Price levels", "Edit pricelevel", "Edit pricelevels",
-                               {column("Start", "start", K::Time), column("End", "end", K::Time),
-                                column("Days", "days", K::Weekdays)}),
-        edited<TCostCenterDlg>(master, "Cost centres", "Edit cost center", "Edit cost centers",
-                               {text("Short name", "shortname"), text("Account", "account")}),
+        edited<TCurrencyDlg>(
+            master, QT_TR_NOOP("Currencies"), QT_TR_NOOP("Edit currency"), QT_TR_NOOP("Edit currencies"),
+            {text(QT_TR_NOOP("Short name"), "shortname"), column(QT_TR_NOOP("Rate"), "rate", K::Decimal),
+             numeric(QT_TR_NOOP("Decimals"), "decpos")}),
+        edited<TVatRateDlg>(master, QT_TR_NOOP("VAT rates"), QT_TR_NOOP("Edit VAT rate"),
+                            QT_TR_NOOP("Edit VAT rates"),
+                            {text(QT_TR_NOOP("Short name"), "shortname"), vatRate(), vatType(),
+                             hidden(references(QT_TR_NOOP("Composed of"), "compose", L("vatrates"), ':'))}),
+        edited<TTaxGroupDlg>(master, QT_TR_NOOP("Tax groups"), QT_TR_NOOP("Edit tax group"),
+                             QT_TR_NOOP("Edit tax groups"),
+                             {references(QT_TR_NOOP("VAT rates"), "rates", L("vatrates"), ':')}),
+        edited<TDiscountDlg>(master, QT_TR_NOOP("Discounts"), QT_TR_NOOP("Edit discount"),
+                             QT_TR_NOOP("Edit discounts"),
+                             {discountRate(), column(QT_TR_NOOP("Absolute"), "absolut", K::Flag),
+                              reference(QT_TR_NOOP("Article"), "article", PosLib::Lists::articles)}),
+        edited<TPriceLevelDlg>(
+            master, QT_TR_NOOP("Price levels"), QT_TR_NOOP("Edit pricelevel"), QT_TR_NOOP("Edit pricelevels"),
+            {column(QT_TR_NOOP("Start"), "start", K::Time), column(QT_TR_NOOP("End"), "end", K::Time),
+             column(QT_TR_NOOP("Days"), "days", K::Weekdays)}),
+        edited<TCostCenterDlg>(
+            master, QT_TR_NOOP("Cost centres"), QT_TR_NOOP("Edit cost center"),
+            QT_TR_NOOP("Edit cost centers"),
+            {text(QT_TR_NOOP("Short name"), "shortname"), text(QT_TR_NOOP("Account"), "account")}),
         edited<TPayformDlg>(
-            master, "Payment forms", "Edit payform", "Edit payforms",
-            {text("Short name", "shortname"), text("Button", "button"), text("Account", "account"),
-             hidden(reference("Pricing method", "subvention", PosLib::Lists::subventions)),
-             hidden(reference("Order if less", "ordermin", PosLib::Lists::articles)),
-             hidden(reference("Order if more", "ordermax", PosLib::Lists::articles)),
-             hidden(reference("Order PLU", "rndplu", PosLib::Lists::articles)),
-             hidden(reference("No bonus department", "nobonusdep", PosLib::Lists::departments)),
-             hidden(references("Currencies", "allowedcurrencies", PosLib::Lists::currencies, ';')),
-             printouts("Bill printers", "printers", PosLib::Lists::prnconfigs, 0),
-             printouts("Bill layouts", "printers", PosLib::Lists::layconfigs, 1),
-             printouts("Part bill printers", "Pprinters", PosLib::Lists::prnconfigs, 0),
-             printouts("Part bill layouts", "Pprinters", PosLib::Lists::layconfigs, 1),
-             printouts("Restore printers", "Rprinters", PosLib::Lists::prnconfigs, 0),
-             printouts("Restore layouts", "Rprinters", PosLib::Lists::layconfigs, 1)}),
-        list(master, PosLib::Lists::articles, "Articles",
-             {column("Price", "price", K::Amount), reference("Family", "family", L("families")),
-              reference("Department", "department", PosLib::Lists::departments),
-              reference("VAT rate", "vatrate", L("vatrates"))}),
-        list(master, L("families"), "Families",
-             {reference("Department", "department", PosLib::Lists::departments)}),
-        list(master, PosLib::Lists::departments, "Departments"),
-        list(master, PosLib::Lists::subventions, "Pricing methods"),
-        edited<TSubventMapDlg>(master, "Subvention maps", "Edit subvent mapping", "Edit subvent mappings",
-                               {reference("Subvention", "subventid", PosLib::Lists::subventions),
-                                numeric("Period", "subventtype"), numeric("Max count", "maxsubvent"),
-                                reference("Payform", "payformid", L("payforms"))}),
-        edited<TextModuleDlg>(master, "Text modules", "Edit text module", "Edit text modules",
-                              {text("Text", "text")}),
-        edited<TextModulesGroupDlg>(master, "Text module groups", "Edit text modulegroup",
-                                    "Edit text modulegroups",
-                                    {compound("Modules", "modules", L("textmodules"), ',', '-', 0)}),
-        edited<TArticleHelpTextDlg>(master, "Article help texts", "Edit helptext", "Edit helptexts",
-                                    {text("Text", "text")}),
+            master, QT_TR_NOOP("Payment forms"), QT_TR_NOOP("Edit payform"), QT_TR_NOOP("Edit payforms"),
+            {text(QT_TR_NOOP("Short name"), "shortname"), text(QT_TR_NOOP("Button"), "button"),
+             text(QT_TR_NOOP("Account"), "account"),
+             hidden(reference(QT_TR_NOOP("Pricing method"), "subvention", PosLib::Lists::subventions)),
+             hidden(reference(QT_TR_NOOP("Order if less"), "ordermin", PosLib::Lists::articles)),
+             hidden(reference(QT_TR_NOOP("Order if more"), "ordermax", PosLib::Lists::articles)),
+             hidden(reference(QT_TR_NOOP("Order PLU"), "rndplu", PosLib::Lists::articles)),
+             hidden(reference(QT_TR_NOOP("No bonus department"), "nobonusdep", PosLib::Lists::departments)),
+             hidden(
+                 references(QT_TR_NOOP("Currencies"), "allowedcurrencies", PosLib::Lists::currencies, ';')),
+             printouts(QT_TR_NOOP("Bill printers"), "printers", PosLib::Lists::prnconfigs, 0),
+             printouts(QT_TR_NOOP("Bill layouts"), "printers", PosLib::Lists::layconfigs, 1),
+             printouts(QT_TR_NOOP("Part bill printers"), "Pprinters", PosLib::Lists::prnconfigs, 0),
+             printouts(QT_TR_NOOP("Part bill layouts"), "Pprinters", PosLib::Lists::layconfigs, 1),
+             printouts(QT_TR_NOOP("Restore printers"), "Rprinters", PosLib::Lists::prnconfigs, 0),
+             printouts(QT_TR_NOOP("Restore layouts"), "Rprinters", PosLib::Lists::layconfigs, 1)}),
+        list(master, PosLib::Lists::articles, QT_TR_NOOP("Articles"),
+             {column(QT_TR_NOOP("Price"), "price", K::Amount),
+              reference(QT_TR_NOOP("Family"), "family", L("families")),
+              reference(QT_TR_NOOP("Department"), "department", PosLib::Lists::departments),
+              reference(QT_TR_NOOP("VAT rate"), "vatrate", L("vatrates"))}),
+        list(master, L("families"), QT_TR_NOOP("Families"),
+             {reference(QT_TR_NOOP("Department"), "department", PosLib::Lists::departments)}),
+        list(master, PosLib::Lists::departments, QT_TR_NOOP("Departments")),
+        list(master, PosLib::Lists::subventions, QT_TR_NOOP("Pricing methods")),
+        edited<TSubventMapDlg>(master, QT_TR_NOOP("Subvention maps"), QT_TR_NOOP("Edit subvent mapping"),
+                               QT_TR_NOOP("Edit subvent mappings"),
+                               {reference(QT_TR_NOOP("Subvention"), "subventid", PosLib::Lists::subventions),
+                                numeric(QT_TR_NOOP("Period"), "subventtype"),
+                                numeric(QT_TR_NOOP("Max count"), "maxsubvent"),
+                                reference(QT_TR_NOOP("Payform"), "payformid", L("payforms"))}),
+        edited<TextModuleDlg>(master, QT_TR_NOOP("Text modules"), QT_TR_NOOP("Edit text module"),
+                              QT_TR_NOOP("Edit text modules"), {text(QT_TR_NOOP("Text"), "text")}),
+        edited<TextModulesGroupDlg>(
+            master, QT_TR_NOOP("Text module groups"), QT_TR_NOOP("Edit text modulegroup"),
+            QT_TR_NOOP("Edit text modulegroups"),
+            {compound(QT_TR_NOOP("Modules"), "modules", L("textmodules"), ',', '-', 0)}),
+        edited<TArticleHelpTextDlg>(master, QT_TR_NOOP("Article help texts"), QT_TR_NOOP("Edit helptext"),
+                                    QT_TR_NOOP("Edit helptexts"), {text(QT_TR_NOOP("Text"), "text")}),
         edited<TArticleHelpTextsGroupDlg>(
-            master, "Help text groups", "Edit helptext group", "Edit helptext groups",
-            {compound("Modules", "modules", L("articlehelptexts"), ',', '-', 0)}),
-        edited<HashTagDlg>(master, "Hash tags", "Edit hashtag", "Edit hashtag",
-                           {text("Button", "buttoncaption"), text("Tag", "tag")}),
-        edited<GeneralSettingDlg>(
-            master, "General settings", "Edit general setting", "Edit general settings",
-            {numeric("Voucher system", "vouchersystem"), text("Bakery exchange", "bakeryexchangepath")}),
-        list(master, PosLib::Lists::settings, "System settings",
-             {column("Bonus", "usebonus", K::Flag),
-              hidden(reference("System currency", "syscurr", PosLib::Lists::currencies))}),
-        edited<TTableCfgDlg>(venue, "Table configurations", "Edit table configuration",
-                             "Edit table configurations",
-                             {reference("Cost centre", "center", L("costcenters")),
-                              reference("Waiter", "waiter", PosLib::Lists::waiters),
-                              reference("Menu card", "menucard", L("menucards")),
-                              reference("Payform", "payform", L("payforms")),
-                              hidden(reference("Currency", "currency", PosLib::Lists::currencies)),
-                              hidden(reference("Pricing method", "subvention", PosLib::Lists::subventions)),
-                              hidden(reference("Price level", "level", L("pricelevels"))),
-                              hidden(reference("Creation article", "createart", PosLib::Lists::articles)),
-                              hidden(reference("Order if less", "ordermin", PosLib::Lists::articles)),
-                              hidden(reference("Order if more", "ordermax", PosLib::Lists::articles))}),
+            master, QT_TR_NOOP("Help text groups"), QT_TR_NOOP("Edit helptext group"),
+            QT_TR_NOOP("Edit helptext groups"),
+            {compound(QT_TR_NOOP("Modules"), "modules", L("articlehelptexts"), ',', '-', 0)}),
+        edited<HashTagDlg>(master, QT_TR_NOOP("Hash tags"), QT_TR_NOOP("Edit hashtag"),
+                           QT_TR_NOOP("Edit hashtag"),
+                           {text(QT_TR_NOOP("Button"), "buttoncaption"), text(QT_TR_NOOP("Tag"), "tag")}),
+        edited<GeneralSettingDlg>(master, QT_TR_NOOP("General settings"), QT_TR_NOOP("Edit general setting"),
+                                  QT_TR_NOOP("Edit general settings"),
+                                  {numeric(QT_TR_NOOP("Voucher system"), "vouchersystem"),
+                                   text(QT_TR_NOOP("Bakery exchange"), "bakeryexchangepath")}),
+        list(master, PosLib::Lists::settings, QT_TR_NOOP("System settings"),
+             {column(QT_TR_NOOP("Bonus"), "usebonus", K::Flag),
+              hidden(reference(QT_TR_NOOP("System currency"), "syscurr", PosLib::Lists::currencies))}),
+        edited<TTableCfgDlg>(
+            venue, QT_TR_NOOP("Table configurations"), QT_TR_NOOP("Edit table configuration"),
+            QT_TR_NOOP("Edit table configurations"),
+            {reference(QT_TR_NOOP("Cost centre"), "center", L("costcenters")),
+             reference(QT_TR_NOOP("Waiter"), "waiter", PosLib::Lists::waiters),
+             reference(QT_TR_NOOP("Menu card"), "menucard", L("menucards")),
+             reference(QT_TR_NOOP("Payform"), "payform", L("payforms")),
+             hidden(reference(QT_TR_NOOP("Currency"), "currency", PosLib::Lists::currencies)),
+             hidden(reference(QT_TR_NOOP("Pricing method"), "subvention", PosLib::Lists::subventions)),
+             hidden(reference(QT_TR_NOOP("Price level"), "level", L("pricelevels"))),
+             hidden(reference(QT_TR_NOOP("Creation article"), "createart", PosLib::Lists::articles)),
+             hidden(reference(QT_TR_NOOP("Order if less"), "ordermin", PosLib::Lists::articles)),
+             hidden(reference(QT_TR_NOOP("Order if more"), "ordermax", PosLib::Lists::articles))}),
         edited<TMenuCardDlg>(
-            venue, "Menu cards", "Edit menu card", "Edit menu cards",
-            {reference("Price level", "pricelevel", L("pricelevels")),
-             hidden(references("Excluded articles", "excludes", PosLib::Lists::articles, ':'))}),
-        edited<TShiftDlg>(venue, "Shifts", "Edit shift", "Edit shifts",
-                          {reference("Group", "group", L("shiftgroups")), column("Start", "start", K::Time),
-                           column("End", "end", K::Time), column("Days", "days", K::Weekdays)}),
-        edited<TShiftGroupDlg>(venue, "Shift groups", "Edit shift group", "Edit shift groups"),
-        edited<WorkmodelDialog>(venue, "Working models", "Edit workingmodel", "Edit workingmodels",
-                                {numeric("Grace period", "graceperiod"), hidden(text("Model", "model"))}),
-        list(venue, PosLib::Lists::waiters, "Waiters",
-             {text("Short name", "shortname"), column("Trainee", "trainee", K::Flag)}),
-        list(venue, L("waiterrights"), "Waiter rights"),
-        edited<CoatCheckRangeDlg>(
-            venue, "Coat-check ranges", "Edit coatcheck range", "Edit coatcheck ranges",
-            {numeric("Begin", "begin"), numeric("End", "end"), numeric("Mode", "mode")}),
-        list(venue, L("outlets"), "Outlets"),
-        list(venue, L("terminals"), "Terminals"),
-        list(venue, PosLib::Lists::prnconfigs, "Printers", {text("Device", "device")}),
-        list(venue, PosLib::Lists::layconfigs, "Layouts", {text("File", "file")}),
-        list(venue, L("prncontrols"), "Printer controls"),
-        list(venue, L("modifiers"), "Modifiers"),
-        readerEdited<TNetCardDlg>(cards, "Cards", "Manage card properties",
-                                  {text("Chip", "uid"), reference("Client", "clientnumber", L("netclients")),
-                                   numeric("Card number", "cardnumber")}),
-        edited<TNetClientDlg>(cards, "Clients", "Edit client", "Edit clients",
-                              {text("First name", "prename"), text("City", "city"), text("Phone", "phone1"),
-                               reference("Parent", "parentid", L("netclients"))}),
-        edited<TTemplateActionDlg>(cards, "Card action templates", "Edit card action template...",
-                                   "Edit card action template...", {hidden(text("Actions", "templates"))}),
-        edited<AuthorizationDlg>(cards, "Authorizations", "Edit authorization", "Edit authorizations",
-                                 {text("Description", "description")}),
-        list(cash, L("zcounts"), "Z counts"),
-        edited<SalePromotionDialog>(promotions, "Sales promotions", "Edit sales promotion",
-                                    "Edit sale promotions",
-                                    {text("Description", "description"), hidden(text("Model", "model"))}),
-        edited<SalePromotionsGroupDialog>(promotions, "Promotion groups", "Edit sale promotions group",
-                                          "Edit sale promotions groups",
-                                          {text("Description", "description"),
-                                           references("Promotions", "promotions", L("salepromotions"), ';')}),
+            venue, QT_TR_NOOP("Menu cards"), QT_TR_NOOP("Edit menu card"), QT_TR_NOOP("Edit menu cards"),
+            {reference(QT_TR_NOOP("Price level"), "pricelevel", L("pricelevels")),
+             hidden(references(QT_TR_NOOP("Excluded articles"), "excludes", PosLib::Lists::articles, ':'))}),
+        edited<TShiftDlg>(venue, QT_TR_NOOP("Shifts"), QT_TR_NOOP("Edit shift"), QT_TR_NOOP("Edit shifts"),
+                          {reference(QT_TR_NOOP("Group"), "group", L("shiftgroups")),
+                           column(QT_TR_NOOP("Start"), "start", K::Time),
+                           column(QT_TR_NOOP("End"), "end", K::Time),
+                           column(QT_TR_NOOP("Days"), "days", K::Weekdays)}),
+        edited<TShiftGroupDlg>(venue, QT_TR_NOOP("Shift groups"), QT_TR_NOOP("Edit shift group"),
+                               QT_TR_NOOP("Edit shift groups")),
+        edited<WorkmodelDialog>(
+            venue, QT_TR_NOOP("Working models"), QT_TR_NOOP("Edit workingmodel"),
+            QT_TR_NOOP("Edit workingmodels"),
+            {numeric(QT_TR_NOOP("Grace period"), "graceperiod"), hidden(text(QT_TR_NOOP("Model"), "model"))}),
+        list(
+            venue, PosLib::Lists::waiters, QT_TR_NOOP("Waiters"),
+            {text(QT_TR_NOOP("Short name"), "shortname"), column(QT_TR_NOOP("Trainee"), "trainee", K::Flag)}),
+        list(venue, L("waiterrights"), QT_TR_NOOP("Waiter rights")),
+        edited<CoatCheckRangeDlg>(venue, QT_TR_NOOP("Coat-check ranges"), QT_TR_NOOP("Edit coatcheck range"),
+                                  QT_TR_NOOP("Edit coatcheck ranges"),
+                                  {numeric(QT_TR_NOOP("Begin"), "begin"), numeric(QT_TR_NOOP("End"), "end"),
+                                   numeric(QT_TR_NOOP("Mode"), "mode")}),
+        list(venue, L("outlets"), QT_TR_NOOP("Outlets")),
+        list(venue, L("terminals"), QT_TR_NOOP("Terminals")),
+        list(venue, PosLib::Lists::prnconfigs, QT_TR_NOOP("Printers"),
+             {text(QT_TR_NOOP("Device"), "device")}),
+        list(venue, PosLib::Lists::layconfigs, QT_TR_NOOP("Layouts"), {text(QT_TR_NOOP("File"), "file")}),
+        list(venue, L("prncontrols"), QT_TR_NOOP("Printer controls")),
+        list(venue, L("modifiers"), QT_TR_NOOP("Modifiers")),
+        readerEdited<TNetCardDlg>(cards, QT_TR_NOOP("Cards"), QT_TR_NOOP("Manage card properties"),
+                                  {text(QT_TR_NOOP("Chip"), "uid"),
+                                   reference(QT_TR_NOOP("Client"), "clientnumber", L("netclients")),
+                                   numeric(QT_TR_NOOP("Card number"), "cardnumber")}),
+        edited<TNetClientDlg>(cards, QT_TR_NOOP("Clients"), QT_TR_NOOP("Edit client"),
+                              QT_TR_NOOP("Edit clients"),
+                              {text(QT_TR_NOOP("First name"), "prename"), text(QT_TR_NOOP("City"), "city"),
+                               text(QT_TR_NOOP("Phone"), "phone1"),
+                               reference(QT_TR_NOOP("Parent"), "parentid", L("netclients"))}),
+        edited<TTemplateActionDlg>(
+            cards, QT_TR_NOOP("Card action templates"), QT_TR_NOOP("Edit card action template..."),
+            QT_TR_NOOP("Edit card action template..."), {hidden(text(QT_TR_NOOP("Actions"), "templates"))}),
+        edited<AuthorizationDlg>(cards, QT_TR_NOOP("Authorizations"), QT_TR_NOOP("Edit authorization"),
+                                 QT_TR_NOOP("Edit authorizations"),
+                                 {text(QT_TR_NOOP("Description"), "description")}),
+        list(cash, L("zcounts"), QT_TR_NOOP("Z counts")),
+        edited<SalePromotionDialog>(
+            promotions, QT_TR_NOOP("Sales promotions"), QT_TR_NOOP("Edit sales promotion"),
+            QT_TR_NOOP("Edit sale promotions"),
+            {text(QT_TR_NOOP("Description"), "description"), hidden(text(QT_TR_NOOP("Model"), "model"))}),
+        edited<SalePromotionsGroupDialog>(
+            promotions, QT_TR_NOOP("Promotion groups"), QT_TR_NOOP("Edit sale promotions group"),
+            QT_TR_NOOP("Edit sale promotions groups"),
+            {text(QT_TR_NOOP("Description"), "description"),
+             references(QT_TR_NOOP("Promotions"), "promotions", L("salepromotions"), ';')}),
     };
 }
 

@@ -332,6 +332,18 @@ QString TLumDlg::helpDirectory()
     return QString();
 }
 
+QString TLumDlg::helpPath(const QString& file)
+{
+    // Names the help files have in other languages, for lupdate.
+    static const char* const helpFiles[] = {QT_TRANSLATE_NOOP("THelpFile", "lumdialogs.html")};
+    Q_UNUSED(helpFiles);
+    const QDir directory(helpDirectory());
+    const QString translated = QCoreApplication::translate("THelpFile", file.toUtf8().constData());
+    if (translated != file && QFileInfo::exists(directory.filePath(translated)))
+        return directory.filePath(translated);
+    return directory.filePath(file);
+}
+
 bool TLumDlg::helpAvailable()
 {
     // The built-in viewer is always at hand; an external "pdfviewer" in the working directory is
@@ -344,7 +356,7 @@ void TLumDlg::onHelp(const QString& file, QDialog* dialog)
     const QString directory = helpDirectory();
     if (directory.isEmpty() || !dialog)
         return;
-    const QString path = QDir(directory).filePath(file);
+    const QString path = helpPath(file);
     const QString anchor = dialog->objectName();
     const QString viewer = QDir::current().filePath(QStringLiteral("pdfviewer"));
     if (QFileInfo(viewer).isExecutable()) {

@@ -81,6 +81,9 @@ public:
     static bool helpAvailable();
     // The folder of the help files: "help" beside the program, or the installed share folder.
     static QString helpDirectory();
+    // The path of the help file in the language of the texts: its name is translated like a text
+    // ("lumdialogs.html" is "lumdialogs_de.html" in German), falling back to the file itself.
+    static QString helpPath(const QString& file);
 
 protected:
     bool multi = false;

@@ -9,34 +9,33 @@
 
 namespace {
 
-QString conditionTr(const char* text)
-{
-    return QCoreApplication::translate("SalesPromotionConditionsListView", text);
-}
-
 // "<name> (<id>) ", with "(missing)" for a record the list does not hold.
 QString conditionRecordText(TLumWorkspace* workspace, const QString& list, int id)
 {
     const Basics::TValueList* records = workspace ? workspace->getData(list) : nullptr;
     const Basics::TValue* record = records ? records->find(id) : nullptr;
-    return QStringLiteral("%1 (%2) ").arg(record ? record->getName() : conditionTr("(missing)")).arg(id);
+    return QStringLiteral("%1 (%2) ")
+        .arg(record ? record->getName()
+                    : QCoreApplication::translate("SalesPromotionConditionsListView", "(missing)"))
+        .arg(id);
 }
 
 // A restriction to a record: its name, or "Ignored" for 0.
 QString conditionRestriction(TLumWorkspace* workspace, const QString& list, int id)
 {
-    return id == 0 ? conditionTr("Ignored") : conditionRecordText(workspace, list, id);
+    return id == 0 ? QCoreApplication::translate("SalesPromotionConditionsListView", "Ignored")
+                   : conditionRecordText(workspace, list, id);
 }
 
 QString conditionDiscountText(int discount)
 {
     switch (discount) {
     case PosLib::OrderCondition::Discounted:
-        return conditionTr("Yes");
+        return QCoreApplication::translate("SalesPromotionConditionsListView", "Yes");
     case PosLib::OrderCondition::NotDiscounted:
-        return conditionTr("No");
+        return QCoreApplication::translate("SalesPromotionConditionsListView", "No");
     default:
-        return conditionTr("Ignored");
+        return QCoreApplication::translate("SalesPromotionConditionsListView", "Ignored");
     }
 }
 
@@ -49,29 +48,35 @@ QString promotionConditionText(const PosLib::SalesPromotionCondition& condition,
     case PosLib::SalesPromotionCondition::OrderKind: {
         const PosLib::OrderCondition order(condition);
         return QStringList{
-            conditionTr("ORDERCONDITION"),
-            QString::number(order.getCount()) + conditionTr(" x ") +
+            QCoreApplication::translate("SalesPromotionConditionsListView", "ORDERCONDITION"),
+            QString::number(order.getCount()) +
+                QCoreApplication::translate("SalesPromotionConditionsListView", " x ") +
                 conditionRecordText(workspace, PosLib::Lists::articles, order.getPlu()),
-            conditionTr("Costcenter: ") +
+            QCoreApplication::translate("SalesPromotionConditionsListView", "Costcenter: ") +
                 conditionRestriction(workspace, QStringLiteral("costcenters"), order.getCostCenter()),
-            conditionTr("Family: ") +
+            QCoreApplication::translate("SalesPromotionConditionsListView", "Family: ") +
                 conditionRestriction(workspace, PosLib::Lists::families, order.getFamily()),
-            conditionTr("Pricelevel: ") + conditionRestriction(workspace, levels, order.getPriceLevel()),
-            conditionTr("Discount: ") + conditionDiscountText(order.getDiscount())}
+            QCoreApplication::translate("SalesPromotionConditionsListView", "Pricelevel: ") +
+                conditionRestriction(workspace, levels, order.getPriceLevel()),
+            QCoreApplication::translate("SalesPromotionConditionsListView", "Discount: ") +
+                conditionDiscountText(order.getDiscount())}
             .join(u'\n');
     }
     case PosLib::SalesPromotionCondition::DepartmentKind: {
         const PosLib::DepartmentCondition department(condition);
         return QStringList{
-            conditionTr("DEPARTMENTCONDITION"),
-            QString::number(department.getCount()) + conditionTr(" Article(s) of ") +
+            QCoreApplication::translate("SalesPromotionConditionsListView", "DEPARTMENTCONDITION"),
+            QString::number(department.getCount()) +
+                QCoreApplication::translate("SalesPromotionConditionsListView", " Article(s) of ") +
                 conditionRecordText(workspace, PosLib::Lists::departments, department.getDepartment()),
-            conditionTr("Pricelevel: ") + conditionRestriction(workspace, levels, department.getPriceLevel())}
+            QCoreApplication::translate("SalesPromotionConditionsListView", "Pricelevel: ") +
+                conditionRestriction(workspace, levels, department.getPriceLevel())}
             .join(u'\n');
     }
     case PosLib::SalesPromotionCondition::TableKind:
-        return conditionTr("TABLECONDITION (not supported!)");
+        return QCoreApplication::translate("SalesPromotionConditionsListView",
+                                           "TABLECONDITION (not supported!)");
     default:
-        return conditionTr("Unknown condition");
+        return QCoreApplication::translate("SalesPromotionConditionsListView", "Unknown condition");
     }
 }

@@ -34,7 +34,9 @@ public:
     {
         if (!env.isEmpty())
             m_process.setProcessEnvironment(env);
-        m_process.start(lumcardd, QStringList{"serve", "--data", m_dataDir, "--port", "0"} + extra);
+        // The line waited for is the English one, whatever the machine's language.
+        m_process.start(lumcardd,
+                        QStringList{"serve", "--lang", "en", "--data", m_dataDir, "--port", "0"} + extra);
         m_process.setReadChannel(QProcess::StandardError);
         const QString prefix = QStringLiteral("lumcardd: listening on 127.0.0.1 port ");
         while (m_process.canReadLine() || m_process.waitForReadyRead(30000)) {

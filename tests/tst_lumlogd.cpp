@@ -50,7 +50,7 @@ QStringList readLines(QIODevice& device, int count)
 // Starts lumlogd on a free port and waits until it listens; 0 when it does not.
 quint16 startReceiver(QProcess& receiver, const QStringList& arguments = {})
 {
-    receiver.start(lumlogd, QStringList{"--port", "0"} + arguments);
+    receiver.start(lumlogd, QStringList{"--lang", "en", "--port", "0"} + arguments);
     receiver.setReadChannel(QProcess::StandardError);
     const QStringList lines = readLines(receiver, 1);
     const QString prefix = QStringLiteral("lumlogd: listening on port ");

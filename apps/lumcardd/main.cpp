@@ -6,6 +6,7 @@
 #include "carddemo.h"
 #include "cardserver.h"
 #include "cardstore.h"
+#include "language.h"
 #include "passwords.h"
 #include "quitonsignals.h"
 #include "tcardserverprotocol.h"
@@ -25,24 +26,26 @@
 
 namespace {
 
-const char* const description = R"(The card server of the back office and the tills.
-
-Commands:
-  serve            answer the card readers of the terminals (the default)
-  put [UID]        put a card on a reader; without a UID a new blank card (prints its UID)
-  take             take the card off a reader
-  cards            list the cards: UID, card number (empty for a blank card), client
-  fail CODE        let the next card operation of a reader fail with an error code (-2 ...)
-  book             carry out the due actions of the card on a reader, as a till does
-  adduser NAME     add a user who may format cards, or give one a new password
-                   (read from standard input)
-  demo             write the demo data unless the database holds data
-
-The database is var/lumcardd/cards.sqlite below the data folder. The client commands
-(put, take, cards, fail, book) reach the server at --host and --port; without --port
-at the port the server of the data folder listens on.
-Exit status: 0 on success, 1 on failure, 2 on wrong usage; serve ends on SIGINT or
-SIGTERM.)";
+const char* const description = QT_TRANSLATE_NOOP(
+    "lumcardd",
+    "The card server of the back office and the tills.\n"
+    "\n"
+    "Commands:\n"
+    "  serve            answer the card readers of the terminals (the default)\n"
+    "  put [UID]        put a card on a reader; without a UID a new blank card (prints its UID)\n"
+    "  take             take the card off a reader\n"
+    "  cards            list the cards: UID, card number (empty for a blank card), client\n"
+    "  fail CODE        let the next card operation of a reader fail with an error code (-2 ...)\n"
+    "  book             carry out the due actions of the card on a reader, as a till does\n"
+    "  adduser NAME     add a user who may format cards, or give one a new password\n"
+    "                   (read from standard input)\n"
+    "  demo             write the demo data unless the database holds data\n"
+    "\n"
+    "The database is var/lumcardd/cards.sqlite below the data folder. The client commands\n"
+    "(put, take, cards, fail, book) reach the server at --host and --port; without --port\n"
+    "at the port the server of the data folder listens on.\n"
+    "Exit status: 0 on success, 1 on failure, 2 on wrong usage; serve ends on SIGINT or\n"
+    "SIGTERM.");
 
 namespace CardServer = PosLib::CardServer;
 
@@ -67,7 +70,7 @@ QString readPassword()
     const bool terminal = ::isatty(STDIN_FILENO);
     termios saved = {};
     if (terminal) {
-        std::fprintf(stderr, "Password: ");
+        std::fprintf(stderr, "%s", qPrintable(QCoreApplication::translate("lumcardd", "Password: ")));
         ::tcgetattr(STDIN_FILENO, &saved);
         termios silent = saved;
         silent.c_lflag &= ~tcflag_t(ECHO);
@@ -86,7 +89,8 @@ int serve(QCoreApplication& app, const Options& options, bool demo)
 {
     QHostAddress address;
     if (!address.setAddress(options.listen))
-        return fail(QStringLiteral("%1 is no address to listen on").arg(options.listen), 2);
+        return fail(
+            QCoreApplication::translate("lumcardd", "%1 is no address to listen on").arg(options.listen), 2);
     Basics::TLog::instance().setFileName(
         QDir(options.dataDir).filePath(QStringLiteral("var/log/lumcardd.log")));
     try {
@@ -95,12 +99,14 @@ int serve(QCoreApplication& app, const Options& options, bool demo)
         TCardServer server(options.dataDir);
         if (!quitOnSignals(app) ||
             !server.listen(address, options.portGiven ? options.port : CardServer::defaultPort))
-            return fail(QStringLiteral("cannot listen on %1 port %2: %3")
+            return fail(QCoreApplication::translate("lumcardd", "cannot listen on %1 port %2: %3")
                             .arg(options.listen)
                             .arg(options.port)
                             .arg(server.errorString()));
-        std::fprintf(stderr, "lumcardd: listening on %s port %u\n", qPrintable(options.listen),
-                     unsigned(server.port()));
+        std::fprintf(stderr, "lumcardd: %s\n",
+                     qPrintable(QCoreApplication::translate("lumcardd", "listening on %1 port %2")
+                                    .arg(options.listen)
+                                    .arg(server.port())));
         Basics::TLog::instance().write(
             Basics::TLog::Info,
             QStringLiteral("listening on %1 port %2").arg(options.listen).arg(server.port()), "lumcardd",
@@ -109,7 +115,7 @@ int serve(QCoreApplication& app, const Options& options, bool demo)
     } catch (const Basics::TError& error) {
         return fail(error.description());
     }
-    std::fprintf(stderr, "lumcardd: stopped\n");
+    std::fprintf(stderr, "lumcardd: %s\n", qPrintable(QCoreApplication::translate("lumcardd", "stopped")));
     return 0;
 }
 
@@ -129,7 +135,10 @@ int call(const Options& options, const QString& command, const QStringList& argu
     request.arguments = arguments;
     const PosLib::TCardServerAnswer answer = PosLib::callCardServer(client, options.host, port, request);
     if (answer.code != 0)
-        return fail(QStringLiteral("%1: code %2 %3").arg(command).arg(answer.code).arg(answer.message));
+        return fail(QCoreApplication::translate("lumcardd", "%1: code %2 %3")
+                        .arg(command)
+                        .arg(answer.code)
+                        .arg(answer.message));
     for (const QString& line : answer.results)
         std::printf("%s\n", qPrintable(line));
     return 0;
@@ -139,10 +148,10 @@ int addUser(const Options& options, const QString& name)
 {
     const QString password = readPassword();
     if (password.isEmpty())
-        return fail(QStringLiteral("no password given"));
+        return fail(QCoreApplication::translate("lumcardd", "no password given"));
     const QString hash = Passwords::hash(password);
     if (hash.isEmpty())
-        return fail(QStringLiteral("the password cannot be hashed"));
+        return fail(QCoreApplication::translate("lumcardd", "the password cannot be hashed"));
     try {
         TCardStore(options.dataDir).putUser(name, hash);
     } catch (const Basics::TError& error) {
@@ -158,34 +167,44 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumcardd"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
+    if (!AppLanguage::setUp("lumcardd"))
+        return 2;
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(description));
+    parser.setApplicationDescription(QCoreApplication::translate("lumcardd", description));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataOption(QStringLiteral("data"),
-                                        QStringLiteral("The data folder (default: the working directory)."),
-                                        QStringLiteral("dir"), QStringLiteral("."));
+    const QCommandLineOption dataOption(
+        QStringLiteral("data"),
+        QCoreApplication::translate("lumcardd", "The data folder (default: the working directory)."),
+        QStringLiteral("dir"), QStringLiteral("."));
     const QCommandLineOption listenOption(
         QStringLiteral("listen"),
-        QStringLiteral("serve: the address to listen on (default 127.0.0.1; 0.0.0.0 for every network)."),
+        QCoreApplication::translate(
+            "lumcardd", "serve: the address to listen on (default 127.0.0.1; 0.0.0.0 for every network)."),
         QStringLiteral("address"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption portOption(
         QStringLiteral("port"),
-        QStringLiteral("The port (default %1; serve: 0 picks a free one).").arg(CardServer::defaultPort),
+        QCoreApplication::translate("lumcardd", "The port (default %1; serve: 0 picks a free one).")
+            .arg(CardServer::defaultPort),
         QStringLiteral("n"));
-    const QCommandLineOption hostOption(QStringLiteral("host"),
-                                        QStringLiteral("The server's host for the client commands."),
-                                        QStringLiteral("host"), QStringLiteral("127.0.0.1"));
+    const QCommandLineOption hostOption(
+        QStringLiteral("host"),
+        QCoreApplication::translate("lumcardd", "The server's host for the client commands."),
+        QStringLiteral("host"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption readerOption(
         QStringLiteral("reader"),
-        QStringLiteral("The reader's name (default \"%1\").").arg(CardServer::defaultReader),
+        QCoreApplication::translate("lumcardd", "The reader's name (default \"%1\").")
+            .arg(CardServer::defaultReader),
         QStringLiteral("name"), CardServer::defaultReader);
     const QCommandLineOption demoOption(
-        QStringLiteral("demo"), QStringLiteral("serve: write the demo data first unless there is data."));
-    parser.addOptions({dataOption, listenOption, portOption, hostOption, readerOption, demoOption});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("serve, put, take, cards, fail, book, adduser or demo."));
+        QStringLiteral("demo"),
+        QCoreApplication::translate("lumcardd", "serve: write the demo data first unless there is data."));
+    parser.addOptions(
+        {dataOption, listenOption, portOption, hostOption, readerOption, demoOption, AppLanguage::option()});
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QCoreApplication::translate("lumcardd", "serve, put, take, cards, fail, book, adduser or demo."));
     parser.process(app);
 
     Options options;
@@ -197,7 +216,7 @@ int main(int argc, char* argv[])
         bool ok = false;
         const uint port = parser.value(portOption).toUInt(&ok);
         if (!ok || port > 0xffff)
-            return fail(QStringLiteral("--port needs a number from 0 to 65535"), 2);
+            return fail(QCoreApplication::translate("lumcardd", "--port needs a number from 0 to 65535"), 2);
         options.port = quint16(port);
         options.portGiven = true;
     }
@@ -205,7 +224,11 @@ int main(int argc, char* argv[])
     const QStringList arguments = parser.positionalArguments();
     const QString command = arguments.value(0, QStringLiteral("serve"));
     const QStringList rest = arguments.mid(1);
-    const auto usage = [&] { return fail(QStringLiteral("wrong usage\n\n") + parser.helpText(), 2); };
+    const auto usage = [&] {
+        return fail(QCoreApplication::translate("lumcardd", "wrong usage") + QStringLiteral("\n\n") +
+                        parser.helpText(),
+                    2);
+    };
     if (command == u"serve")
         return rest.isEmpty() ? serve(app, options, parser.isSet(demoOption)) : usage();
     if (command == u"put")
@@ -224,7 +247,8 @@ int main(int argc, char* argv[])
         if (!rest.isEmpty())
             return usage();
         try {
-            std::printf("%d records written\n", TCardDemo::create(options.dataDir));
+            std::printf("%s\n", qPrintable(QCoreApplication::translate("lumcardd", "%1 records written")
+                                               .arg(TCardDemo::create(options.dataDir))));
         } catch (const Basics::TError& error) {
             return fail(error.description());
         }

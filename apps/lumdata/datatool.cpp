@@ -6,6 +6,7 @@
 #include "tlistnames.h"
 #include "xmlexchange.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -47,8 +48,9 @@ QString escaped(const QString& text)
 
 QString describeResult(int result)
 {
-    return result == noFile ? QStringLiteral("the file does not exist")
-                            : QStringLiteral("the data ends in the middle of a record or cannot be read");
+    return result == noFile ? QCoreApplication::translate("lumdata", "the file does not exist")
+                            : QCoreApplication::translate(
+                                  "lumdata", "the data ends in the middle of a record or cannot be read");
 }
 
 } // namespace
@@ -97,7 +99,8 @@ DataTool::DataTool(QTextStream& out, QTextStream& err)
 
 void DataTool::report(const QString& file, int code, const QString& reason)
 {
-    m_err << "lumdata: " << file << ": error " << code << ": " << reason << Qt::endl;
+    m_err << "lumdata: " << file << ": "
+          << QCoreApplication::translate("lumdata", "error %1: %2").arg(code).arg(reason) << Qt::endl;
 }
 
 void DataTool::report(const QString& file, const Basics::TError& error)
@@ -162,13 +165,17 @@ int DataTool::import(const QString& xmlFile, const QString& file)
         readable = input.open(QIODevice::ReadOnly);
     }
     if (!readable) {
-        report(xmlFile, 301, QStringLiteral("the file cannot be opened (%1)").arg(input.errorString()));
+        report(xmlFile, 301,
+               QCoreApplication::translate("lumdata", "the file cannot be opened (%1)")
+                   .arg(input.errorString()));
         return Failure;
     }
     const QByteArray document = input.read(maxDocumentSize + 1);
     if (document.size() > maxDocumentSize) {
-        m_err << "lumdata: " << xmlFile << ": larger than " << maxDocumentSize
-              << " bytes; nothing was imported" << Qt::endl;
+        m_err << "lumdata: " << xmlFile << ": "
+              << QCoreApplication::translate("lumdata", "larger than %1 bytes; nothing was imported")
+                     .arg(maxDocumentSize)
+              << Qt::endl;
         return Failure;
     }
 
@@ -189,7 +196,8 @@ int DataTool::import(const QString& xmlFile, const QString& file)
         return Failure;
     QString problem;
     if (!Basics::importDocument(opened.list(), document, &problem)) {
-        m_err << "lumdata: " << xmlFile << ": " << problem << "; nothing was imported" << Qt::endl;
+        m_err << "lumdata: " << xmlFile << ": "
+              << QCoreApplication::translate("lumdata", "%1; nothing was imported").arg(problem) << Qt::endl;
         return Failure;
     }
     try {

@@ -1,6 +1,7 @@
 // lumdata: look into, export and import the record files of the point-of-sale data directory.
 
 #include "datatool.h"
+#include "language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -10,19 +11,21 @@
 
 namespace {
 
-const char* const description = R"(Commands:
-  show FILE                one line per record: the id, then key=value pairs in key order
-                           (backslash, line breaks and tabs written as \\, \n, \r, \t)
-  xml FILE                 the list's XML exchange document
-  import XMLFILE FILE      apply an exchange document (XMLFILE, or - for standard input) to the
-                           list in FILE and save it; FILE is created when missing
-  text FILE COL[,COL...]   the text export of the named columns, separated by ";"
-  check FILE               the load result (0 read completely, 7 no such file, 304 damaged)
-                           and the record count
-
-The list and element names come from the file name (currency.dat holds "currencies" of
-"currency" elements); other files hold "elements" of "element".
-Exit status: 0 success, 1 a load result other than 0 or a storage error, 2 wrong usage.)";
+const char* const description = QT_TRANSLATE_NOOP(
+    "lumdata",
+    "Commands:\n"
+    "  show FILE                one line per record: the id, then key=value pairs in key order\n"
+    "                           (backslash, line breaks and tabs written as \\\\, \\n, \\r, \\t)\n"
+    "  xml FILE                 the list's XML exchange document\n"
+    "  import XMLFILE FILE      apply an exchange document (XMLFILE, or - for standard input) to the\n"
+    "                           list in FILE and save it; FILE is created when missing\n"
+    "  text FILE COL[,COL...]   the text export of the named columns, separated by \";\"\n"
+    "  check FILE               the load result (0 read completely, 7 no such file, 304 damaged)\n"
+    "                           and the record count\n"
+    "\n"
+    "The list and element names come from the file name (currency.dat holds \"currencies\" of\n"
+    "\"currency\" elements); other files hold \"elements\" of \"element\".\n"
+    "Exit status: 0 success, 1 a load result other than 0 or a storage error, 2 wrong usage.");
 
 int usageError(QCommandLineParser& parser, QTextStream& err, const QString& problem)
 {
@@ -37,22 +40,27 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumdata"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
+    if (!AppLanguage::setUp("lumdata"))
+        return DataTool::Usage;
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(description));
+    parser.setApplicationDescription(QCoreApplication::translate("lumdata", description));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption rootOption(
-        QStringLiteral("root"), QStringLiteral("List (XML root) name to use."), QStringLiteral("name"));
-    const QCommandLineOption elementOption(QStringLiteral("element"),
-                                           QStringLiteral("XML element name of a record to use."),
-                                           QStringLiteral("name"));
+        QStringLiteral("root"), QCoreApplication::translate("lumdata", "List (XML root) name to use."),
+        QCoreApplication::translate("lumdata", "name"));
+    const QCommandLineOption elementOption(
+        QStringLiteral("element"),
+        QCoreApplication::translate("lumdata", "XML element name of a record to use."),
+        QCoreApplication::translate("lumdata", "name"));
     parser.addOption(rootOption);
     parser.addOption(elementOption);
+    parser.addOption(AppLanguage::option());
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("show, xml, import, text or check"));
+                                 QCoreApplication::translate("lumdata", "show, xml, import, text or check"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
-                                 QStringLiteral("the command's files and columns"),
+                                 QCoreApplication::translate("lumdata", "the command's files and columns"),
                                  QStringLiteral("[arguments...]"));
 
     QTextStream out(stdout);
@@ -70,7 +78,7 @@ int main(int argc, char* argv[])
 
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
-        return usageError(parser, err, QStringLiteral("a command is missing"));
+        return usageError(parser, err, QCoreApplication::translate("lumdata", "a command is missing"));
     const QString command = args.first();
     const auto expect = [&](qsizetype count) { return args.size() == count + 1; };
 
@@ -88,11 +96,15 @@ int main(int argc, char* argv[])
     if (command == u"text" && expect(2)) {
         const QStringList columns = args[2].split(u',', Qt::SkipEmptyParts);
         if (columns.isEmpty())
-            return usageError(parser, err, QStringLiteral("text needs at least one column"));
+            return usageError(parser, err,
+                              QCoreApplication::translate("lumdata", "text needs at least one column"));
         return tool.text(args[1], columns);
     }
     if (command != u"show" && command != u"xml" && command != u"import" && command != u"check" &&
         command != u"text")
-        return usageError(parser, err, QStringLiteral("unknown command \"%1\"").arg(command));
-    return usageError(parser, err, QStringLiteral("wrong number of arguments for \"%1\"").arg(command));
+        return usageError(parser, err,
+                          QCoreApplication::translate("lumdata", "unknown command \"%1\"").arg(command));
+    return usageError(
+        parser, err,
+        QCoreApplication::translate("lumdata", "wrong number of arguments for \"%1\"").arg(command));
 }

@@ -1,6 +1,8 @@
 // lumlog: prints a log file of the system (UTF-16, little-endian) as UTF-8 text, so that grep, less
 // and tail work on it; with --follow it goes on printing what is appended, as tail -f does.
 
+#include "language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -33,22 +35,30 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumlog"));
+    if (!AppLanguage::setUp("lumlog"))
+        return 2;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Prints a log file (UTF-16) as UTF-8 text."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("lumlog", "Prints a log file (UTF-16) as UTF-8 text."));
     parser.addHelpOption();
-    const QCommandLineOption follow({QStringLiteral("f"), QStringLiteral("follow")},
-                                    QStringLiteral("Go on printing what is appended, until interrupted."));
+    const QCommandLineOption follow(
+        {QStringLiteral("f"), QStringLiteral("follow")},
+        QCoreApplication::translate("lumlog", "Go on printing what is appended, until interrupted."));
     parser.addOption(follow);
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The log file."));
+    parser.addOption(AppLanguage::option());
+    parser.addPositionalArgument(QCoreApplication::translate("lumlog", "file"),
+                                 QCoreApplication::translate("lumlog", "The log file."));
     parser.process(app);
     if (parser.positionalArguments().size() != 1) {
-        std::fprintf(stderr, "usage: lumlog [--follow] FILE\n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("lumlog", "usage: lumlog [--follow] FILE")));
         return 2;
     }
     const QString path = parser.positionalArguments().first();
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "lumlog: %s cannot be read\n", qPrintable(path));
+        std::fprintf(stderr, "lumlog: %s\n",
+                     qPrintable(QCoreApplication::translate("lumlog", "%1 cannot be read").arg(path)));
         return 1;
     }
     QStringDecoder decoder(QStringConverter::Utf16LE, QStringConverter::Flag::ConvertInitialBom);

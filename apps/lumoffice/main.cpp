@@ -1,18 +1,19 @@
 // lumoffice: the back office of the point of sale on one data root.
 
 #include "demodata.h"
+#include "language.h"
 #include "logindialog.h"
 #include "officewindow.h"
 #include "screenshots.h"
 #include "terror.h"
-#include "tlistnames.h"
 #include "tfiscaldevice.h"
+#include "tlistnames.h"
 #include "tlog.h"
 #include "tlumconfig.h"
 #include "tlumworkspace.h"
 #include "tpasswordhash.h"
-#include "tvaluelist.h"
 #include "tprompts.h"
+#include "tvaluelist.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,6 +25,16 @@
 #include <iostream>
 #include <string>
 
+namespace {
+
+// A message on standard error, named by the program.
+void complain(const QString& message)
+{
+    std::fprintf(stderr, "lumoffice: %s\n", qPrintable(message));
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -31,32 +42,39 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
     QApplication::setOrganizationName(QStringLiteral("lumdialogs"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (!AppLanguage::setUp("lumoffice"))
+        return 2;
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("The back office of the point of sale."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("lumoffice", "The back office of the point of sale."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataOption(
         QStringLiteral("data"),
-        QStringLiteral("The data root (default: the working directory, or with "
-                       "--demo the demo folder in your data location)."),
-        QStringLiteral("dir"));
+        QCoreApplication::translate("lumoffice", "The data root (default: the working directory, or with "
+                                                 "--demo the demo folder in your data location)."),
+        QCoreApplication::translate("lumoffice", "dir"));
     const QCommandLineOption demoOption(
-        QStringLiteral("demo"), QStringLiteral("Create the demo data that the data root does not hold yet."));
+        QStringLiteral("demo"),
+        QCoreApplication::translate("lumoffice",
+                                    "Create the demo data that the data root does not hold yet."));
     const QCommandLineOption userOption(
         QStringLiteral("user"),
-        QStringLiteral("Log in the user (or, without users in lumconfig.ini, the "
-                       "waiter) with this id."),
-        QStringLiteral("id"));
+        QCoreApplication::translate("lumoffice", "Log in the user (or, without users in lumconfig.ini, the "
+                                                 "waiter) with this id."),
+        QCoreApplication::translate("lumoffice", "id"));
     const QCommandLineOption hashOption(
         QStringLiteral("hash-password"),
-        QStringLiteral("Read a password from standard input and print the hash "
-                       "that lumconfig.ini keeps for it, then quit."));
+        QCoreApplication::translate("lumoffice", "Read a password from standard input and print the hash "
+                                                 "that lumconfig.ini keeps for it, then quit."));
     const QCommandLineOption screenshotsOption(
         QStringLiteral("screenshots"),
-        QStringLiteral("Render the main window and every editor to PNG files, then quit."),
-        QStringLiteral("dir"));
-    parser.addOptions({dataOption, demoOption, userOption, hashOption, screenshotsOption});
+        QCoreApplication::translate("lumoffice",
+                                    "Render the main window and every editor to PNG files, then quit."),
+        QCoreApplication::translate("lumoffice", "dir"));
+    parser.addOptions(
+        {dataOption, demoOption, userOption, hashOption, screenshotsOption, AppLanguage::option()});
     parser.process(app);
 
     if (parser.isSet(hashOption)) {
@@ -79,11 +97,13 @@ int main(int argc, char* argv[])
         if (demo)
             TDemoData::create(root);
     } catch (const Basics::TError& error) {
-        std::fprintf(stderr, "lumoffice: the demo data cannot be written: %s\n", error.what());
+        complain(QCoreApplication::translate("lumoffice", "the demo data cannot be written: %1")
+                     .arg(QString::fromUtf8(error.what())));
         return 1;
     }
     if (!QDir(root).exists() || !QDir::setCurrent(root)) {
-        std::fprintf(stderr, "lumoffice: no data root %s\n", qPrintable(QDir::toNativeSeparators(root)));
+        complain(
+            QCoreApplication::translate("lumoffice", "no data root %1").arg(QDir::toNativeSeparators(root)));
         return 1;
     }
     Basics::TLog::instance().setFileName(QDir(root).filePath(QStringLiteral("var/log/lumoffice.log")));
@@ -100,7 +120,7 @@ int main(int argc, char* argv[])
         bool ok = false;
         user = parser.value(userOption).toInt(&ok);
         if (!ok || user < 1) {
-            std::fprintf(stderr, "lumoffice: --user needs a user id of 1 or more\n");
+            complain(QCoreApplication::translate("lumoffice", "--user needs a user id of 1 or more"));
             return 2;
         }
     }
@@ -109,7 +129,8 @@ int main(int argc, char* argv[])
     const bool usersConfigured = !window.config()->users().isEmpty();
     if (usersConfigured && !parser.isSet(screenshotsOption)) {
         if (user != 0 && !window.config()->user(user)) {
-            std::fprintf(stderr, "lumoffice: there is no user %d in lumconfig.ini\n", user);
+            complain(
+                QCoreApplication::translate("lumoffice", "there is no user %1 in lumconfig.ini").arg(user));
             return 2;
         }
         TLoginDlg login(*window.config(), user);
@@ -119,17 +140,19 @@ int main(int argc, char* argv[])
     } else if (user != 0) {
         const Basics::TValueList* waiters = workspace.getData(PosLib::Lists::waiters);
         if (!window.config()->user(user) && (!waiters || !waiters->find(user))) {
-            std::fprintf(stderr, "lumoffice: there is no user or waiter %d\n", user);
+            complain(QCoreApplication::translate("lumoffice", "there is no user or waiter %1").arg(user));
             return 2;
         }
     }
     window.setUser(user);
     const QString configError = window.config()->errorText();
     if (!configError.isEmpty())
-        std::fprintf(stderr, "lumoffice: %s\n", qPrintable(configError));
+        complain(configError);
     if (parser.isSet(screenshotsOption)) {
         const int written = TScreenshots::render(window, pictures);
-        std::printf("%d pictures in %s\n", written, qPrintable(QDir::toNativeSeparators(pictures)));
+        std::printf("%s\n", qPrintable(QCoreApplication::translate("lumoffice", "%1 pictures in %2")
+                                           .arg(written)
+                                           .arg(QDir::toNativeSeparators(pictures))));
         return written > 0 ? 0 : 1;
     }
     if (!window.restoreState())
@@ -137,10 +160,10 @@ int main(int argc, char* argv[])
     window.show();
     if (!configError.isEmpty())
         QTimer::singleShot(0, &window, [&window, configError] {
-            prompts().critical(&window, QApplication::translate("lumoffice", "Configuration"),
-                               QApplication::translate("lumoffice",
-                                                       "The configuration cannot be read:\n%1\n\n"
-                                                       "Until it can, every dialog is read-only.")
+            prompts().critical(&window, QCoreApplication::translate("lumoffice", "Configuration"),
+                               QCoreApplication::translate("lumoffice",
+                                                           "The configuration cannot be read:\n%1\n\n"
+                                                           "Until it can, every dialog is read-only.")
                                    .arg(configError));
         });
     return QApplication::exec();

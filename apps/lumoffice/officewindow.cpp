@@ -230,8 +230,7 @@ void TOfficeWindow::buildActions()
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* contents = help->addAction(tr("&Contents"), this, [this] {
-        THelpViewer::show(QDir(TLumDlg::helpDirectory()).filePath(QStringLiteral("lumdialogs.html")),
-                          QString(), this);
+        THelpViewer::show(TLumDlg::helpPath(QStringLiteral("lumdialogs.html")), QString(), this);
     });
     contents->setShortcut(QKeySequence::HelpContents);
     contents->setEnabled(TLumDlg::helpAvailable());
