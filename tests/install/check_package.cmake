@@ -24,7 +24,8 @@ endforeach()
 set(root "${WORK_DIR}/root")
 run(dpkg-deb -x "${packages}" "${root}")
 foreach(file usr/bin/lumoffice usr/bin/lumcardd usr/bin/lumdata usr/bin/lumlogd
-        usr/share/lumdialogs/help/lumdialogs.html usr/share/applications/lumoffice.desktop
+        usr/share/lumdialogs/help/lumdialogs.html usr/share/lumdialogs/help/lumdialogs_de.html
+        usr/share/lumdialogs/translations/lumdialogs_de.qm usr/share/applications/lumoffice.desktop
         usr/share/icons/hicolor/scalable/apps/lumoffice.svg usr/lib/systemd/system/lumcardd.service
         usr/share/lumdialogs/db/sqlite/cashgroupjournals.sql
         usr/lib/cmake/lumdialogs/lumdialogsConfig.cmake)
@@ -43,7 +44,7 @@ foreach(script IN LISTS scripts)
 endforeach()
 
 set(ENV{QT_QPA_PLATFORM} offscreen)
-run("${root}/usr/bin/lumoffice" --demo --data "${WORK_DIR}/data" --screenshots "${WORK_DIR}/shots")
+run("${root}/usr/bin/lumoffice" --lang de --demo --data "${WORK_DIR}/data" --screenshots "${WORK_DIR}/shots")
 file(GLOB shots "${WORK_DIR}/shots/*.png")
 list(LENGTH shots count)
 if(count LESS 30)
