@@ -1,18 +1,19 @@
 // lumoffice: the back office of the point of sale on one data root.
 
+#include "configcheck.h"
 #include "demodata.h"
 #include "logindialog.h"
 #include "officewindow.h"
 #include "screenshots.h"
 #include "terror.h"
-#include "tlistnames.h"
 #include "tfiscaldevice.h"
+#include "tlistnames.h"
 #include "tlog.h"
 #include "tlumconfig.h"
 #include "tlumworkspace.h"
 #include "tpasswordhash.h"
-#include "tvaluelist.h"
 #include "tprompts.h"
+#include "tvaluelist.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,6 +27,11 @@
 
 int main(int argc, char* argv[])
 {
+    // The check prints to the terminal: it needs no screen (a cron job or a session over ssh).
+    for (int arg = 1; arg < argc; ++arg) {
+        if (qstrcmp(argv[arg], "--check") == 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumoffice"));
     QApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
@@ -56,7 +62,11 @@ int main(int argc, char* argv[])
         QStringLiteral("screenshots"),
         QStringLiteral("Render the main window and every editor to PNG files, then quit."),
         QStringLiteral("dir"));
-    parser.addOptions({dataOption, demoOption, userOption, hashOption, screenshotsOption});
+    const QCommandLineOption checkOption(
+        QStringLiteral("check"),
+        QStringLiteral("Print every reference to a record that does not exist, then quit "
+                       "(exit status 1 when there is one)."));
+    parser.addOptions({dataOption, demoOption, userOption, hashOption, screenshotsOption, checkOption});
     parser.process(app);
 
     if (parser.isSet(hashOption)) {
@@ -91,6 +101,14 @@ int main(int argc, char* argv[])
                                    "main");
 
     TLumWorkspace workspace(root);
+    if (parser.isSet(checkOption)) {
+        const QList<TConfigCheck::Finding> found = TConfigCheck::run(workspace);
+        for (const TConfigCheck::Finding& finding : found)
+            std::printf("%s\n", qPrintable(TConfigCheck::text(finding)));
+        std::printf("%s\n", found.isEmpty() ? "No broken references."
+                                            : qPrintable(QStringLiteral("%1 finding(s).").arg(found.size())));
+        return found.isEmpty() ? 0 : 1;
+    }
     // The cash office hands its export tables to the first fiscal device.
     Devices::TFiscalExportDevice fiscalDevice(root);
     TLumWorkspace::FiscalDeviceList.append(&fiscalDevice);
