@@ -12,6 +12,7 @@ packages=(
     postgresql odbc-postgresql
     libbenchmark-dev libsqlite3-dev libsodium-dev zlib1g-dev rapidjson-dev
     xvfb xauth
+    dpkg-dev file
 )
 missing=()
 for package in "${packages[@]}"; do

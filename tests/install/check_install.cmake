@@ -3,14 +3,8 @@
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}/run")
 
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out
-                    WORKING_DIRECTORY "${WORK_DIR}/run")
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "${ARGN}\nfailed (${result}):\n${out}")
-    endif()
-    message(STATUS "${out}")
-endfunction()
+set(RUN_DIR "${WORK_DIR}/run")
+include(${CMAKE_CURRENT_LIST_DIR}/run.cmake)
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}/prefix")
 run(${CMAKE_COMMAND} -S "${SOURCE_DIR}/tests/install/consumer" -B "${WORK_DIR}/consumer" -G Ninja
