@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
@@ -68,6 +69,7 @@ private Q_SLOTS:
     void checkOnTheCommandLine();
     void changesAreRecordedAndRestored();
     void historyFiltersAndRights();
+    void historyWaitsForTheDatabase();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -360,6 +362,33 @@ void TestOfficeTools::historyFiltersAndRights()
     });
     m_window->editRecord("currencies", 2);
     QVERIFY(offered);
+}
+
+// Rows the database does not take wait, are told in the status bar, and go with the next save,
+// each once; the data file is saved meanwhile.
+void TestOfficeTools::historyWaitsForTheDatabase()
+{
+    const QString root = m_dir->path();
+    QSqlQuery sql(m_workspace->database());
+    const auto count = [&sql] {
+        return sql.exec("SELECT COUNT(*) FROM ChangeHistory WHERE ListName = 'currencies'") && sql.next()
+                   ? sql.value(0).toInt()
+                   : -1;
+    };
+    editCurrencyName(m_window.get(), 2, "First");
+    QTRY_COMPARE(count(), 1);
+    QVERIFY(sql.exec("ALTER TABLE ChangeHistory RENAME TO ChangeHistoryAway"));
+    editCurrencyName(m_window.get(), 2, "Second");
+    QTRY_COMPARE(storedName(root, 2), QStringLiteral("Second"));
+    auto* warning = m_window->findChild<QLabel*>("m_HistoryWarning");
+    QVERIFY(!warning->isHidden());
+    QCOMPARE(m_window->changeHistory().pending(), 1);
+
+    QVERIFY(sql.exec("ALTER TABLE ChangeHistoryAway RENAME TO ChangeHistory"));
+    editCurrencyName(m_window.get(), 3, "Third");
+    QTRY_COMPARE(count(), 3);
+    QVERIFY(warning->isHidden());
+    QCOMPARE(m_window->changeHistory().pending(), 0);
 }
 
 QTEST_MAIN(TestOfficeTools)
