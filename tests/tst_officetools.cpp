@@ -369,6 +369,7 @@ void TestOfficeTools::historyFiltersAndRights()
 void TestOfficeTools::historyWaitsForTheDatabase()
 {
     const QString root = m_dir->path();
+    m_window->changeHistory().setRetryPause(std::chrono::milliseconds(0));
     QSqlQuery sql(m_workspace->database());
     const auto count = [&sql] {
         return sql.exec("SELECT COUNT(*) FROM ChangeHistory WHERE ListName = 'currencies'") && sql.next()

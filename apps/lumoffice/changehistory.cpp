@@ -86,11 +86,18 @@ void TChangeHistory::record(const QString& list, const std::vector<TLumWorkspace
         entry.after = change.after;
         m_pending.push_back(std::move(entry));
     }
-    QString error;
-    if (!writePending(&error))
-        Basics::TLog::instance().write(Basics::TLog::Error,
-                                       QStringLiteral("change history not written: %1").arg(error),
-                                       "lumoffice", "TChangeHistory");
+    QString error = m_failure;
+    if (!m_sinceFailure.isValid() || m_sinceFailure.elapsed() >= m_retryPause.count()) {
+        if (writePending(&error)) {
+            m_sinceFailure.invalidate();
+        } else {
+            m_sinceFailure.start();
+            Basics::TLog::instance().write(Basics::TLog::Error,
+                                           QStringLiteral("change history not written: %1").arg(error),
+                                           "lumoffice", "TChangeHistory");
+        }
+        m_failure = error;
+    }
     if (m_onWrite)
         m_onWrite(error);
 }

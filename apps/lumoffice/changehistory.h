@@ -4,10 +4,12 @@
 #include "tvalue.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -57,6 +59,9 @@ public:
     }
     // Rows waiting for the database.
     qsizetype pending() const { return qsizetype(m_pending.size()); }
+    // After a failed write the database is left alone this long (30 s): a server that does not
+    // answer would hold every save for its connect time-out. Rows wait meanwhile.
+    void setRetryPause(std::chrono::milliseconds pause) { m_retryPause = pause; }
 
     // The rows of the filter, newest first; empty with error set when the database cannot be read.
     QList<Entry> entries(const Filter& filter, QString* error = nullptr) const;
@@ -79,4 +84,7 @@ private:
     std::function<void(const QString&)> m_onWrite;
     std::vector<Entry> m_pending;
     mutable bool m_tableChecked = false;
+    std::chrono::milliseconds m_retryPause{30000};
+    QElapsedTimer m_sinceFailure; // invalid while the last write succeeded
+    QString m_failure;
 };
