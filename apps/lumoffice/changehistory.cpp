@@ -88,6 +88,7 @@ void TChangeHistory::record(const QString& list, const std::vector<TLumWorkspace
     }
     QString error = m_failure;
     if (!m_sinceFailure.isValid() || m_sinceFailure.elapsed() >= m_retryPause.count()) {
+        error.clear();
         if (writePending(&error)) {
             m_sinceFailure.invalidate();
         } else {
