@@ -4,10 +4,10 @@
 #include "tcardserverprotocol.h"
 #include "teditorframe.h"
 #include "tlistnames.h"
-#include "tlog.h"
 #include "tlumwindow.h"
 #include "tlumworkspace.h"
 #include "tnetclient.h"
+#include "tnetclientcopy.h"
 #include "tnetclientdlg.h"
 #include "tnetreader.h"
 #include "tprompts.h"
@@ -17,8 +17,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
-
-#include <map>
 
 using PosLib::TNetClient;
 
@@ -174,7 +172,7 @@ void TNetClientSelectDlg::loadClients()
     // An empty answer is no client at all only when the reader says so; otherwise the server could
     // not be asked, and the copy of the last load stays as it is.
     const int code = texts.isEmpty() ? LumDialogs::cardReaderErrorCode(m_reader) : 0;
-    const int unreadable = code == 0 ? takeClients(texts) : 0;
+    const int unreadable = code == 0 ? TNetClientCopy::take(*m_clients, texts) : 0;
     addRows();
     QApplication::restoreOverrideCursor();
     if (m_window)
@@ -185,44 +183,6 @@ void TNetClientSelectDlg::loadClients()
         prompts().warning(this, selectTr("Loading clients"),
                           selectTr("%1 client texts of the server could not be read; they are not listed.")
                               .arg(unreadable));
-}
-
-int TNetClientSelectDlg::takeClients(const QStringList& texts)
-{
-    std::map<int, TNetClient> received;
-    int unreadable = 0;
-    for (const QString& text : texts) {
-        TNetClient client;
-        if (!client.setXml(text) || client.getID() <= 0) {
-            ++unreadable;
-            continue;
-        }
-        received.insert_or_assign(client.getID(), std::move(client));
-    }
-    // The records stay where they are, so that every view that shows them stays valid: changed
-    // ones are overwritten, gone ones removed, new ones added.
-    QList<Basics::TValue*> gone;
-    for (Basics::TValue* local : *m_clients) {
-        if (!received.count(local->getID()))
-            gone << local;
-    }
-    for (Basics::TValue* local : gone)
-        m_clients->remove(local);
-    for (auto& [id, client] : received) {
-        if (Basics::TValue* local = m_clients->find(id)) {
-            if (!(*local == client)) {
-                *local = client;
-                m_clients->notifyChanged(local);
-            }
-        } else {
-            m_clients->insert(new TNetClient(client));
-        }
-    }
-    if (unreadable > 0)
-        Basics::TLog::instance().write(Basics::TLog::Warning,
-                                       QStringLiteral("%1 client texts are no client").arg(unreadable),
-                                       "lumdialogs", "TNetClientSelectDlg");
-    return unreadable;
 }
 
 void TNetClientSelectDlg::addRows()

@@ -70,9 +70,6 @@ private:
     class TClientItem;
 
     void loadClients();
-    // Brings the list "netclients" in step with the server's texts; the number of texts that are no
-    // client.
-    int takeClients(const QStringList& texts);
     void addRows();
     TClientItem* addRow(PosLib::TNetClient* client);
     // Selects the first row from start on (wrapping round) that holds the text; false when none does.

@@ -1,6 +1,7 @@
 // The table of lists: every list the back office shows, with its columns, captions and editor.
 // A new editor is one line here.
 
+#include "authorizationdlg.h"
 #include "coatcheckrangedlg.h"
 #include "generalsettingdlg.h"
 #include "hashtagdlg.h"
@@ -16,6 +17,7 @@
 #include "textmodulesgroupdlg.h"
 #include "tlistdescriptor.h"
 #include "tmenucarddlg.h"
+#include "tnetcarddlg.h"
 #include "tnetclientdlg.h"
 #include "tpayformdlg.h"
 #include "tpriceleveldlg.h"
@@ -198,6 +200,16 @@ TListDescriptor edited(const QString& group, const char* title, const char* capt
             true};
 }
 
+// A list whose editor writes to the card on the reader, not into the list.
+template <class Editor>
+TListDescriptor readerEdited(const QString& group, const char* title, const char* caption,
+                             QList<TLumColumn> extra = {})
+{
+    TListDescriptor descriptor = edited<Editor>(group, title, caption, caption, std::move(extra));
+    descriptor.writesRecords = false;
+    return descriptor;
+}
+
 QList<TListDescriptor> build()
 {
     const QString master = tr("Master data");
@@ -303,14 +315,16 @@ QList<TListDescriptor> build()
         list(venue, PosLib::Lists::layconfigs, "Layouts", {text("File", "file")}),
         list(venue, L("prncontrols"), "Printer controls"),
         list(venue, L("modifiers"), "Modifiers"),
-        list(cards, L("pseudoproperties"), "Cards",
-             {text("Chip", "uid"), reference("Client", "clientnumber", L("netclients"))}),
+        readerEdited<TNetCardDlg>(cards, "Cards", "Manage card properties",
+                                  {text("Chip", "uid"), reference("Client", "clientnumber", L("netclients")),
+                                   numeric("Card number", "cardnumber")}),
         edited<TNetClientDlg>(cards, "Clients", "Edit client", "Edit clients",
                               {text("First name", "prename"), text("City", "city"), text("Phone", "phone1"),
                                reference("Parent", "parentid", L("netclients"))}),
         edited<TTemplateActionDlg>(cards, "Card action templates", "Edit card action template...",
                                    "Edit card action template...", {hidden(text("Actions", "templates"))}),
-        list(cards, L("authorizations"), "Authorizations"),
+        edited<AuthorizationDlg>(cards, "Authorizations", "Edit authorization", "Edit authorizations",
+                                 {text("Description", "description")}),
         list(cash, L("zcounts"), "Z counts"),
         edited<SalePromotionDialog>(promotions, "Sales promotions", "Edit sales promotion",
                                     "Edit sale promotions",

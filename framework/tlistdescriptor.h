@@ -35,6 +35,9 @@ struct LUMDIALOGS_EXPORT TListDescriptor {
     TEditorFactory editor; // the list's own editor, or the record editor built from the columns
     QString dialogName;    // the object name of the editor, by which the rights name it
     bool ownEditor = false;
+    // The editor writes the list's records. The card editor does not: it writes to the card on the
+    // reader, and the card list follows what the reader reports.
+    bool writesRecords = true;
 
     // The list's editor, prepared for a new record or for the records selected in the view.
     std::unique_ptr<QDialog> openEditor(TLumWindow* window, TLumListView* view, bool newRecord) const;

@@ -104,6 +104,8 @@ QString TLumColumn::text(const Basics::TValue& record, TLumWorkspace* workspace)
 
 int TLumColumn::compare(const Basics::TValue& a, const Basics::TValue& b) const
 {
+    if (keyOf)
+        return compareKeys(sortKey(a), sortKey(b));
     if (key == u"id")
         return order(a.getID(), b.getID());
     if (kind == Weekdays)
@@ -111,6 +113,29 @@ int TLumColumn::compare(const Basics::TValue& a, const Basics::TValue& b) const
     if (numeric() || kind == Reference)
         return order(a.getDouble(key), b.getDouble(key));
     return a.getString(key).compare(b.getString(key), Qt::CaseInsensitive);
+}
+
+TLumColumn::SortKey TLumColumn::sortKey(const Basics::TValue& record) const
+{
+    if (keyOf) {
+        SortKey result = keyOf(record);
+        result.text = result.text.toCaseFolded();
+        return result;
+    }
+    if (key == u"id")
+        return {double(record.getID()), QString()};
+    if (kind == Weekdays)
+        return {double(record.getInt(key, everyDay)), QString()};
+    if (numeric() || kind == Reference)
+        return {record.getDouble(key), QString()};
+    return {0, record.getString(key).toCaseFolded()};
+}
+
+int TLumColumn::compareKeys(const SortKey& a, const SortKey& b)
+{
+    if (a.number != b.number)
+        return a.number < b.number ? -1 : 1;
+    return a.text.compare(b.text);
 }
 
 QList<int> TLumColumn::ids(const Basics::TValue& record) const

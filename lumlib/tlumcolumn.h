@@ -33,6 +33,13 @@ struct LUMLIB_EXPORT TLumColumn {
     };
     using Format = std::function<QString(const Basics::TValue&, TLumWorkspace*)>;
     using Ids = std::function<QList<int>(const Basics::TValue&)>;
+    // What a record sorts by in a column: the number first, then the text without regard to case
+    // (kept case-folded, so that comparing keys compares code units).
+    struct SortKey {
+        double number = 0;
+        QString text;
+    };
+    using KeyOf = std::function<SortKey(const Basics::TValue&)>;
 
     QString title;
     QString key; // "id" shows the record id
@@ -42,6 +49,8 @@ struct LUMLIB_EXPORT TLumColumn {
     bool shown = true; // listed unless the operator chooses it; hidden ones are offered
     Format format;     // a text of its own where the kind does not say enough
     Ids idsOf;         // the referenced ids where the stored text is not a plain list of them
+    KeyOf keyOf;       // an order of its own where the stored value does not sort as the kind says
+                       // (its text is case-folded by sortKey)
 
     bool numeric() const;
     // The column's text for a record; the workspace gives the system currency and the referenced
@@ -49,6 +58,9 @@ struct LUMLIB_EXPORT TLumColumn {
     QString text(const Basics::TValue& record, TLumWorkspace* workspace) const;
     // Negative, zero or positive as a's stored value sorts before, with or after b's.
     int compare(const Basics::TValue& a, const Basics::TValue& b) const;
+    // The key compare() orders a record by, for rows that keep it while they are sorted.
+    SortKey sortKey(const Basics::TValue& record) const;
+    static int compareKeys(const SortKey& a, const SortKey& b);
     // The ids a reference column holds (none for other kinds; 0 is no reference).
     QList<int> ids(const Basics::TValue& record) const;
 

@@ -9,6 +9,7 @@
 
 class QDomDocument;
 class QDomElement;
+class QWidget;
 class TLumListView;
 
 // A named document of the host: a list of records that a dialog fills and then exports or prints.
@@ -23,11 +24,10 @@ public:
 
     // The records of the list view, one element each, appended to parent.
     void exportXml(QDomDocument& doc, QDomElement& parent) const;
-    // The list view as an HTML table, the form in which the host prints it.
-    QString toHtml() const;
-    // Hands the document to the host's printing; the base writes toHtml() to "<name>.html" in
-    // the folder given by setPrintFolder and returns that file name (empty on failure).
-    virtual QString print();
+    // Prints the list view as a table under the title: on a printer the operator chooses, or, where
+    // the system knows no printer, into a PDF file the operator names, proposed in the folder given
+    // by setPrintFolder. False when the operator cancelled or it could not be printed (told).
+    virtual bool print(QWidget* parent, const QString& title);
     void setPrintFolder(const QString& folder) { m_printFolder = folder; }
 
 private:

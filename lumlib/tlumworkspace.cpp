@@ -48,6 +48,13 @@ std::map<QString, TLumWorkspace::ListFactory>& factories()
     return registered;
 }
 
+// Lists that hold what the card server keeps, for the card editor to show: they are never read from
+// or written to a file (the server is where they live).
+bool keptInMemory(const QString& name)
+{
+    return name == u"actionlogs" || name == u"realnetcardactions";
+}
+
 Basics::TValueList* createList(const QString& name, TLumWorkspace* workspace)
 {
     const auto& registered = factories();
@@ -180,8 +187,10 @@ Basics::TValueList* TLumWorkspace::getData(const QString& name)
         if (!entry.list)
             return nullptr;
         it = m_lists.emplace(name, std::move(entry)).first;
-        load(name, it->second);
         Basics::TValueList* list = it->second.list.get();
+        if (keptInMemory(name))
+            return list;
+        load(name, it->second);
         if (auto* currencies = qobject_cast<TCurrencies*>(list)) {
             // Amounts are written in the system currency that the settings name.
             const Basics::TValueList* settings = getData(QStringLiteral("settings"));

@@ -29,7 +29,8 @@ class TSetting;
 // The named record lists of one data root. A list is loaded from its data file when it is first
 // asked for, and saved after it reported an insert, a change or a removal (at most once per turn of
 // the event loop) and when the workspace is destroyed. A list whose file could not be read
-// completely is never saved: its file stays as it was.
+// completely is never saved: its file stays as it was. The lists of what the card server keeps
+// ("actionlogs", "realnetcardactions") are held in memory only, for the card editor.
 //
 // When another program replaces or rewrites the data file of a loaded list, the list is loaded
 // anew (and listReloaded tells its views to show it again), unless it has unsaved changes of its

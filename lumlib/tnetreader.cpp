@@ -1,5 +1,6 @@
 #include "tnetreader.h"
 
+#include "tcardactionlog.h"
 #include "tcardserverprotocol.h"
 #include "tcryption.h"
 #include "tlumworkspace.h"
@@ -10,6 +11,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 namespace Devices {
@@ -184,7 +186,34 @@ void TNetReader::command(const QString& name, const QStringList& arguments, QStr
         result = QStringList{QString::number(m_lastCode)};
         return;
     }
+    if (name == CardServer::getActionLogs && arguments.size() == 3) {
+        result = actionLogs(arguments);
+        return;
+    }
     result = call(name, arguments, result);
+}
+
+QStringList TNetReader::actionLogs(const QStringList& arguments)
+{
+    // Page by page, each older than the last entry of the page before, until the count is reached
+    // or a page comes back short. A failed page fails the whole list.
+    const int wanted = std::max(arguments[1].toInt(), 0);
+    QStringList entries;
+    int before = 0;
+    for (;;) {
+        const int page = wanted == 0 ? CardServer::actionLogPage
+                                     : std::min<int>(CardServer::actionLogPage, wanted - int(entries.size()));
+        const QStringList part = call(CardServer::getActionLogs, {arguments[0], QString::number(page),
+                                                                  arguments[2], QString::number(before)});
+        if (m_lastCode != 0)
+            return {};
+        entries += part;
+        if (part.size() < page || (wanted > 0 && entries.size() >= wanted))
+            return entries;
+        before = PosLib::TCardActionLog(part.last()).getID();
+        if (before <= 0)
+            return entries;
+    }
 }
 
 void TNetReader::command(const QString& name, QStringList& result)

@@ -65,6 +65,8 @@ public:
     virtual void readCardData(QString& data);
     // Sends a command to the card server; result gets its answer (it may hold entries the command
     // takes along). "geterrorcode" is answered by the device itself: the code of its last operation.
+    // "getactionlogs" fetches a long log in several calls, as one answer holds a few thousand
+    // entries at most.
     virtual void command(const QString& name, const QStringList& arguments, QStringList& result);
     virtual void command(const QString& name, QStringList& result);
     // Writes the card text to the card on the reader, with "waiter", "reason" and "comment" of the
@@ -89,6 +91,8 @@ Q_SIGNALS:
 private:
     friend class TReaderWatch;
 
+    // "getactionlogs" in pages that each fit into one answer.
+    QStringList actionLogs(const QStringList& arguments);
     // One exchange with the server; keeps its outcome as the last error code.
     QStringList call(const QString& command, const QStringList& arguments, const QStringList& given = {});
 

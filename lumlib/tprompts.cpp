@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 
 namespace {
@@ -94,6 +97,17 @@ QString TPrompts::getItem(QWidget* parent, const QString& caption, const QString
                           const QStringList& items, int current, bool editable, bool* ok)
 {
     return QInputDialog::getItem(over(parent), caption, label, items, current, editable, ok);
+}
+
+QStringList TPrompts::printers()
+{
+    return QPrinterInfo::availablePrinterNames();
+}
+
+bool TPrompts::choosePrinter(QWidget* parent, QPrinter* printer)
+{
+    QPrintDialog dialog(printer, over(parent));
+    return dialog.exec() == QDialog::Accepted;
 }
 
 TPrompts& TPrompts::current()

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 // Every message box, input box and file chooser of the host and the dialogs goes through the
@@ -41,6 +42,11 @@ public:
     virtual QString getItem(QWidget* parent, const QString& caption, const QString& label,
                             const QStringList& items, int current = 0, bool editable = true,
                             bool* ok = nullptr);
+
+    // The printers the system knows, by name; none: printouts go to PDF files.
+    virtual QStringList printers();
+    // The system's print dialog for the printer; true when the operator chose to print.
+    virtual bool choosePrinter(QWidget* parent, QPrinter* printer);
 
     // The prompts in use.
     static TPrompts& current();

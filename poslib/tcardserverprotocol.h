@@ -23,6 +23,9 @@ inline const QString protocolVersion = QStringLiteral("1");
 // Bounds of what a message may carry.
 inline constexpr qsizetype maxArguments = 64;
 inline constexpr qsizetype maxResults = 200000;
+// The log entries a reader asks for in one call: a log entry's text is about a kilobyte, and an
+// answer must fit into one frame of the transport.
+inline constexpr int actionLogPage = 2000;
 
 // The commands of the card dialogs.
 inline const QString getErrorCode = QStringLiteral("geterrorcode");

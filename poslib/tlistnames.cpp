@@ -1,5 +1,6 @@
 #include "tlistnames.h"
 
+#include "authorization.h"
 #include "coatcheckrange.h"
 #include "hashtag.h"
 #include "salepromotion.h"
@@ -69,7 +70,7 @@ const QList<TListNames>& TListNames::known()
         entry<TTextModulesGroup>("textmodulesgroups", "textmodulesgroup", "textmodulesgroups.dat"),
         entry<WorkingModel>("workingmodels", "workingmodel", "workingmodels.dat"),
         entry("families", "family", "families.dat"),
-        entry("authorizations", "authorization", "authorizations.dat"),
+        entry<Authorization>("authorizations", "authorization", "authorizations.dat"),
         entry<CoatCheckRange>("coatcheckranges", "coatcheckrange", "coatcheckranges.dat"),
         entry<TGeneralSetting>("generalsettings", "generalsetting", "generalsettings.dat"),
         entry<HashTag>("hashtags", "hashtag", "hashtags.dat"),

@@ -169,6 +169,14 @@ public:
         return texts.isEmpty() ? QString() : texts.dequeue();
     }
 
+    // No printer, as on a machine without any: printouts go to PDF files.
+    QStringList printers() override { return {}; }
+    bool choosePrinter(QWidget*, QPrinter*) override
+    {
+        told("choosePrinter", QString(), QString());
+        return false;
+    }
+
     QList<Message> messages;
     QQueue<QMessageBox::StandardButton> buttons;
     QQueue<int> choices;

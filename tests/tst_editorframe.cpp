@@ -99,13 +99,14 @@ void clickFrame(QWidget* dialog, const char* name)
     QTest::mouseClick(frameButton(dialog, name), Qt::LeftButton);
 }
 
-// Every editor of its own, and the record editor on two lists of different columns.
+// Every editor of its own that writes its list's records, and the record editor on two lists of
+// different columns.
 QList<TListDescriptor> editorsToHold()
 {
     QList<TListDescriptor> held;
     for (const TListDescriptor& descriptor : TListDescriptor::all()) {
-        if (descriptor.ownEditor || descriptor.names.root == PosLib::Lists::articles ||
-            descriptor.names.root == u"shifts")
+        if ((descriptor.ownEditor && descriptor.writesRecords) ||
+            descriptor.names.root == PosLib::Lists::articles || descriptor.names.root == u"shifts")
             held << descriptor;
     }
     return held;

@@ -2,6 +2,7 @@
 // reader's operations and events, two terminals on one card, and a server that is missing, stops,
 // answers garbage or is flooded.
 
+#include "cardstore.h"
 #include "lumcardhost.h"
 #include "tcardactionlog.h"
 #include "tcarderrors.h"
@@ -18,6 +19,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSet>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -83,6 +85,7 @@ private Q_SLOTS:
     void twoTerminalsWriteOneCard();
     void cardActions();
     void actionLogs();
+    void aLongLogComesPageByPage();
     void clients();
     void loginAndFormat();
     void serverMissing();
@@ -358,6 +361,50 @@ void TestLumCardd::actionLogs()
     QCOMPARE(format.getResult(), QStringLiteral("Process_was_successful"));
     QCOMPARE(format.getCardNumber(), 1006ul);
     QVERIFY(format.getID() != PosLib::TCardActionLog(all[0]).getID());
+}
+
+void TestLumCardd::aLongLogComesPageByPage()
+{
+    // More entries than two pages hold.
+    const int count = 2 * PosLib::CardServer::actionLogPage + 500;
+    QVERIFY(m_server->stop());
+    {
+        TCardStore store(m_dir->path());
+        TCardStore::Transaction transaction(store);
+        for (int i = 0; i < count; ++i) {
+            PosLib::TCardActionLog entry;
+            entry.setCardNumber(1001);
+            entry.setID(store.nextLogId()); // the entry's own number, not the card's
+            entry.setUid(QStringLiteral("04A1B201"));
+            entry.setAction(QStringLiteral("write"));
+            entry.setPointsSaldo(i);
+            store.addLog(QStringLiteral("04A1B201"), entry.getID(), entry.toXml());
+        }
+        transaction.commit();
+    }
+    QVERIFY(m_server->start({}));
+    auto reader = device(m_server->port, "t4");
+    const auto points = [&](const QString& count, bool read) {
+        QStringList result;
+        reader->command(PosLib::CardServer::getActionLogs, {"04A1B201", count, read ? "true" : "false"},
+                        result);
+        QList<long> saldos;
+        for (const QString& text : result)
+            saldos << PosLib::TCardActionLog(text).getPointsSaldo();
+        return saldos;
+    };
+    // The newest first, each once; what was listed counts as read.
+    QList<long> unread = points("2100", false);
+    QCOMPARE(unread.size(), 2100);
+    QCOMPARE(unread.first(), long(count - 1));
+    QCOMPARE(unread.last(), long(count - 2100));
+    unread = points("0", false);
+    QCOMPARE(unread.size(), count - 2100 + 1); // and the demo's format entry
+    QCOMPARE(unread.first(), long(count - 2101));
+    const QList<long> all = points("0", true);
+    QCOMPARE(all.size(), count + 1);
+    QCOMPARE(QSet<long>(all.cbegin(), all.cend()).size(), count); // 0 twice: the format entry has none
+    QCOMPARE(errorCode(*reader), 0);
 }
 
 void TestLumCardd::clients()

@@ -18,14 +18,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDirIterator>
+#include <QDockWidget>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -89,6 +92,7 @@ private Q_SLOTS:
     void aFileReplacedOrDamagedFromOutside();
     void loggingIn();
     void aPeriodIsTakenAsEntered();
+    void theCardOnTheReaderOpensItsEditor();
     void theCashOfficeOnTheDemo();
     void commandLine();
 
@@ -398,6 +402,46 @@ void TestLumOffice::aPeriodIsTakenAsEntered()
     answerNextDialog([](QDialog* dialog) { click(dialog, "buttonCancel"); });
     period->action()->trigger();
     QCOMPARE(period->to(), to);
+}
+
+void TestLumOffice::theCardOnTheReaderOpensItsEditor()
+{
+    auto* panel = m_window->findChild<QDockWidget*>("TReaderPanel");
+    QVERIFY(panel);
+    auto* cards = panel->findChild<QComboBox*>("m_Cards");
+    // A blank card: the editor opens for formatting it; then a card of the list, shown in it.
+    for (const QString& uid : {QStringLiteral("0AB1C2D3"), QStringLiteral("04A1B203")}) {
+        cards->setCurrentIndex(cards->findData(uid));
+        panel->findChild<QPushButton*>("b_Put")->click();
+        QTRY_COMPARE(panel->findChild<QLabel*>("m_OnReader")->text(), uid);
+        QString shown;
+        answerNextDialog([&shown](QDialog* editor) {
+            shown = editor->objectName() + u' ' + editor->findChild<QLineEdit*>("m_uid")->text() + u' ' +
+                    QString::number(editor->findChild<QSpinBox*>("m_Number")->value());
+            editor->reject();
+        });
+        panel->findChild<QPushButton*>("b_EditCard")->click();
+        QCOMPARE(m_window->currentList(), QStringLiteral("pseudoproperties"));
+        if (uid == u"0AB1C2D3")
+            QCOMPARE(shown, QStringLiteral("TNetCardDlg  11")); // the card list's next number
+        else
+            QCOMPARE(shown, QStringLiteral("TNetCardDlg 04A1B203 1003"));
+    }
+    QCOMPARE(m_window->listView()->selectedItems().size(), 1);
+
+    // From the list "Cards": the editor shows the chosen card, not the one on the reader.
+    for (QTreeWidgetItem* item : m_window->listView()->itemsInOrder()) {
+        const TLumListItem* row = TLumListItem::of(item);
+        item->setSelected(row && row->value() && row->value()->getString("uid") == u"04A1B205");
+    }
+    QString shown;
+    answerNextDialog([&shown](QDialog* editor) {
+        shown = editor->findChild<QLineEdit*>("m_uid")->text() + u' ' +
+                QString::number(editor->findChild<QSpinBox*>("m_Number")->value());
+        editor->reject();
+    });
+    m_window->editAction()->trigger();
+    QCOMPARE(shown, QStringLiteral("04A1B205 1005"));
 }
 
 void TestLumOffice::theCashOfficeOnTheDemo()

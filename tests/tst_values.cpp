@@ -28,6 +28,8 @@ private Q_SLOTS:
     void xmlMergesAndStopsAtNonElement();
     void textFormEscapes();
     void xmlValueRoundTrip();
+    void xmlValueReadsAsTheTree_data();
+    void xmlValueReadsAsTheTree();
     void xmlValueDateTimePairs();
 };
 
@@ -249,6 +251,37 @@ void TestValues::xmlValueRoundTrip()
     QVERIFY(back.setXml(QString())); // empty text changes nothing
     QVERIFY(back == card);
     QVERIFY(!back.setXml(QStringLiteral("<carddata><uid>1</uid>")));
+}
+
+// Record texts are read from the stream, not through a document tree: what they give must be what
+// the tree gives to readXml.
+void TestValues::xmlValueReadsAsTheTree_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("spaces between") << QStringLiteral("<c>\n <a>1</a>\n <b> x y </b>\n</c>");
+    QTest::newRow("nested and cdata") << QStringLiteral("<c><a>1<i>2</i><![CDATA[<3>]]></a><b/></c>");
+    QTest::newRow("entities") << QStringLiteral("<c><a>&lt;&amp;&#65;</a></c>");
+    QTest::newRow("comment stops") << QStringLiteral("<c><a>1</a><!--x--><b>2</b></c>");
+    QTest::newRow("instruction stops") << QStringLiteral("<c><a>1</a><?p x?><b>2</b></c>");
+    QTest::newRow("text stops") << QStringLiteral("<c><a>1</a>loose<b>2</b></c>");
+    QTest::newRow("cdata stops") << QStringLiteral("<c><a>1</a><![CDATA[ ]]><b>2</b></c>");
+    QTest::newRow("doctype entity") << QStringLiteral("<!DOCTYPE c [<!ENTITY e \"E\">]><c><a>&e;</a></c>");
+    QTest::newRow("prefixed") << QStringLiteral("<c><p:a xmlns:p=\"u\">1</p:a></c>");
+    QTest::newRow("repeated key") << QStringLiteral("<c><a>1</a><a>2</a></c>");
+    QTest::newRow("unclosed") << QStringLiteral("<c><a>1</a>");
+    QTest::newRow("no root") << QStringLiteral("<?xml version=\"1.0\"?>");
+}
+
+void TestValues::xmlValueReadsAsTheTree()
+{
+    QFETCH(QString, text);
+    PosLib::TXmlValue streamed(QStringLiteral("c"));
+    const bool streamedOk = streamed.setXml(text);
+    TValue tree;
+    QDomDocument doc;
+    const bool treeOk = doc.setContent(text) && tree.readXml(doc.documentElement());
+    QCOMPARE(streamedOk, treeOk);
+    QVERIFY(static_cast<const TValue&>(streamed) == tree);
 }
 
 void TestValues::xmlValueDateTimePairs()

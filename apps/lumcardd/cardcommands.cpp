@@ -217,9 +217,11 @@ PosLib::TCardServerAnswer TCardCommands::getActions(const Call& call)
 PosLib::TCardServerAnswer TCardCommands::getActionLogs(const Call& call)
 {
     const int max = qBound(0, argument(call, 1).toInt(), int(CardServer::maxResults));
+    // A fourth argument asks for the entries older than the entry of that id: the reader fetches a
+    // long log page by page, since one answer holds some thousand entries at most.
     return answer(CardError::Success,
                   m_store.readLogs(argument(call, 0), max == 0 ? int(CardServer::maxResults) : max,
-                                   argument(call, 2) == u"true"));
+                                   argument(call, 2) == u"true", argument(call, 3).toInt()));
 }
 
 PosLib::TCardServerAnswer TCardCommands::removeAction(const Call& call)

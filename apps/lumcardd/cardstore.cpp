@@ -294,15 +294,18 @@ int TCardStore::addLog(const QString& uid, int id, const QString& text)
     return id;
 }
 
-QStringList TCardStore::readLogs(const QString& uid, int max, bool includeRead)
+QStringList TCardStore::readLogs(const QString& uid, int max, bool includeRead, int before)
 {
     QString why;
     const QString sql =
-        QStringLiteral("SELECT id, logdata FROM actionlogs WHERE uid = ?%1 ORDER BY id DESC%2")
+        QStringLiteral("SELECT id, logdata FROM actionlogs WHERE uid = ?%1%2 ORDER BY id DESC%3")
             .arg(includeRead ? QString() : QStringLiteral(" AND isread = 0"),
+                 before > 0 ? QStringLiteral(" AND id < ?") : QString(),
                  max > 0 ? QStringLiteral(" LIMIT ?") : QString());
     Statement s(m_db, sql);
     s.bind(uid);
+    if (before > 0)
+        s.bind(before);
     if (max > 0)
         s.bind(max);
     if (!s.exec(why))

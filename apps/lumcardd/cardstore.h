@@ -59,8 +59,9 @@ public:
     int addLog(const QString& uid, int id, const QString& text);
     int nextLogId();
     // The newest entries of the card first, at most max (0: all), only the unread ones unless
-    // includeRead; the entries returned count as read from then on.
-    QStringList readLogs(const QString& uid, int max, bool includeRead);
+    // includeRead, and with before above 0 only those older than the entry of that id; the entries
+    // returned count as read from then on.
+    QStringList readLogs(const QString& uid, int max, bool includeRead, int before = 0);
 
     // The password hash of a user; empty when there is no such user.
     QString userHash(const QString& name);

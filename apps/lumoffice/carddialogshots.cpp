@@ -1,21 +1,71 @@
 #include "screenshots.h"
 
 #include "officewindow.h"
+#include "tcardproperties.h"
 #include "tcardserverprotocol.h"
+#include "tformatcarddlg.h"
+#include "tformatlogindlg.h"
 #include "tlistnames.h"
+#include "tlumlistview.h"
+#include "tlumreaderevent.h"
 #include "tlumworkspace.h"
 #include "tnetactiondlg.h"
 #include "tnetactionfreedlg.h"
 #include "tnetactiontemplatedlg.h"
 #include "tnetcardaction.h"
+#include "tnetcarddlg.h"
 #include "tnetclientselectdlg.h"
 #include "tnetreader.h"
+#include "tpseudoproperty.h"
 #include "tvaluelist.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTreeWidget>
+
+namespace {
+
+// The card editor on demo card 1001 lying on the reader, every page with its lists loaded; then the
+// login and the formatting of five new cards from the card's functions.
+int cardEditorShots(TOfficeWindow& window, const QDir& out)
+{
+    Devices::TNetReader* reader = Devices::TNetReader::find();
+    const QString uid = QStringLiteral("04A1B201");
+    QStringList put;
+    if (!reader || !window.showList(PosLib::TListNames::of<PosLib::TPseudoProperty>().root))
+        return 0;
+    reader->command(PosLib::CardServer::putCard, {uid}, put);
+    int written = 0;
+    {
+        TNetCardDlg editor(&window, &window);
+        editor.setID(window.listView());
+        editor.setLastKey(uid);
+        QCoreApplication::postEvent(&editor, new TLumReaderEvent(uid));
+        QApplication::processEvents();
+        written += TScreenshots::allPages(&editor, editor.findChild<QTabWidget*>(QStringLiteral("m_Tab")))
+                       .save(out.filePath(QStringLiteral("netcard-editor-pages.png")));
+
+        TFormatLoginDlg login(&window, &editor);
+        login.onlyLogin(false);
+        login.setCardNumber();
+        login.findChild<QLineEdit*>(QStringLiteral("m_user"))->setText(QStringLiteral("manager"));
+        login.findChild<QSpinBox*>(QStringLiteral("m_count"))->setValue(5);
+        written += TScreenshots::grab(&login).save(out.filePath(QStringLiteral("formatlogin-dialog.png")));
+    }
+    // The formatting takes the card off the reader, as it does before the first blank card.
+    PosLib::TCardProperties record;
+    record.setCanPoints(true);
+    record.setCanCredit(true);
+    TFormatCardDlg formatting(&window, window.listView(), &window);
+    formatting.setData(QStringLiteral("manager"), QString(), 5, 1011, &record, 0, false);
+    written += TScreenshots::grab(&formatting).save(out.filePath(QStringLiteral("formatcard-dialog.png")));
+    return written;
+}
+
+} // namespace
 
 int TScreenshots::renderCardDialogs(TOfficeWindow& window, const QDir& out)
 {
@@ -75,5 +125,5 @@ int TScreenshots::renderCardDialogs(TOfficeWindow& window, const QDir& out)
     TNetActionFreeDlg freeInput(&window, &window);
     freeInput.setData(&freeAction);
     written += grab(&freeInput).save(out.filePath(QStringLiteral("cardaction-free-dialog.png")));
-    return written;
+    return written + cardEditorShots(window, out);
 }

@@ -4,6 +4,8 @@
 #include "cardstore.h"
 #include "tcardmapping.h"
 #include "tcardproperties.h"
+#include "tcounter.h"
+#include "tformatcounter.h"
 #include "tlistnames.h"
 #include "tnetclient.h"
 #include "tpseudoproperty.h"
@@ -11,6 +13,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -69,6 +73,13 @@ int TCardListDemo::create(const QString& dataRoot)
     const QString root = dataRoot.endsWith(u'/') ? dataRoot : dataRoot + u'/';
     int written = TCardDemo::create(root);
     TCardStore store(root);
+    // New cards are formatted with the numbers after the demo's.
+    qint64 highest = 0;
+    for (const TCardStore::Card& stored : store.cards())
+        highest = std::max(highest, stored.number);
+    PosLib::TCounter counter(root, TFormatCounter::fileName);
+    if (counter.getCounter(TFormatCounter::key) <= highest)
+        counter.setCounter(TFormatCounter::key, int(highest + 1));
 
     PosLib::TNamedList clients(PosLib::TListNames::forRoot(QStringLiteral("netclients")));
     for (const QString& text : store.clientTexts())

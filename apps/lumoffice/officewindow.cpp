@@ -16,9 +16,11 @@
 #include "tlistnames.h"
 #include "tlumdlg.h"
 #include "tlumlistview.h"
+#include "tlumreaderevent.h"
 #include "tlumworkspace.h"
 #include "tprompts.h"
 #include "trecordeditor.h"
+#include "tpseudoproperty.h"
 #include "tvaluelist.h"
 
 #include <QAction>
@@ -149,7 +151,9 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
                                         "with the next save.\n%1")
                                          .arg(error));
     });
-    addDockWidget(Qt::BottomDockWidgetArea, new TReaderPanel(workspace, this));
+    auto* readerPanel = new TReaderPanel(workspace, this);
+    addDockWidget(Qt::BottomDockWidgetArea, readerPanel);
+    connect(readerPanel, &TReaderPanel::editCard, this, &TOfficeWindow::editCardOnReader);
     statusBar()->addWidget(m_statusRecords, 1);
     statusBar()->addPermanentWidget(m_historyWarning);
     statusBar()->addPermanentWidget(m_statusUser);
@@ -633,7 +637,7 @@ void TOfficeWindow::selectRecord(int id)
         m_view->selectOnly(item);
 }
 
-void TOfficeWindow::runEditor(bool newRecord)
+void TOfficeWindow::runEditor(bool newRecord, const std::function<void(QDialog*)>& prepare)
 {
     const TListDescriptor* info = descriptor();
     const TLumConfig::Right right = rightFor(m_listName);
@@ -644,12 +648,35 @@ void TOfficeWindow::runEditor(bool newRecord)
     // The editor holds record pointers: no list may be read anew under it.
     const TLumWorkspace::ReloadHold hold(workspace());
     std::unique_ptr<QDialog> dialog = info->openEditor(this, m_view, newRecord);
+    if (prepare)
+        prepare(dialog.get());
     if (!newRecord)
         offerHistoryIn(dialog.get());
     dialog->exec();
     dialog.reset();
     m_view->viewport()->update();
     updateActions();
+}
+
+void TOfficeWindow::editCardOnReader(const QString& uid)
+{
+    const QString cards = PosLib::TListNames::of<PosLib::TPseudoProperty>().root;
+    if (!showList(cards))
+        return;
+    m_view->clearSelection();
+    const int id = uid.isEmpty() ? 0 : TLumWorkspace::Cardmapping.getInt(uid);
+    if (id > 0)
+        selectRecord(id);
+    const bool listed = !m_view->selectedItems().isEmpty();
+    if (!(listed ? m_edit : m_new)->isEnabled()) {
+        prompts().warning(this, tr("No access"), tr("You may not change this list."));
+        return;
+    }
+    // The editor takes the card as the reader reports it: a new card joins the list there.
+    runEditor(!listed, [uid](QDialog* dialog) {
+        if (!uid.isEmpty())
+            QCoreApplication::postEvent(dialog, new TLumReaderEvent(uid));
+    });
 }
 
 void TOfficeWindow::newRecord()

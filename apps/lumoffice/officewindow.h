@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -85,6 +86,9 @@ public Q_SLOTS:
     void printPdf();
     // Asks for a user and password (when the configuration has users) and logs that user in.
     bool changeUser();
+    // Opens the card editor on the card with that UID lying on the reader (shown in the card
+    // list, which takes it when it is new); without a UID on a new card, for formatting.
+    void editCardOnReader(const QString& uid);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,7 +109,8 @@ private:
     const LumDialogs::TListDescriptor* descriptor() const;
     QList<Basics::TValue*> selectedRecords() const;
     void selectRecord(int id);
-    void runEditor(bool newRecord);
+    // Runs the editor of the list shown; prepare, when given, sees it before it runs.
+    void runEditor(bool newRecord, const std::function<void(QDialog*)>& prepare = {});
     // Offers the history of the edited record in an editor (a button beside Help, Ctrl+H).
     void offerHistoryIn(QDialog* editor);
     void openHistory(const QString& list, std::optional<int> id, const QString& noRestore, QWidget* parent);

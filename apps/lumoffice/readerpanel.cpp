@@ -21,6 +21,7 @@ TReaderPanel::TReaderPanel(TLumWorkspace* workspace, QWidget* parent)
     , m_cards(new QComboBox)
     , m_put(new QPushButton(tr("&Put on reader")))
     , m_take(new QPushButton(tr("&Take off")))
+    , m_edit(new QPushButton(tr("&Edit card...")))
     , m_onReader(new QLabel)
     , m_problem(new QLabel)
 {
@@ -29,6 +30,8 @@ TReaderPanel::TReaderPanel(TLumWorkspace* workspace, QWidget* parent)
     m_cards->setObjectName(QStringLiteral("m_Cards"));
     m_put->setObjectName(QStringLiteral("b_Put"));
     m_take->setObjectName(QStringLiteral("b_Take"));
+    m_edit->setObjectName(QStringLiteral("b_EditCard"));
+    m_edit->setToolTip(tr("Opens the card editor on the card on the reader"));
     m_onReader->setObjectName(QStringLiteral("m_OnReader"));
     m_problem->setObjectName(QStringLiteral("m_Problem"));
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
@@ -51,6 +54,7 @@ TReaderPanel::TReaderPanel(TLumWorkspace* workspace, QWidget* parent)
     row->addSpacing(12);
     row->addWidget(new QLabel(tr("On the reader:")));
     row->addWidget(m_onReader);
+    row->addWidget(m_edit);
     row->addSpacing(12);
     row->addWidget(m_problem, 1);
     row->addWidget(new QLabel(tr("Server:")));
@@ -62,6 +66,7 @@ TReaderPanel::TReaderPanel(TLumWorkspace* workspace, QWidget* parent)
     connect(m_put, &QPushButton::clicked, this, &TReaderPanel::putCard);
     connect(m_take, &QPushButton::clicked, this, &TReaderPanel::takeCard);
     connect(refreshButton, &QPushButton::clicked, this, &TReaderPanel::refresh);
+    connect(m_edit, &QPushButton::clicked, this, [this] { Q_EMIT editCard(m_uidOnReader); });
     // The reader reports from its own thread; the panel shows it in the GUI thread.
     connect(m_service->reader(), &Devices::TNetReader::dataChanged, this, &TReaderPanel::showCardOnReader,
             Qt::QueuedConnection);
@@ -136,6 +141,7 @@ void TReaderPanel::takeCard()
 
 void TReaderPanel::showCardOnReader(const QString& uid)
 {
+    m_uidOnReader = uid;
     if (uid.isEmpty()) {
         m_onReader->setText(tr("no card"));
         return;

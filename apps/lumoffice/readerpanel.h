@@ -21,6 +21,12 @@ public:
     ~TReaderPanel() override;
 
     TCardService* service() const { return m_service; }
+    // The UID of the card on the reader as last reported; empty when there is none.
+    const QString& cardOnReader() const { return m_uidOnReader; }
+
+Q_SIGNALS:
+    // The operator wants to edit the card on the reader (its UID; empty: none lies there).
+    void editCard(const QString& uid);
 
 public Q_SLOTS:
     // Reads the server's cards into the chooser again.
@@ -39,6 +45,8 @@ private:
     QComboBox* m_cards;
     QPushButton* m_put;
     QPushButton* m_take;
+    QPushButton* m_edit;
+    QString m_uidOnReader;
     QLabel* m_onReader;
     QLabel* m_problem;
 };

@@ -89,18 +89,6 @@ QPixmap grid(const QList<QPixmap>& pages)
     return rows;
 }
 
-// Every page of a dialog with pages, two pages to a row, so that each can be looked at.
-QPixmap allPages(QDialog* dialog, QTabWidget* tabs)
-{
-    QList<QPixmap> pages;
-    for (int page = 0; page < tabs->count(); ++page) {
-        tabs->setCurrentIndex(page);
-        pages << Shots::grab(dialog);
-    }
-    tabs->setCurrentIndex(0);
-    return grid(pages);
-}
-
 // Pictures are taken without a message box in front: whatever a dialog would tell or ask goes
 // unanswered.
 class QuietPrompts : public TPrompts {
@@ -202,6 +190,17 @@ int officeTools(TOfficeWindow& window, const QDir& out)
 
 } // namespace
 
+QPixmap TScreenshots::allPages(QDialog* dialog, QTabWidget* tabs)
+{
+    QList<QPixmap> pages;
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        pages << Shots::grab(dialog);
+    }
+    tabs->setCurrentIndex(0);
+    return grid(pages);
+}
+
 int TScreenshots::render(TOfficeWindow& window, const QString& folder)
 {
     if (!QDir().mkpath(folder))
@@ -222,7 +221,7 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
         const std::unique_ptr<QDialog> newRecord = list.openEditor(&window, view, true);
         const QPixmap fresh = grab(newRecord.get());
         if (auto* tabs = newRecord->findChild<QTabWidget*>(); tabs && tabs->count() > 1)
-            written += allPages(newRecord.get(), tabs)
+            written += TScreenshots::allPages(newRecord.get(), tabs)
                            .save(out.filePath(element + QStringLiteral("-editor-pages.png")));
         view->clearSelection();
         for (int row = 0; row < std::min(3, view->topLevelItemCount()); ++row)
