@@ -19,8 +19,8 @@
 #include "tlumreaderevent.h"
 #include "tlumworkspace.h"
 #include "tprompts.h"
-#include "trecordeditor.h"
 #include "tpseudoproperty.h"
+#include "trecordeditor.h"
 #include "tvaluelist.h"
 
 #include <QAction>
