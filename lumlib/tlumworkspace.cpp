@@ -303,6 +303,8 @@ bool TLumWorkspace::save(const QString& name, Entry& entry)
         return false; // never over a file that could not be read completely
     const QString path = filePath(name);
     std::vector<Conflict> conflicts;
+    const std::vector<RecordChange> changes =
+        m_changeObserver ? changesOf(entry) : std::vector<RecordChange>();
     try {
         Basics::TDir(QFileInfo(path).path(), true);
         // Held from before the file is looked at until the new one is in place.
@@ -338,6 +340,8 @@ bool TLumWorkspace::save(const QString& name, Entry& entry)
     entry.touched.clear();
     watch(path);
     Q_EMIT listSaved(name);
+    if (m_changeObserver && !changes.empty())
+        m_changeObserver(name, changes);
     if (!conflicts.empty() && askToReapply(name, entry, conflicts))
         return save(name, entry);
     return true;
@@ -351,6 +355,26 @@ bool sameRecord(const Basics::TValue* a, const Basics::TValue* b)
 }
 
 } // namespace
+
+std::vector<TLumWorkspace::RecordChange> TLumWorkspace::changesOf(const Entry& entry)
+{
+    std::vector<RecordChange> changes;
+    for (const int id : entry.touched) {
+        const Basics::TValue* now = entry.list->find(id);
+        const auto known = entry.base.find(id);
+        const Basics::TValue* was = known == entry.base.end() ? nullptr : &known->second;
+        if (sameRecord(now, was))
+            continue; // changed and changed back
+        RecordChange change;
+        change.id = id;
+        if (was)
+            change.before = *was;
+        if (now)
+            change.after = *now;
+        changes.push_back(std::move(change));
+    }
+    return changes;
+}
 
 std::map<int, Basics::TValue> TLumWorkspace::snapshot(const Basics::TValueList& list)
 {

@@ -78,6 +78,18 @@ public:
     // Loads every list whose file another program changed (and that has no unsaved changes).
     void reloadChangedFiles();
 
+    // A record this workspace changed, as a save wrote it: as the file held it before (none for a
+    // new record) and as it was written (none for a removed record).
+    struct RecordChange {
+        int id = 0;
+        std::optional<Basics::TValue> before;
+        std::optional<Basics::TValue> after;
+    };
+    // Told after every successful save of a list, with the records this workspace changed in it
+    // (what other programs changed is not among them); the change history listens here.
+    using ChangeObserver = std::function<void(const QString& list, const std::vector<RecordChange>& changes)>;
+    void setChangeObserver(ChangeObserver observer) { m_changeObserver = std::move(observer); }
+
     // Holds reloads for its lifetime; the files changed meanwhile are looked at when the last
     // hold ends.
     class ReloadHold {
@@ -149,6 +161,7 @@ private:
 
     static FileStamp stampOf(const QString& path);
     static std::map<int, Basics::TValue> snapshot(const Basics::TValueList& list);
+    static std::vector<RecordChange> changesOf(const Entry& entry);
     void load(const QString& name, Entry& entry);
     void watch(const QString& path);
     void markChanged(const QString& name, const Basics::TValue* value);
@@ -169,4 +182,5 @@ private:
     QString m_databaseUser;
     QString m_databasePassword;
     bool m_tablesPending = false;
+    ChangeObserver m_changeObserver;
 };

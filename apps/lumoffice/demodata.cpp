@@ -2,6 +2,7 @@
 
 #include "cardlistdemo.h"
 #include "cashofficedemo.h"
+#include "historydemo.h"
 #include "tlistnames.h"
 #include "tvaluelist.h"
 
@@ -484,7 +485,7 @@ int TDemoData::create(const QString& dataRoot)
          {"usr/data", "var/log", "var/tables", "var/archives", "var/statist", "var/activetables"})
         QDir().mkpath(root + QString::fromLatin1(folder));
     return masterData(root) + articles(root) + venue(root) + promotions(root) + iniFiles(root) +
-           TCardListDemo::create(root) + TCashOfficeDemo::create(root);
+           TCardListDemo::create(root) + TCashOfficeDemo::create(root) + THistoryDemo::create(root);
 }
 
 QString TDemoData::defaultRoot()

@@ -1,5 +1,6 @@
 // lumoffice: the back office of the point of sale on one data root.
 
+#include "configcheck.h"
 #include "demodata.h"
 #include "language.h"
 #include "logindialog.h"
@@ -37,6 +38,11 @@ void complain(const QString& message)
 
 int main(int argc, char* argv[])
 {
+    // The check prints to the terminal: it needs no screen (a cron job or a session over ssh).
+    for (int arg = 1; arg < argc; ++arg) {
+        if (qstrcmp(argv[arg], "--check") == 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumoffice"));
     QApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
@@ -73,8 +79,13 @@ int main(int argc, char* argv[])
         QCoreApplication::translate("lumoffice",
                                     "Render the main window and every editor to PNG files, then quit."),
         QCoreApplication::translate("lumoffice", "dir"));
-    parser.addOptions(
-        {dataOption, demoOption, userOption, hashOption, screenshotsOption, AppLanguage::option()});
+    const QCommandLineOption checkOption(
+        QStringLiteral("check"),
+        QCoreApplication::translate("lumoffice",
+                                    "Print every reference to a record that does not exist, then "
+                                    "quit (exit status 1 when there is one)."));
+    parser.addOptions({dataOption, demoOption, userOption, hashOption, screenshotsOption, checkOption,
+                       AppLanguage::option()});
     parser.process(app);
 
     if (parser.isSet(hashOption)) {
@@ -111,6 +122,14 @@ int main(int argc, char* argv[])
                                    "main");
 
     TLumWorkspace workspace(root);
+    if (parser.isSet(checkOption)) {
+        const QList<TConfigCheck::Finding> found = TConfigCheck::run(workspace);
+        for (const TConfigCheck::Finding& finding : found)
+            std::printf("%s\n", qPrintable(TConfigCheck::text(finding)));
+        std::printf("%s\n", found.isEmpty() ? "No broken references."
+                                            : qPrintable(QStringLiteral("%1 finding(s).").arg(found.size())));
+        return found.isEmpty() ? 0 : 1;
+    }
     // The cash office hands its export tables to the first fiscal device.
     Devices::TFiscalExportDevice fiscalDevice(root);
     TLumWorkspace::FiscalDeviceList.append(&fiscalDevice);

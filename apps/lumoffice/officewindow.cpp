@@ -1,6 +1,9 @@
 #include "officewindow.h"
 
 #include "cashofficemenu.h"
+#include "changehistory.h"
+#include "configcheckdlg.h"
+#include "historydlg.h"
 #include "listexport.h"
 #include "logindialog.h"
 #include "periodchooser.h"
@@ -17,6 +20,7 @@
 #include "tlumworkspace.h"
 #include "tprompts.h"
 #include "tpseudoproperty.h"
+#include "trecordeditor.h"
 #include "tvaluelist.h"
 
 #include <QAction>
@@ -30,6 +34,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -55,6 +60,20 @@ QString shortList(QStringList lines)
     return lines.join(u'\n');
 }
 
+// The box layout (within the layout, at any depth) that holds the widget.
+QBoxLayout* officeBoxHolding(QLayout* layout, QWidget* widget)
+{
+    if (!layout)
+        return nullptr;
+    if (auto* box = qobject_cast<QBoxLayout*>(layout); box && box->indexOf(widget) >= 0)
+        return box;
+    for (int i = 0; i < layout->count(); ++i) {
+        if (QBoxLayout* found = officeBoxHolding(layout->itemAt(i)->layout(), widget))
+            return found;
+    }
+    return nullptr;
+}
+
 QString listKey(const QString& list, const char* what)
 {
     return QStringLiteral("lists/%1/%2").arg(list, QLatin1String(what));
@@ -72,6 +91,7 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     , m_findField(new QLineEdit)
     , m_statusRecords(new QLabel)
     , m_statusUser(new QLabel)
+    , m_historyWarning(new QLabel)
 {
     setObjectName(QStringLiteral("TOfficeWindow"));
     m_navigator->setObjectName(QStringLiteral("m_Navigator"));
@@ -119,10 +139,23 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     m_splitter->setSizes({230, 770});
     setCentralWidget(m_splitter);
 
+    m_history = std::make_unique<TChangeHistory>(*workspace, [this] { return userId(); });
+    // Rows the database did not take stay told until they are written.
+    m_historyWarning->setObjectName(QStringLiteral("m_HistoryWarning"));
+    m_historyWarning->setStyleSheet(QStringLiteral("QLabel { color: #b02020; }"));
+    m_historyWarning->setVisible(false);
+    m_history->setWriteHandler([this](const QString& error) {
+        m_historyWarning->setVisible(!error.isEmpty());
+        m_historyWarning->setText(tr("History: %n change(s) wait", nullptr, int(m_history->pending())));
+        m_historyWarning->setToolTip(tr("The change history could not be written; the changes are written "
+                                        "with the next save.\n%1")
+                                         .arg(error));
+    });
     auto* readerPanel = new TReaderPanel(workspace, this);
     addDockWidget(Qt::BottomDockWidgetArea, readerPanel);
     connect(readerPanel, &TReaderPanel::editCard, this, &TOfficeWindow::editCardOnReader);
     statusBar()->addWidget(m_statusRecords, 1);
+    statusBar()->addPermanentWidget(m_historyWarning);
     statusBar()->addPermanentWidget(m_statusUser);
     buildActions();
 
@@ -193,6 +226,15 @@ void TOfficeWindow::buildActions()
                            tr("Choose the columns of the list"));
     m_changeUser = action(QIcon(), tr("Change &user..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
                           tr("Log in as another user"));
+    m_historyAction = action(QIcon(), tr("&History..."), QKeySequence(Qt::CTRL | Qt::Key_H),
+                             tr("Who changed the selected record, what and when"));
+    m_historyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_listHistory =
+        action(QIcon(), tr("History of the &list..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H),
+               tr("Every change of the list, by user and period"));
+    auto* check =
+        action(QIcon(), tr("Configuration &check..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K),
+               tr("List every reference to a record that does not exist"));
     auto* quit = action(QIcon(), tr("&Quit"), QKeySequence::Quit, tr("Quit the back office"));
 
     connect(m_new, &QAction::triggered, this, &TOfficeWindow::newRecord);
@@ -210,6 +252,9 @@ void TOfficeWindow::buildActions()
     connect(columns, &QAction::triggered, this,
             [this] { chooseColumns(m_view->header()->mapToGlobal(QPoint(0, m_view->header()->height()))); });
     connect(m_changeUser, &QAction::triggered, this, &TOfficeWindow::changeUser);
+    connect(check, &QAction::triggered, this, &TOfficeWindow::showConfigCheck);
+    connect(m_historyAction, &QAction::triggered, this, &TOfficeWindow::showHistory);
+    connect(m_listHistory, &QAction::triggered, this, &TOfficeWindow::showListHistory);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -224,9 +269,14 @@ void TOfficeWindow::buildActions()
     record->addActions({m_new, m_edit, m_show, m_delete});
     record->addSeparator();
     record->addActions({deleted, m_find});
+    record->addSeparator();
+    record->addActions({m_historyAction, m_listHistory});
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(columns);
     menuBar()->addMenu((new TCashOfficeMenu(this, period))->menu());
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("toolsMenu"));
+    tools->addAction(check);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* contents = help->addAction(tr("&Contents"), this, [this] {
@@ -241,17 +291,17 @@ void TOfficeWindow::buildActions()
                                        QDir::toNativeSeparators(workspace()->GetDataPath())));
     });
 
-    QToolBar* tools = addToolBar(tr("Records"));
-    tools->setObjectName(QStringLiteral("recordTools"));
-    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    tools->setMovable(false);
-    tools->addActions({m_new, m_edit, m_delete});
-    tools->addSeparator();
-    tools->addActions({m_refresh, m_print});
+    QToolBar* toolBar = addToolBar(tr("Records"));
+    toolBar->setObjectName(QStringLiteral("recordTools"));
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolBar->setMovable(false);
+    toolBar->addActions({m_new, m_edit, m_delete});
+    toolBar->addSeparator();
+    toolBar->addActions({m_refresh, m_print});
 
     // Return and Delete act on the records only while the list (or, for Delete, the navigator) has
     // the focus; elsewhere (the filter field) they keep their usual meaning.
-    m_view->addActions({m_new, m_edit, m_show, m_delete});
+    m_view->addActions({m_new, m_edit, m_show, m_delete, m_historyAction});
     m_navigator->addAction(m_delete);
 }
 
@@ -453,6 +503,8 @@ void TOfficeWindow::updateActions()
     m_delete->setEnabled(full && selected);
     m_export->setEnabled(look);
     m_print->setEnabled(look);
+    m_historyAction->setEnabled(look && selected);
+    m_listHistory->setEnabled(look);
     for (QAction* action : {m_new, m_edit, m_delete}) {
         const QString tip = action->statusTip();
         action->setToolTip(action->isEnabled() || reason.isEmpty() ? tip : tip + u'\n' + reason);
@@ -468,15 +520,7 @@ void TOfficeWindow::updateTitle()
 {
     QString user;
     if (isLoggedIn()) {
-        const std::optional<TLumConfig::User> configured = config()->user(userId());
-        const Basics::TValueList* waiters = workspace()->getData(PosLib::Lists::waiters);
-        const Basics::TValue* waiter = waiters ? waiters->find(userId()) : nullptr;
-        if (configured && !configured->name.isEmpty())
-            user = configured->name;
-        else if (waiter && !waiter->getName().isEmpty())
-            user = waiter->getName();
-        else
-            user = tr("user %1").arg(userId());
+        user = userName(userId());
         m_statusUser->setText(tr("Logged in: %1").arg(user));
     } else {
         m_statusUser->setText(tr("Nobody logged in"));
@@ -484,6 +528,20 @@ void TOfficeWindow::updateTitle()
     const QString root = QDir::toNativeSeparators(workspace()->GetDataPath());
     setWindowTitle(user.isEmpty() ? tr("lumoffice - %1").arg(root)
                                   : tr("lumoffice - %1 - %2").arg(root, user));
+}
+
+QString TOfficeWindow::userName(int id) const
+{
+    if (id <= 0)
+        return tr("nobody logged in");
+    const std::optional<TLumConfig::User> configured = config()->user(id);
+    const Basics::TValueList* waiters = workspace()->getData(PosLib::Lists::waiters);
+    const Basics::TValue* waiter = waiters ? waiters->find(id) : nullptr;
+    if (configured && !configured->name.isEmpty())
+        return configured->name;
+    if (waiter && !waiter->getName().isEmpty())
+        return waiter->getName();
+    return tr("user %1").arg(id);
 }
 
 void TOfficeWindow::updateStatus()
@@ -613,6 +671,8 @@ void TOfficeWindow::runEditor(bool newRecord, const std::function<void(QDialog*)
     std::unique_ptr<QDialog> dialog = info->openEditor(this, m_view, newRecord);
     if (prepare)
         prepare(dialog.get());
+    if (!newRecord)
+        offerHistoryIn(dialog.get());
     dialog->exec();
     dialog.reset();
     m_view->viewport()->update();
@@ -716,6 +776,88 @@ void TOfficeWindow::showDeletedRecords()
         m_deleted, *workspace(), [this](const QString& list) { return rightFor(list) == TLumConfig::Full; },
         this);
     dialog.exec();
+}
+
+void TOfficeWindow::openHistory(const QString& list, std::optional<int> id, const QString& noRestore,
+                                QWidget* parent)
+{
+    THistoryDlg::Access access;
+    access.mayChange = [this](const QString& name) { return rightFor(name) == TLumConfig::Full; };
+    access.userName = [this](int user) { return userName(user); };
+    access.noRestore = noRestore;
+    THistoryDlg dialog(*m_history, *workspace(), list, id, std::move(access), parent);
+    dialog.exec();
+}
+
+void TOfficeWindow::showHistory()
+{
+    const QList<Basics::TValue*> records = selectedRecords();
+    if (!m_historyAction->isEnabled() || records.isEmpty())
+        return;
+    // The view's records may be read anew meanwhile: only the id goes along.
+    openHistory(m_listName, records.first()->getID(), QString(), this);
+}
+
+void TOfficeWindow::showListHistory()
+{
+    if (m_listHistory->isEnabled())
+        openHistory(m_listName, std::nullopt, QString(), this);
+}
+
+void TOfficeWindow::offerHistoryIn(QDialog* editor)
+{
+    LumDialogs::TRecordEditor* record = LumDialogs::recordEditor(editor);
+    if (!record || record->editContext() != LumDialogs::TEditContext::OneRecord)
+        return;
+    const auto open = [this, editor, record] {
+        openHistory(record->listName(), record->getID(),
+                    tr("Close the editor to restore a version: it shows the record as it is now."), editor);
+    };
+    auto* shortcut = new QAction(editor);
+    shortcut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(shortcut, &QAction::triggered, editor, open);
+    editor->addAction(shortcut);
+    // A button beside the editor's help button, where the form has one in a box layout.
+    for (const char* name : {"b_Help", "HelpButton"}) {
+        auto* help = editor->findChild<QPushButton*>(QLatin1String(name));
+        QWidget* holder = help ? help->parentWidget() : nullptr;
+        QBoxLayout* row = holder ? officeBoxHolding(holder->layout(), help) : nullptr;
+        if (!row)
+            continue;
+        const int at = row->indexOf(help);
+        auto* button = new QPushButton(tr("Hi&story..."), holder);
+        button->setObjectName(QStringLiteral("b_History"));
+        button->setAutoDefault(false);
+        button->setToolTip(tr("Who changed this record, what and when (Ctrl+H)"));
+        connect(button, &QPushButton::clicked, editor, open);
+        row->insertWidget(at + 1, button);
+        break;
+    }
+}
+
+void TOfficeWindow::showConfigCheck()
+{
+    TConfigCheckDlg dialog(
+        *workspace(), [this](const QString& list, int id) { editRecord(list, id); }, this);
+    dialog.exec();
+}
+
+bool TOfficeWindow::editRecord(const QString& list, int id)
+{
+    if (!showList(list))
+        return false;
+    m_findField->clear(); // the record's row must not be filtered away
+    m_view->clearSelection();
+    selectRecord(id);
+    if (!m_edit->isEnabled()) {
+        prompts().warning(this, tr("Edit record"),
+                          rightFor(list) == TLumConfig::NoAccess
+                              ? tr("You have no access to this list.")
+                              : tr("%1 %2 cannot be edited here.").arg(descriptor()->title).arg(id));
+        return false;
+    }
+    runEditor(false);
+    return true;
 }
 
 void TOfficeWindow::findNext()

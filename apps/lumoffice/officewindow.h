@@ -9,6 +9,8 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -18,6 +20,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TLumListItem;
 class TLumListView;
+class TChangeHistory;
 
 namespace Basics {
 class TValue;
@@ -45,6 +48,9 @@ public:
     // The user's right for a list, by the object name of its editor.
     TLumConfig::Right rightFor(const QString& list) const;
     TDeletedRecords& deletedRecords() { return m_deleted; }
+    TChangeHistory& changeHistory() { return *m_history; }
+    // A user's name as the window shows it: the configured user's, else the waiter's, else the id.
+    QString userName(int id) const;
 
     // The actions, as the menus and the tool bar offer them.
     QAction* newAction() const { return m_new; }
@@ -53,6 +59,12 @@ public:
     QAction* deleteAction() const { return m_delete; }
     QAction* findAction() const { return m_find; }
     QAction* refreshAction() const { return m_refresh; }
+    QAction* historyAction() const { return m_historyAction; }
+    QAction* listHistoryAction() const { return m_listHistory; }
+
+    // Shows the list with only that record selected and opens its editor; false (and the operator
+    // told why) when the record is not there or the user may not open the list.
+    bool editRecord(const QString& list, int id);
 
     // Restores the window as it was left (geometry, splitter, last list); false when it was never
     // saved.
@@ -66,6 +78,10 @@ public Q_SLOTS:
     void findNext();
     void refresh();
     void showDeletedRecords();
+    void showConfigCheck();
+    // The change history of the selected record, and of the whole list.
+    void showHistory();
+    void showListHistory();
     void exportCsv();
     void printPdf();
     // Asks for a user and password (when the configuration has users) and logs that user in.
@@ -96,6 +112,9 @@ private:
     // Runs the editor of the list shown; prepare, when given, sees it before it runs.
     void runEditor(bool newRecord, const std::function<void(QDialog*)>& prepare = {});
     TLumListItem* itemOf(const Basics::TValue* value);
+    // Offers the history of the edited record in an editor (a button beside Help, Ctrl+H).
+    void offerHistoryIn(QDialog* editor);
+    void openHistory(const QString& list, std::optional<int> id, const QString& noRestore, QWidget* parent);
 
     void onInserted(Basics::TValue* value);
     void onChanged(Basics::TValue* value);
@@ -112,6 +131,7 @@ private:
     QLineEdit* m_findField;
     QLabel* m_statusRecords;
     QLabel* m_statusUser;
+    QLabel* m_historyWarning;
     QAction* m_new = nullptr;
     QAction* m_edit = nullptr;
     QAction* m_show = nullptr;
@@ -121,6 +141,8 @@ private:
     QAction* m_export = nullptr;
     QAction* m_print = nullptr;
     QAction* m_changeUser = nullptr;
+    QAction* m_historyAction = nullptr;
+    QAction* m_listHistory = nullptr;
     QString m_listName;
     QPointer<Basics::TValueList> m_list;
     // The item of every record, made when first asked for (itemOf): opening a list of a million
@@ -130,4 +152,5 @@ private:
     // Whether the filter hides any row.
     bool m_anyHidden = false;
     TDeletedRecords m_deleted;
+    std::unique_ptr<TChangeHistory> m_history;
 };

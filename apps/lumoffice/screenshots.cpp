@@ -1,7 +1,9 @@
 #include "screenshots.h"
 
 #include "cashtransactionsdialog.h"
+#include "configcheckdlg.h"
 #include "counterdialog.h"
+#include "historydlg.h"
 #include "officewindow.h"
 #include "statcheckdlg.h"
 #include "tlistdescriptor.h"
@@ -10,6 +12,7 @@
 #include "tlumworkspace.h"
 #include "tprompts.h"
 #include "tselectdatedlg.h"
+#include "tvaluelist.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -154,6 +157,37 @@ int cashOffice(TOfficeWindow& window, const QDir& out)
     return written;
 }
 
+// The configuration check, with two references broken for the picture in memory only (nothing is
+// saved meanwhile, and they are put back at once), and the history of the demo's payment form.
+int officeTools(TOfficeWindow& window, const QDir& out)
+{
+    int written = 0;
+    TLumWorkspace& workspace = *window.workspace();
+    Basics::TValue* table = workspace.getData(QStringLiteral("tablecfgs"))->find(2);
+    Basics::TValue* payform = workspace.getData(QStringLiteral("payforms"))->find(3);
+    if (table && payform) {
+        const Basics::TValue tableWas = *table;
+        const Basics::TValue payformWas = *payform;
+        table->set("menucard", 7);
+        payform->set("printers", QStringLiteral("1,1;5,2"));
+        {
+            TConfigCheckDlg check(workspace, {}, &window);
+            check.resize(760, 300);
+            written += Shots::grab(&check).save(out.filePath(QStringLiteral("configcheck-dialog.png")));
+        }
+        *table = tableWas;
+        *payform = payformWas;
+    }
+    THistoryDlg::Access access;
+    access.mayChange = [](const QString&) { return true; };
+    access.userName = [&window](int user) { return window.userName(user); };
+    THistoryDlg history(window.changeHistory(), workspace, QStringLiteral("payforms"), 2, access, &window);
+    if (history.changes()->topLevelItemCount() > 1)
+        history.changes()->setCurrentItem(history.changes()->topLevelItem(1));
+    written += Shots::grab(&history).save(out.filePath(QStringLiteral("history-dialog.png")));
+    return written;
+}
+
 } // namespace
 
 QPixmap TScreenshots::allPages(QDialog* dialog, QTabWidget* tabs)
@@ -206,5 +240,6 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
     period.setTo(QDateTime(QDate::currentDate(), QTime(23, 59)));
     written += grab(&period).save(out.filePath(QStringLiteral("selectdate-dialog.png")));
     written += cashOffice(window, out);
+    written += officeTools(window, out);
     return written;
 }
