@@ -2697,6 +2697,52 @@ Verwerfen?</translation>
     </message>
 </context>
 <context>
+    <name>TConfigCheckDlg</name>
+    <message>
+        <source>Configuration check</source>
+        <translation>Konfigurationsprüfung</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Verweis</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Fehlt</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>&amp;Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Every reference of the checked lists names a record that exists.</source>
+        <translation>Jeder Verweis der geprüften Listen nennt einen vorhandenen Datensatz.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finding(s). A double click opens the record that holds the reference.</source>
+        <translation>
+            <numerusform>%n Befund. Ein Doppelklick öffnet den Datensatz mit dem Verweis.</numerusform>
+            <numerusform>%n Befunde. Ein Doppelklick öffnet den Datensatz mit dem Verweis.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TCostCenterDlgBase</name>
     <message>
         <source>Insert new cost center...</source>
@@ -3305,6 +3351,118 @@ Wollen Sie das wirklich tun?</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryDlg</name>
+    <message>
+        <source>created</source>
+        <translation>angelegt</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>gelöscht</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>&amp;Period</source>
+        <translation>&amp;Zeitraum</translation>
+    </message>
+    <message>
+        <source>&amp;Restore the version before</source>
+        <translation>Vorige Version &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>History of %1 %2 %3</source>
+        <translation>Historie von %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>History of %1 %2</source>
+        <translation>Historie von %1 %2</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historie von %1</translation>
+    </message>
+    <message>
+        <source>Everybody</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Attribute</translation>
+    </message>
+    <message>
+        <source>Attribute</source>
+        <translation>Attribut</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Nachher</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Benutzer:</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Die Historie ist nicht lesbar: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s)</source>
+        <translation>
+            <numerusform>%n Änderung</numerusform>
+            <numerusform>%n Änderungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Put the record back as it was before this change</source>
+        <translation>Den Datensatz auf den Stand vor dieser Änderung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>You may not change this list.</source>
+        <translation>Sie dürfen diese Liste nicht ändern.</translation>
+    </message>
+    <message>
+        <source>The list&apos;s file is damaged: nothing is written to it until it is repaired.</source>
+        <translation>Die Datei der Liste ist beschädigt: Bis sie repariert ist, wird nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>The record could not be restored:
+%1</source>
+        <translation>Der Datensatz konnte nicht wiederhergestellt werden:
+%1</translation>
     </message>
 </context>
 <context>
@@ -5485,6 +5643,71 @@ Sie werden dann auf Datensätze verweisen, die es nicht gibt. Trotzdem löschen?
     <message>
         <source>Some changes could not be saved. Quit anyway and lose them?</source>
         <translation>Einige Änderungen konnten nicht gespeichert werden. Trotzdem beenden und sie verlieren?</translation>
+    </message>
+    <message numerus="yes">
+        <source>History: %n change(s) wait</source>
+        <translation>
+            <numerusform>Historie: %n Änderung wartet</numerusform>
+            <numerusform>Historie: %n Änderungen warten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The change history could not be written; the changes are written with the next save.
+%1</source>
+        <translation>Die Änderungshistorie konnte nicht geschrieben werden; die Änderungen werden beim nächsten Speichern geschrieben.
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historie...</translation>
+    </message>
+    <message>
+        <source>Who changed the selected record, what and when</source>
+        <translation>Wer den gewählten Datensatz wann wie geändert hat</translation>
+    </message>
+    <message>
+        <source>History of the &amp;list...</source>
+        <translation>Historie der Li&amp;ste...</translation>
+    </message>
+    <message>
+        <source>Every change of the list, by user and period</source>
+        <translation>Jede Änderung der Liste, nach Benutzer und Zeitraum</translation>
+    </message>
+    <message>
+        <source>Configuration &amp;check...</source>
+        <translation>Konfiguration &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>List every reference to a record that does not exist</source>
+        <translation>Jeden Verweis auf einen nicht vorhandenen Datensatz auflisten</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>nobody logged in</source>
+        <translation>niemand angemeldet</translation>
+    </message>
+    <message>
+        <source>Close the editor to restore a version: it shows the record as it is now.</source>
+        <translation>Schließen Sie den Editor, um eine Version wiederherzustellen: Er zeigt den Datensatz, wie er jetzt ist.</translation>
+    </message>
+    <message>
+        <source>Hi&amp;story...</source>
+        <translation>Hi&amp;storie...</translation>
+    </message>
+    <message>
+        <source>Who changed this record, what and when (Ctrl+H)</source>
+        <translation>Wer diesen Datensatz wann wie geändert hat (Strg+H)</translation>
+    </message>
+    <message>
+        <source>Edit record</source>
+        <translation>Datensatz bearbeiten</translation>
+    </message>
+    <message>
+        <source>%1 %2 cannot be edited here.</source>
+        <translation>%1 %2 kann hier nicht bearbeitet werden.</translation>
     </message>
 </context>
 <context>
@@ -8127,6 +8350,10 @@ Until it can, every dialog is read-only.</source>
 %1
 
 Bis sie lesbar ist, ist jeder Dialog schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Print every reference to a record that does not exist, then quit (exit status 1 when there is one).</source>
+        <translation>Jeden Verweis auf einen nicht vorhandenen Datensatz ausgeben, dann beenden (Rückgabewert 1, wenn es einen gibt).</translation>
     </message>
 </context>
 </TS>
