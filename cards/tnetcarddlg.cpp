@@ -301,15 +301,7 @@ void TNetCardDlg::getData(PosLib::TCardProperties* card)
             card->setPartyNr((unsigned long)m_party->value());
     }
     if (m_chkPoints->isChecked()) {
-        // The balances against the bounds stored so far, then the new bounds.
-        card->setPoints(m_pcurrent1->value());
-        card->setExtraPoints(QStringLiteral("extrapoints1"), m_pcurrent2->value());
-        card->setExtraPoints(QStringLiteral("extrapoints2"), m_pcurrent3->value());
-        card->setExtraPoints(QStringLiteral("extrapoints3"), m_pcurrent4->value());
-        card->setPointsMin(m_pmin1->value());
-        card->setPointsMax(m_pmax1->value());
-        card->setExtraPointsMin(m_pminG->value());
-        card->setExtraPointsMax(m_pmaxG->value());
+        getPoints(card);
     }
     if (m_chkCredit->isChecked()) {
         const auto amount = [this](QLineEdit* edit, void (PosLib::TCardProperties::*set)(long),
@@ -336,14 +328,9 @@ void TNetCardDlg::getData(PosLib::TCardProperties* card)
         card->setLocked(m_chkLocked->isChecked());
 }
 
-void TNetCardDlg::getFormatData(PosLib::TCardProperties* card)
+// The balances against the bounds stored so far, then the new bounds.
+void TNetCardDlg::getPoints(PosLib::TCardProperties* card)
 {
-    card->setClientNumber((unsigned long)std::max(m_clientnumber->value(), 0));
-    card->setPersonType((unsigned long)std::max(m_persontype->value(), 0));
-    card->setOutlet((unsigned long)std::max(m_outlet->value(), 0));
-    card->setWaiterNr((unsigned long)std::max(m_waiters->currentId(), 0));
-    card->setTableNr((unsigned long)std::max(m_table->value(), 0));
-    card->setPartyNr((unsigned long)std::max(m_party->value(), 0));
     card->setPoints(m_pcurrent1->value());
     card->setExtraPoints(QStringLiteral("extrapoints1"), m_pcurrent2->value());
     card->setExtraPoints(QStringLiteral("extrapoints2"), m_pcurrent3->value());
@@ -352,6 +339,17 @@ void TNetCardDlg::getFormatData(PosLib::TCardProperties* card)
     card->setPointsMax(m_pmax1->value());
     card->setExtraPointsMin(m_pminG->value());
     card->setExtraPointsMax(m_pmaxG->value());
+}
+
+void TNetCardDlg::getFormatData(PosLib::TCardProperties* card)
+{
+    card->setClientNumber((unsigned long)std::max(m_clientnumber->value(), 0));
+    card->setPersonType((unsigned long)std::max(m_persontype->value(), 0));
+    card->setOutlet((unsigned long)std::max(m_outlet->value(), 0));
+    card->setWaiterNr((unsigned long)std::max(m_waiters->currentId(), 0));
+    card->setTableNr((unsigned long)std::max(m_table->value(), 0));
+    card->setPartyNr((unsigned long)std::max(m_party->value(), 0));
+    getPoints(card);
     card->setCreditSaldo(long(LumDialogs::amountOf(m_window, m_current->text())));
     card->setCreditMin(long(LumDialogs::amountOf(m_window, m_min->text())));
     card->setCreditMax(long(LumDialogs::amountOf(m_window, m_max->text())));

@@ -109,6 +109,7 @@ protected:
     virtual void getData(PosLib::TCardProperties* card);
     // Fills a card record from every input, for formatting.
     void getFormatData(PosLib::TCardProperties* card);
+    void getPoints(PosLib::TCardProperties* card);
 
 protected Q_SLOTS:
     void onReader(const QString& uid);
