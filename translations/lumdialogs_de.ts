@@ -103,6 +103,81 @@
     </message>
 </context>
 <context>
+    <name>Basics::TError</name>
+    <message>
+        <source>no file name is given</source>
+        <translation>kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>the file name contains an unresolved &apos;%&apos;</source>
+        <translation>der Dateiname enthält ein nicht aufgelöstes „%“</translation>
+    </message>
+    <message>
+        <source>a record has too many attributes</source>
+        <translation>ein Datensatz hat zu viele Attribute</translation>
+    </message>
+    <message>
+        <source>the file and its includes are too large</source>
+        <translation>die Datei und ihre eingebundenen Dateien sind zu groß</translation>
+    </message>
+    <message>
+        <source>the directory cannot be created</source>
+        <translation>das Verzeichnis kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the data ends in the middle of a record or cannot be read</source>
+        <translation>die Daten enden mitten in einem Datensatz oder sind nicht lesbar</translation>
+    </message>
+    <message>
+        <source>a counter in the file is not a valid number</source>
+        <translation>ein Zähler in der Datei ist keine gültige Zahl</translation>
+    </message>
+    <message>
+        <source>the file cannot be removed</source>
+        <translation>die Datei kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be renamed</source>
+        <translation>die Datei kann nicht umbenannt werden</translation>
+    </message>
+    <message>
+        <source>the file already exists</source>
+        <translation>die Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>the name does not refer to a regular file</source>
+        <translation>der Name bezeichnet keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file cannot be locked</source>
+        <translation>die Datei kann nicht gesperrt werden</translation>
+    </message>
+    <message>
+        <source>the text cannot be enciphered</source>
+        <translation>der Text kann nicht verschlüsselt werden</translation>
+    </message>
+    <message>
+        <source>the key is shorter than 32 bytes</source>
+        <translation>der Schlüssel ist kürzer als 32 Bytes</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>error %1: %2: %3</source>
+        <translation>Fehler %1: %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>CashTransactionsDialog</name>
     <message>
         <source>Book vault cashIn</source>

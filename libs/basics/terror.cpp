@@ -1,5 +1,7 @@
 #include "terror.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -7,43 +9,45 @@ namespace Basics {
 
 namespace {
 
+// In the language of the program's translators, where it has any.
 QString reason(int code)
 {
     switch (code) {
     case 2:
-        return QStringLiteral("no file name is given");
+        return QCoreApplication::translate("Basics::TError", "no file name is given");
     case 3:
-        return QStringLiteral("the file name contains an unresolved '%'");
+        return QCoreApplication::translate("Basics::TError", "the file name contains an unresolved '%'");
     case 5:
-        return QStringLiteral("a record has too many attributes");
+        return QCoreApplication::translate("Basics::TError", "a record has too many attributes");
     case 6:
-        return QStringLiteral("the file and its includes are too large");
+        return QCoreApplication::translate("Basics::TError", "the file and its includes are too large");
     case 201:
-        return QStringLiteral("the directory cannot be created");
+        return QCoreApplication::translate("Basics::TError", "the directory cannot be created");
     case 301:
-        return QStringLiteral("the file cannot be opened");
+        return QCoreApplication::translate("Basics::TError", "the file cannot be opened");
     case 304:
-        return QStringLiteral("the data ends in the middle of a record or cannot be read");
+        return QCoreApplication::translate("Basics::TError",
+                                           "the data ends in the middle of a record or cannot be read");
     case 305:
-        return QStringLiteral("a counter in the file is not a valid number");
+        return QCoreApplication::translate("Basics::TError", "a counter in the file is not a valid number");
     case 311:
-        return QStringLiteral("the file cannot be removed");
+        return QCoreApplication::translate("Basics::TError", "the file cannot be removed");
     case 312:
-        return QStringLiteral("the file cannot be renamed");
+        return QCoreApplication::translate("Basics::TError", "the file cannot be renamed");
     case 315:
-        return QStringLiteral("the file already exists");
+        return QCoreApplication::translate("Basics::TError", "the file already exists");
     case 316:
-        return QStringLiteral("the file does not exist");
+        return QCoreApplication::translate("Basics::TError", "the file does not exist");
     case 317:
-        return QStringLiteral("the name does not refer to a regular file");
+        return QCoreApplication::translate("Basics::TError", "the name does not refer to a regular file");
     case 318:
-        return QStringLiteral("the file cannot be locked");
+        return QCoreApplication::translate("Basics::TError", "the file cannot be locked");
     case 401:
-        return QStringLiteral("the text cannot be enciphered");
+        return QCoreApplication::translate("Basics::TError", "the text cannot be enciphered");
     case 403:
-        return QStringLiteral("the key is shorter than 32 bytes");
+        return QCoreApplication::translate("Basics::TError", "the key is shorter than 32 bytes");
     default:
-        return QStringLiteral("error");
+        return QCoreApplication::translate("Basics::TError", "error");
     }
 }
 
@@ -62,7 +66,9 @@ TError::TError(int line, const char* source, int code, int message, const QStrin
 
 QString TError::description() const
 {
-    QString result = QStringLiteral("error %1: %2: %3").arg(m_code).arg(m_text, reason(m_code));
+    QString result = QCoreApplication::translate("Basics::TError", "error %1: %2: %3")
+                         .arg(m_code)
+                         .arg(m_text, reason(m_code));
     if (m_osError != 0 && m_code >= 200)
         result += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(m_osError)));
     return result;
