@@ -107,7 +107,8 @@ int TScreenshots::renderCardDialogs(TOfficeWindow& window, const QDir& out)
         row->setText(0, QString::number(action->getID()));
         row->setSelected(true);
         TNetActionDlg cardAction(&window, &window, false);
-        cardAction.setWindowTitle(QStringLiteral("Edit card action..."));
+        // The caption the card editor gives it, in the card editor's words.
+        cardAction.setWindowTitle(QCoreApplication::translate("TNetCardDlg", "Edit card action..."));
         cardAction.setHeaderInfo(uid, QDateTime(QDate(2024, 3, 1), QTime(10, 0)),
                                  QDateTime(QDate(2027, 12, 31), QTime(23, 59)), QDateTime());
         cardAction.setData(&rows);
