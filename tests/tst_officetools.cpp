@@ -9,6 +9,7 @@
 #include "officewindow.h"
 #include "tcardproperties.h"
 #include "testfiles.h"
+#include "thelpviewer.h"
 #include "tlistdescriptor.h"
 #include "trecordeditor.h"
 
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -185,6 +187,14 @@ void TestOfficeTools::theCheckOpensTheRecordThatHoldsTheReference()
         // The check ran again: only the table whose card was deleted is left.
         QCOMPARE(column(findings, 1), QStringList({"20"}));
         QCOMPARE(m_window->currentList(), QStringLiteral("tablecfgs"));
+
+        // F1 and Help open the window's own section of the help.
+        QPushButton* help = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help);
+        QCOMPARE(help->shortcut(), QKeySequence(QKeySequence::HelpContents));
+        QTest::mouseClick(help, Qt::LeftButton);
+        auto* viewer = dialog->findChild<THelpViewer*>();
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->currentAnchor(), QStringLiteral("TConfigCheckDlg"));
         dialog->reject();
         checked = true;
     });

@@ -1,6 +1,7 @@
 #include "configcheckdlg.h"
 
 #include "configcheck.h"
+#include "dialoghelp.h"
 #include "tlistdescriptor.h"
 
 #include <QDialogButtonBox>
@@ -40,6 +41,7 @@ TConfigCheckDlg::TConfigCheckDlg(TLumWorkspace& workspace, OpenRecord openRecord
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* again = buttons->addButton(tr("Check &again"), QDialogButtonBox::ActionRole);
     again->setObjectName(QStringLiteral("b_Check"));
+    offerDialogHelp(buttons, this);
     connect(again, &QPushButton::clicked, this, &TConfigCheckDlg::check);
     // Return in the list opens the record; it must not press a button and close the window.
     for (QAbstractButton* button : buttons->buttons()) {

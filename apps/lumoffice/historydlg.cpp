@@ -1,5 +1,6 @@
 #include "historydlg.h"
 
+#include "dialoghelp.h"
 #include "terror.h"
 #include "tlistdescriptor.h"
 #include "tprompts.h"
@@ -135,6 +136,7 @@ THistoryDlg::THistoryDlg(TChangeHistory& history, TLumWorkspace& workspace, cons
     splitter->setSizes({260, 160});
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(m_restore, QDialogButtonBox::ActionRole);
+    offerDialogHelp(buttons, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(splitter, 1);
