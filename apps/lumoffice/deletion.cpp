@@ -1,5 +1,6 @@
 #include "deletion.h"
 
+#include "dialoghelp.h"
 #include "terror.h"
 #include "tlistdescriptor.h"
 #include "tlistnames.h"
@@ -97,6 +98,7 @@ TDeletedRecordsDlg::TDeletedRecordsDlg(TDeletedRecords& deleted, TLumWorkspace& 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* restore = buttons->addButton(tr("&Restore"), QDialogButtonBox::ActionRole);
     restore->setObjectName(QStringLiteral("b_Restore"));
+    offerDialogHelp(buttons, this);
     connect(restore, &QPushButton::clicked, this, &TDeletedRecordsDlg::restoreSelected);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this,

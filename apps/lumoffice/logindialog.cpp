@@ -1,5 +1,6 @@
 #include "logindialog.h"
 
+#include "dialoghelp.h"
 #include "tlumconfig.h"
 
 #include <QComboBox>
@@ -35,6 +36,7 @@ TLoginDlg::TLoginDlg(const TLumConfig& config, int preset, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     m_ok->setText(tr("Log in"));
+    offerDialogHelp(buttons, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &TLoginDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "recordview.h"
 
+#include "dialoghelp.h"
 #include "tlistdescriptor.h"
 #include "tvalue.h"
 
@@ -29,6 +30,7 @@ TRecordViewDlg::TRecordViewDlg(const LumDialogs::TListDescriptor& list, const Ba
     }
     table->header()->resizeSection(0, 200);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    offerDialogHelp(buttons, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);
