@@ -239,12 +239,12 @@ QList<TLumColumn> actions()
     terminal.format = [notBooked](const Basics::TValue& action, TLumWorkspace*) {
         return booked(action) ? action.getString("terminal") : notBooked();
     };
-    TLumColumn specification = titled(actionTitles[8], "field", K::Text);
-    specification.format = [](const Basics::TValue& record, TLumWorkspace* workspace) {
+    TLumColumn actionText = titled(actionTitles[8], "field", K::Text);
+    actionText.format = [](const Basics::TValue& record, TLumWorkspace* workspace) {
         const auto* action = dynamic_cast<const PosLib::TNetCardActionTemplate*>(&record);
         return action ? cardActionText(*action, currenciesOf(workspace)) : QString();
     };
-    specification.keyOf = [format = specification.format](const Basics::TValue& action) {
+    actionText.keyOf = [format = actionText.format](const Basics::TValue& action) {
         return TLumColumn::SortKey{0, format(action, nullptr)};
     };
     TLumColumn description = titled(actionTitles[9], "description", K::Text);
@@ -264,7 +264,7 @@ QList<TLumColumn> actions()
         terminal,
         dateTime(actionTitles[6], "datefrom"),
         dateTime(actionTitles[7], "dateto"),
-        specification,
+        actionText,
         description,
     };
 }

@@ -44,8 +44,8 @@ void action(const QString& text)
 {
     roundTrip<PosLib::TNetCardAction>(text);
     const PosLib::TNetCardAction action(text);
-    (void)action.getSpecification();
-    (void)action.getSpecification([](qint64 amount) { return QString::number(amount); });
+    (void)action.getActionText();
+    (void)action.getActionText([](qint64 amount) { return QString::number(amount); });
     const QString description = action.getDescription();
     PosLib::TNetCardAction copy = action;
     copy.setDescription(description);
@@ -63,7 +63,7 @@ void templates(const QString& text)
     holder.set("templates", text);
     const QList<PosLib::TNetCardAction> actions = holder.getActions();
     for (const PosLib::TNetCardAction& action : actions)
-        (void)action.getSpecification();
+        (void)action.getActionText();
     holder.setActions(actions);
 }
 

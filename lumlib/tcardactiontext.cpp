@@ -6,6 +6,6 @@
 QString cardActionText(const PosLib::TNetCardActionTemplate& action, const TCurrencies* currencies)
 {
     if (!currencies)
-        return action.getSpecification();
-    return action.getSpecification([currencies](qint64 amount) { return currencies->amountToText(amount); });
+        return action.getActionText();
+    return action.getActionText([currencies](qint64 amount) { return currencies->amountToText(amount); });
 }

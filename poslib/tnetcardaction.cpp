@@ -194,7 +194,7 @@ void TNetCardActionTemplate::setTerminal(int terminal)
         set("terminal", terminal);
 }
 
-QString TNetCardActionTemplate::getSpecification(const AmountText& amountText) const
+QString TNetCardActionTemplate::getActionText(const AmountText& amountText) const
 {
     const QString field = getField();
     const QString newValue = getNewValue();

@@ -67,7 +67,7 @@ public:
     // What the action does, as the action lists show it: "set pointssaldo to 100", "add 1 month to
     // enddate", "substract from creditsaldo 5,00" ... Amounts of currency fields are written with
     // amountText when one is given.
-    QString getSpecification(const AmountText& amountText = AmountText()) const;
+    QString getActionText(const AmountText& amountText = AmountText()) const;
 };
 
 class BASICS_EXPORT TNetCardAction : public TNetCardActionTemplate {

@@ -292,7 +292,7 @@ void TestActionDialogs::cardActionGoesToTheServer()
         if (stored.getInt("id") == id) {
             found = true;
             QCOMPARE(stored.getNewValue(), QStringLiteral("750"));
-            QCOMPARE(stored.getSpecification(), QStringLiteral("add 750 to pointssaldo"));
+            QCOMPARE(stored.getActionText(), QStringLiteral("add 750 to pointssaldo"));
         }
     }
     QVERIFY(found);

@@ -285,7 +285,7 @@ void TestCardRecords::descriptionEscapesAngles()
     action.setModifier(1);
     action.setField(QStringLiteral("enddate"));
     action.setNewValueDate(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 0)));
-    QCOMPARE(action.getSpecification(), QStringLiteral("set enddate to 31.12.2026 23:59:00"));
+    QCOMPARE(action.getActionText(), QStringLiteral("set enddate to 31.12.2026 23:59:00"));
     action.setNewValue(QStringLiteral("3"));
     QVERIFY(!action.hasDateValue());
 }

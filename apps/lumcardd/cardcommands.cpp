@@ -484,8 +484,8 @@ PosLib::TCardServerAnswer TCardCommands::bookActions(const Call& call)
         action.setTriggerTime(now);
         action.setTerminal(call.reader.toInt());
         m_store.putAction({row.id, uid, action.toXml(), true});
-        log(uid, card.toXml(), QStringLiteral("book"), call, QStringLiteral("action"),
-            action.getSpecification(), action.getCreateWaiter());
+        log(uid, card.toXml(), QStringLiteral("book"), call, QStringLiteral("action"), action.getActionText(),
+            action.getCreateWaiter());
         ++booked;
     }
     if (booked > 0) {
