@@ -16,10 +16,10 @@ QString indexKey(char16_t prefix, qsizetype index)
     return prefix + QStringLiteral("%1").arg(index, indexWidth, 10, QLatin1Char('0'));
 }
 
-void putList(Basics::TValue& attributes, char16_t prefix, const QStringList& entries)
+void putList(QList<Basics::TAttribute>& attributes, char16_t prefix, const QStringList& entries)
 {
     for (qsizetype i = 0; i < entries.size(); ++i)
-        attributes.set(indexKey(prefix, i), entries[i]);
+        attributes.append({indexKey(prefix, i), Basics::TVariant(entries[i])});
 }
 
 // The entries under prefix, which must be numbered 0, 1, 2 ... without a gap; false when they are
@@ -62,8 +62,10 @@ Basics::TTcpMessage TCardServerCall::toMessage() const
 {
     Basics::TTcpMessage message;
     message.fields = {reader, CardServer::protocolVersion, command};
-    putList(message.attributes, u'a', arguments);
-    putList(message.attributes, u'g', given);
+    QList<Basics::TAttribute> attributes;
+    putList(attributes, u'a', arguments);
+    putList(attributes, u'g', given);
+    message.attributes.assign(std::move(attributes));
     return message;
 }
 
@@ -94,10 +96,11 @@ Basics::TTcpMessage TCardServerAnswer::toMessage() const
 {
     Basics::TTcpMessage message;
     message.fields = {QString(), CardServer::protocolVersion, answerName};
-    message.attributes.set("code", code);
+    QList<Basics::TAttribute> attributes = {{QStringLiteral("code"), Basics::TVariant(code)}};
     if (!this->message.isEmpty())
-        message.attributes.set("message", this->message);
-    putList(message.attributes, u'r', results);
+        attributes.append({QStringLiteral("message"), Basics::TVariant(this->message)});
+    putList(attributes, u'r', results);
+    message.attributes.assign(std::move(attributes));
     return message;
 }
 

@@ -23,7 +23,7 @@ bool TXmlValue::setXml(const QString& text)
     // tens of thousands of texts are read this way, and the tree costs twice the time.
     QXmlStreamReader reader(text);
     reader.setNamespaceProcessing(false);
-    QList<std::pair<QString, QString>> values;
+    QList<Basics::TAttribute> values;
     int depth = 0;
     bool root = false;
     bool stopped = false; // a child that is no element: the values before it are kept
@@ -41,7 +41,7 @@ bool TXmlValue::setXml(const QString& text)
             break;
         case QXmlStreamReader::EndElement:
             if (--depth == 1 && !stopped)
-                values.emplace_back(key, value);
+                values.append({key, Basics::TVariant(value)});
             break;
         case QXmlStreamReader::Characters:
             if (!reader.isCDATA() && reader.text().trimmed().isEmpty())
@@ -63,8 +63,7 @@ bool TXmlValue::setXml(const QString& text)
     }
     if (reader.hasError() || !root)
         return false;
-    for (const auto& [name, content] : std::as_const(values))
-        set(name, Basics::TVariant(content));
+    assign(std::move(values));
     return !stopped;
 }
 

@@ -148,6 +148,15 @@ void TestValues::attributesStayInCodeUnitOrder()
     QCOMPARE(value.getInt("a"), 5);
     QCOMPARE(value.getInt(u"\u00e9"), 4);
     QCOMPARE(value.getInt("missing", 17), 17);
+
+    // Assigned at once, the same order and the same rule: the later of two equal keys wins.
+    TValue assigned;
+    assigned.set("stale", 1);
+    assigned.assign({{"b", 1}, {"a", 2}, {"B", 3}, {QStringLiteral("\u00e9"), 4}, {"a", 5}, {"id", 9}});
+    QVERIFY(!assigned.contains("stale"));
+    QCOMPARE(assigned.getID(), 9);
+    value.set("id", 9);
+    QVERIFY(assigned == value);
 }
 
 void TestValues::storeOnlyWhatDiffers()

@@ -115,13 +115,14 @@ bool TTcpMessage::parse(const QString& wireText, const TCryption& cryption)
     }
     if (at < 0)
         return false;
-    attributes.clear();
+    QList<TAttribute> items;
     for (QStringView item : QStringView(text).mid(at + 1).split(itemSeparator, Qt::SkipEmptyParts)) {
         const qsizetype split = item.indexOf(keySeparator);
         const QStringView key = split < 0 ? item : item.left(split);
         if (!key.isEmpty())
-            attributes.set(key, split < 0 ? QString() : item.mid(split + 1).toString());
+            items.append({key.toString(), TVariant(split < 0 ? QString() : item.mid(split + 1).toString())});
     }
+    attributes.assign(std::move(items));
     return true;
 }
 

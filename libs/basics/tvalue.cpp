@@ -266,6 +266,34 @@ void TValue::clear()
     m_id = 0;
 }
 
+void TValue::assign(QList<TAttribute> attributes)
+{
+    std::stable_sort(attributes.begin(), attributes.end(),
+                     [](const TAttribute& a, const TAttribute& b) { return a.key < b.key; });
+    QList<QString> keys;
+    keys.reserve(attributes.size());
+    std::vector<const TVariant*> values;
+    values.reserve(size_t(attributes.size()));
+    qsizetype units = 0;
+    for (const TAttribute& attribute : attributes) {
+        if (!keys.isEmpty() && keys.constLast() == attribute.key) {
+            units -= values.back()->text().size();
+            values.back() = &attribute.value;
+        } else {
+            keys.append(attribute.key);
+            values.push_back(&attribute.value);
+        }
+        units += attribute.value.text().size();
+    }
+    TextBlockWriter writer(keys.size(), units);
+    for (const TVariant* value : values)
+        writer.add(value->type(), value->text().isNull(), value->text());
+    TValueData* data = d.data();
+    data->keys = std::move(keys);
+    data->block = writer.take();
+    refreshID();
+}
+
 void TValue::setOrRemove(QAnyStringView key, const TVariant& value, const TVariant& def)
 {
     if (value.text() == def.text())

@@ -62,6 +62,9 @@ public:
     void set(QAnyStringView key, const TVariant& value);
     void remove(QAnyStringView key);
     void clear();
+    // Replaces every attribute at once; of equal keys the last wins. Where set() rewrites the record
+    // once per key, this writes it once, so building a record of many keys stays linear.
+    void assign(QList<TAttribute> attributes);
 
     // Stores value, or removes the key when the value's text equals the default's.
     void setOrRemove(QAnyStringView key, const TVariant& value, const TVariant& def);
