@@ -88,7 +88,10 @@ private:
         m_timer.disconnect();
         connect(&m_timer, &QTimer::timeout, m_socket, &QTcpSocket::abort);
         m_timer.start(m_server->m_limits.answerTimeout);
-        m_socket->write('\x05' + wire + '\x06');
+        // In three writes: the answer may be megabytes, and joining it to its frame copies it.
+        m_socket->write("\x05", 1);
+        m_socket->write(wire);
+        m_socket->write("\x06", 1);
         m_socket->disconnectFromHost();
     }
 

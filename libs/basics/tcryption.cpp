@@ -104,7 +104,8 @@ QByteArray TCryption::cipherBytes(const QString& text) const
     const qsizetype n = text.size();
     const QString header = n < longText ? QStringLiteral("%1").arg(n, 4, 16, QLatin1Char('0'))
                                         : longMark + QStringLiteral("%1").arg(n, 8, 16, QLatin1Char('0'));
-    QByteArray bytes = (header + text).toUtf8();
+    QByteArray bytes = header.toUtf8();
+    bytes += text.toUtf8(); // apart: the text may be megabytes, and header + text would copy it
     padAndEncipher(bytes);
     return bytes;
 }
