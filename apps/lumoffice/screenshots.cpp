@@ -137,8 +137,12 @@ int cashOffice(TOfficeWindow& window, const QDir& out)
     tabs->setCurrentIndex(3);
     cash.findChild<QAbstractButton*>(QStringLiteral("CCDJournalRequestButton"))->click();
     QApplication::processEvents();
+    QApplication::processEvents(); // the charts read after the first lines
     pages << Shots::grab(&cash);
     written += grid(pages).save(out.filePath(QStringLiteral("cashtransactions-dialog-pages.png")));
+    // The journal page's charts at a size that shows them well.
+    cash.resize(960, 760);
+    written += Shots::grab(&cash).save(out.filePath(QStringLiteral("cashtransactions-journal-charts.png")));
 
     CounterDialog counter(window.workspace(), &window);
     if (counter.InsertCounters(window.workspace()->GetDataPath() + QStringLiteral("externaccountmap.ini"),
