@@ -5,9 +5,9 @@
 #include "tlumworkspace.h"
 #include "tsettings.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QBoxLayout>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -26,22 +26,23 @@ namespace {
 const QColor surplusColour(0, 160, 0);
 const QColor shortageColour(200, 0, 0);
 
-void clearChart(QChart* chart, const QString& title)
+// A new chart in the view in place of the one shown: a chart that had its axes taken away and
+// new ones added kept drawing the old ones.
+QChart* freshChart(QChartView* view, const QString& title)
 {
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-    chart->setTitle(title);
-    chart->setToolTip(QString());
-}
-
-QChartView* chartViewOf(QChart* chart, const char* name)
-{
+    auto* chart = new QChart;
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setAlignment(Qt::AlignBottom);
-    auto* view = new QChartView(chart);
+    chart->setTitle(title);
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+    return chart;
+}
+
+QChartView* chartViewOf(const char* name)
+{
+    auto* view = new QChartView(new QChart);
     view->setObjectName(QLatin1String(name));
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(320, 220);
@@ -64,8 +65,8 @@ CashChartView::CashChartView(TLumWorkspace* workspace, QWidget* parent, Basics::
     , m_location(new QComboBox)
     , m_period(new QComboBox)
     , m_charts(new QBoxLayout(QBoxLayout::LeftToRight))
-    , m_counts(new QChart)
-    , m_vault(new QChart)
+    , m_countsView(chartViewOf("m_CountsChart"))
+    , m_vaultView(chartViewOf("m_VaultChart"))
 {
     setObjectName(QStringLiteral("CashChartView"));
     m_location->setObjectName(QStringLiteral("m_ChartLocation"));
@@ -73,9 +74,7 @@ CashChartView::CashChartView(TLumWorkspace* workspace, QWidget* parent, Basics::
     m_location->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (const int days : {30, 90, 365})
         m_period->addItem(tr("Last %n day(s)", nullptr, days), days);
-    m_period->setCurrentIndex(1);
-    m_countsView = chartViewOf(m_counts, "m_CountsChart");
-    m_vaultView = chartViewOf(m_vault, "m_VaultChart");
+    m_period->setCurrentIndex(0);
 
     auto* choices = new QHBoxLayout;
     auto* locationLabel = new QLabel(tr("Counts of:"));
@@ -101,6 +100,16 @@ CashChartView::CashChartView(TLumWorkspace* workspace, QWidget* parent, Basics::
 
 CashChartView::~CashChartView() = default;
 
+QChart* CashChartView::countsChart() const
+{
+    return m_countsView->chart();
+}
+
+QChart* CashChartView::vaultChart() const
+{
+    return m_vaultView->chart();
+}
+
 void CashChartView::setOrientation(Qt::Orientation orientation)
 {
     m_charts->setDirection(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
@@ -118,10 +127,8 @@ void CashChartView::showEvent(QShowEvent* event)
 
 void CashChartView::showFailure(const QString& title, const QString& reason)
 {
-    for (QChart* chart : {m_counts, m_vault}) {
-        clearChart(chart, title);
-        chart->setToolTip(reason);
-    }
+    for (QChartView* view : {m_countsView, m_vaultView})
+        freshChart(view, title)->setToolTip(reason);
 }
 
 void CashChartView::reload()
@@ -171,21 +178,20 @@ void CashChartView::showCounts()
 {
     const QString location = m_location->currentText();
     if (location.isEmpty()) {
-        clearChart(m_counts, tr("No counts yet"));
+        freshChart(m_countsView, tr("No counts yet"));
         return;
     }
     const Database::CountSummaryList counts = m_journal->GetLastCounts(m_sumOutlet, location, countsShown);
     if (m_journal->failed()) {
-        clearChart(m_counts, tr("The cash journal cannot be read."));
-        m_counts->setToolTip(m_journal->ErrorText());
+        freshChart(m_countsView, tr("The cash journal cannot be read."))->setToolTip(m_journal->ErrorText());
         return;
     }
     if (counts.isEmpty()) {
-        clearChart(m_counts, tr("%1: no counts yet").arg(location));
+        freshChart(m_countsView, tr("%1: no counts yet").arg(location));
         return;
     }
-    clearChart(m_counts,
-               tr("%1: counted against target, last %n count(s)", nullptr, int(counts.size())).arg(location));
+    QChart* chart =
+        freshChart(m_countsView, tr("%1: the last %n count(s)", nullptr, int(counts.size())).arg(location));
     auto* target = new QLineSeries;
     target->setName(tr("Target"));
     target->setPen(QPen(Qt::darkGray, 2, Qt::DashLine));
@@ -193,9 +199,9 @@ void CashChartView::showCounts()
     counted->setName(tr("Counted"));
     counted->setPen(QPen(QColor(30, 90, 180), 2));
     counted->setPointsVisible(true);
-    auto* surplus = new QBarSet(tr("Surplus"));
+    auto* surplus = new QBarSet(tr("Over"));
     surplus->setColor(surplusColour);
-    auto* shortage = new QBarSet(tr("Shortage"));
+    auto* shortage = new QBarSet(tr("Short"));
     shortage->setColor(shortageColour);
     QStringList labels;
     double amountMin = 0, amountMax = 0, differenceMax = 0;
@@ -217,9 +223,14 @@ void CashChartView::showCounts()
     bars->append({surplus, shortage});
     bars->setBarWidth(0.6);
 
-    auto* x = new QBarCategoryAxis;
-    x->append(labels);
-    x->setLabelsAngle(-90);
+    // The date of every few counts: thirty of them do not fit below the bars.
+    auto* x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    x->setRange(-0.5, double(counts.size()) - 0.5);
+    x->setGridLineVisible(false);
+    const qsizetype step = std::max<qsizetype>(1, counts.size() / 5);
+    for (qsizetype i = (counts.size() - 1) % step; i < counts.size(); i += step)
+        x->append(labels[i], double(i));
     // The differences on their own scale, centred on zero: a small shortage still shows.
     auto* difference = new QValueAxis;
     const double reach = differenceMax > 0 ? differenceMax * 1.1 : 1.0;
@@ -230,12 +241,14 @@ void CashChartView::showCounts()
     amount->setRange(amountMin, amountMax > amountMin ? amountMax * 1.05 : amountMin + 1.0);
     amount->setTitleText(tr("Amount"));
     amount->setLabelFormat(QStringLiteral("%.0f"));
-    m_counts->addAxis(x, Qt::AlignBottom);
-    m_counts->addAxis(amount, Qt::AlignLeft);
-    m_counts->addAxis(difference, Qt::AlignRight);
-    attach(m_counts, bars, x, difference);
-    attach(m_counts, target, x, amount);
-    attach(m_counts, counted, x, amount);
+    amount->applyNiceNumbers();
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(amount, Qt::AlignLeft);
+    chart->addAxis(difference, Qt::AlignRight);
+    attach(chart, bars, x, difference);
+    // The target over the counted cash: where they meet, its dashes still show.
+    attach(chart, counted, x, amount);
+    attach(chart, target, x, amount);
 }
 
 void CashChartView::showVault()
@@ -248,19 +261,18 @@ void CashChartView::showVault()
     const Database::VaultBalanceList balances =
         m_journal->GetBalances(m_sumOutlet, Database::vaultLocation(), first, last);
     if (m_journal->failed()) {
-        clearChart(m_vault, tr("The cash journal cannot be read."));
-        m_vault->setToolTip(m_journal->ErrorText());
+        freshChart(m_vaultView, tr("The cash journal cannot be read."))->setToolTip(m_journal->ErrorText());
         return;
     }
     if (balances.isEmpty()) {
-        clearChart(m_vault, tr("No cash in the vault"));
+        freshChart(m_vaultView, tr("No cash in the vault"));
         return;
     }
-    clearChart(m_vault, tr("Cash in the vault"));
+    QChart* chart = freshChart(m_vaultView, tr("Cash in the vault"));
     auto* x = new QDateTimeAxis;
     x->setRange(first.startOfDay(), last.addDays(1).startOfDay());
     x->setFormat(QStringLiteral("dd.MM."));
-    x->setTickCount(7);
+    x->setTickCount(5);
     auto* y = new QValueAxis;
     y->setLabelFormat(QStringLiteral("%.0f"));
     y->setTitleText(tr("Amount"));
@@ -282,11 +294,11 @@ void CashChartView::showVault()
         low = std::min(low, balance.opening);
         high = std::max(high, balance.opening);
         series->append(double(last.addDays(1).startOfDay().toMSecsSinceEpoch()), held);
-        if (m_vault->axes().isEmpty()) {
-            m_vault->addAxis(x, Qt::AlignBottom);
-            m_vault->addAxis(y, Qt::AlignLeft);
+        if (chart->axes().isEmpty()) {
+            chart->addAxis(x, Qt::AlignBottom);
+            chart->addAxis(y, Qt::AlignLeft);
         }
-        attach(m_vault, series, x, y);
+        attach(chart, series, x, y);
     }
     y->setRange(low, high > low ? high * 1.05 : low + 1.0);
     y->applyNiceNumbers();

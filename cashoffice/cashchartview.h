@@ -36,8 +36,8 @@ public:
 
     // Side by side (a page) or one above the other (a narrow panel).
     void setOrientation(Qt::Orientation orientation);
-    QChart* countsChart() const { return m_counts; }
-    QChart* vaultChart() const { return m_vault; }
+    QChart* countsChart() const;
+    QChart* vaultChart() const;
     QComboBox* locationChooser() const { return m_location; }
 
 public Q_SLOTS:
@@ -65,6 +65,4 @@ private:
     QBoxLayout* m_charts;
     QChartView* m_countsView;
     QChartView* m_vaultView;
-    QChart* m_counts;
-    QChart* m_vault;
 };

@@ -74,14 +74,21 @@ VaultBalanceList CashJournal::GetBalances(int sumOutlet, const QString& location
     VaultBalanceList balances;
     QSqlQuery query;
     // Per cash group the sum before the period (day "") and the sum of each day in it; the day is
-    // the date part of the time's text, which both databases write as "yyyy-MM-dd hh:mm:ss".
+    // the date part of the time's text, which both databases write as "yyyy-MM-dd hh:mm:ss". A
+    // count of the location settles the rows it counted and books what it found as a new row, so
+    // its targets leave the sum.
     const QDateTime begin = first.startOfDay();
+    const QDateTime end = last.addDays(1).startOfDay();
     if (!select("balances", query,
-                QStringLiteral("SELECT cashgroup, CASE WHEN timestamprecord < ? THEN ''"
-                               " ELSE SUBSTR(CAST(timestamprecord AS TEXT), 1, 10) END, SUM(cashamount)"
-                               " FROM CashGroupJournals WHERE outletsumkey = ? AND location = ?"
-                               " AND timestamprecord < ? GROUP BY 1, 2 ORDER BY 1, 2"),
-                {begin, sumOutlet, location, last.addDays(1).startOfDay()}))
+                QStringLiteral(
+                    "SELECT cashgroup, CASE WHEN moved < ? THEN '' ELSE SUBSTR(CAST(moved AS TEXT), 1, 10)"
+                    " END, SUM(amount) FROM ("
+                    "SELECT cashgroup, timestamprecord AS moved, cashamount AS amount"
+                    " FROM CashGroupJournals WHERE outletsumkey = ? AND location = ? AND timestamprecord < ?"
+                    " UNION ALL SELECT cashgroup, ccdtimestamp, -targetamount FROM cashgroupccd"
+                    " WHERE sumoutletid = ? AND location = ? AND ccdtimestamp < ?"
+                    ") AS moves GROUP BY 1, 2 ORDER BY 1, 2"),
+                {begin, sumOutlet, location, end, sumOutlet, location, end}))
         return balances;
     for (int rows = 0; query.next(); ++rows) {
         if (rows == maxRowsRead) {

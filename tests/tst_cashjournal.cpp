@@ -361,7 +361,19 @@ void TestCashJournal::chartsReadTheLastCountsAndTheVaultPerDay()
         vault("Cash", 1000, QDateTime(from.addDays(7), QTime(0, 0))), // after the period
         vault("Cash", 1000, QDateTime(from.addDays(1), QTime(8, 0)), 2),
         journalRow(QStringLiteral("Terrace"), QStringLiteral("Cash"), 12, 1, QDateTime(from, QTime(9, 0))),
+        vault("Cash", 560, QDateTime(from.addDays(2), QTime(12, 0))), // what the vault's count found
     }));
+    // The count settled the 570 the vault held; it found 560.
+    CashGroupCCDTable vaultCount;
+    vaultCount.setLocation(QStringLiteral("vault"));
+    vaultCount.setCashGroup(QStringLiteral("Cash"));
+    vaultCount.setSumOutletId(1);
+    vaultCount.setCCDId(40);
+    vaultCount.setCCDTimestamp(QDateTime(from.addDays(2), QTime(12, 0)));
+    vaultCount.setTargetAmount(570);
+    vaultCount.setActualAmount(560);
+    vaultCount.setDifferenceAmount(-10);
+    QVERIFY(m_journal->InsertCCDRows({vaultCount}));
     const Database::VaultBalanceList balances =
         m_journal->GetBalances(1, QStringLiteral("vault"), from, from.addDays(6));
     QCOMPARE(balances.size(), 2);
@@ -370,7 +382,8 @@ void TestCashJournal::chartsReadTheLastCountsAndTheVaultPerDay()
     QCOMPARE(balances[0].days, (QList<QPair<QDate, double>>{{from.addDays(3), 40.0}}));
     QCOMPARE(balances[1].cashGroup, QStringLiteral("Cash"));
     QCOMPARE(balances[1].opening, 500.0);
-    QCOMPARE(balances[1].days, (QList<QPair<QDate, double>>{{from.addDays(1), 570.0}}));
+    QCOMPARE(balances[1].days,
+             (QList<QPair<QDate, double>>{{from.addDays(1), 570.0}, {from.addDays(2), 560.0}}));
 
     // Counted, or waiting for a first count; not the other outlet's.
     QCOMPARE(m_journal->GetChartLocations(1), (QStringList{"Bar", "Terrace", "vault"}));
