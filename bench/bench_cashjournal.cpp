@@ -1,6 +1,7 @@
 // The cash journal with 100,000 rows, on the workspace's SQLite file and on PostgreSQL side by
 // side: inserting 10,000 rows in one operation, the journal of one day, and the steps of a cash
-// count (claiming the open rows, the targets, settling one location). PostgreSQL runs when the
+// count (claiming the open rows, the targets, settling one location); and what the cash charts read
+// from a journal of 150,000 rows with a count of every location each day. PostgreSQL runs when the
 // program runs beside a cluster: scripts/with-postgres.sh --durable build/bin/bench_cashjournal
 
 #include "cashjournal.h"
@@ -22,13 +23,15 @@ constexpr int journalRows = 100000;
 constexpr int days = 100;     // 1,000 rows a day
 constexpr int locations = 20; // "Waiter 1(1)" ...
 constexpr int insertedRows = 10000;
+constexpr int chartJournalRows = 150000; // every tenth row the vault's
 const QDateTime firstDay(QDate(2024, 1, 1), QTime(0, 0));
 
-Database::CashGroupJournalsTable journalRow(int i)
+Database::CashGroupJournalsTable journalRow(int i, int rows = journalRows)
 {
     Database::CashGroupJournalsTable row;
     const int location = i % locations + 1;
-    row.setLocation(QStringLiteral("Waiter %1(%1)").arg(location));
+    row.setLocation(rows > journalRows && i % 10 == 0 ? QStringLiteral("vault")
+                                                      : QStringLiteral("Waiter %1(%1)").arg(location));
     row.setCashGroup(QStringList{"Cash", "Card", "Voucher", "Cheque"}[i % 4]);
     row.setCashAmount((i % 997) / 4.0);
     row.setOutletSumKey(1);
@@ -38,14 +41,37 @@ Database::CashGroupJournalsTable journalRow(int i)
     row.setWaiterName(QStringLiteral("Waiter %1").arg(location));
     row.setCashReason(QStringLiteral("Sale"));
     row.setBillNum(i);
-    row.setTimestampRecord(firstDay.addSecs(qint64(i) * days * 86400 / journalRows));
+    row.setTimestampRecord(firstDay.addSecs(qint64(i) * days * 86400 / rows));
     return row;
+}
+
+// A count of every location and cash group at the end of each day.
+Database::CashGroupCCDTableList dailyCounts()
+{
+    Database::CashGroupCCDTableList counts;
+    for (int day = 0; day < days; ++day) {
+        for (int location = 1; location <= locations; ++location) {
+            for (const char* group : {"Cash", "Card", "Voucher", "Cheque"}) {
+                Database::CashGroupCCDTable row;
+                row.setLocation(QStringLiteral("Waiter %1(%1)").arg(location));
+                row.setCashGroup(QLatin1String(group));
+                row.setSumOutletId(1);
+                row.setCCDId(day * locations + location);
+                row.setCCDTimestamp(firstDay.addDays(day).addSecs(23 * 3600));
+                row.setTargetAmount(100);
+                row.setActualAmount(100 + (day + location) % 5 - 2);
+                row.setDifferenceAmount((day + location) % 5 - 2);
+                counts << row;
+            }
+        }
+    }
+    return counts;
 }
 
 // A database with the journal: the workspace's SQLite file, or the PostgreSQL data source.
 class Journal {
 public:
-    explicit Journal(bool postgres)
+    Journal(bool postgres, int rowCount)
     {
         m_workspace = std::make_unique<TLumWorkspace>(m_dir.path());
         if (postgres) {
@@ -61,11 +87,12 @@ public:
         m_journal = std::make_unique<Database::CashJournal>(m_workspace.get());
         // Everything but the last day settled by earlier counts.
         Database::CashGroupJournalsTableList rows;
-        for (int i = 0; i < journalRows; ++i) {
-            rows << journalRow(i);
-            rows.last().setCashCCDId(i < journalRows - journalRows / days ? 1 + i / 5000 : 0);
+        for (int i = 0; i < rowCount; ++i) {
+            rows << journalRow(i, rowCount);
+            rows.last().setCashCCDId(i < rowCount - rowCount / days ? 1 + i / 5000 : 0);
         }
-        m_ready = m_journal->InsertJournalRows(rows);
+        m_ready = m_journal->InsertJournalRows(rows) &&
+                  (rowCount == journalRows || m_journal->InsertCCDRows(dailyCounts()));
         if (postgres)
             execute(QStringLiteral("ANALYZE CashGroupJournals"));
     }
@@ -85,18 +112,23 @@ private:
     bool m_ready = false;
 };
 
-// Made on first use and gone before the application is.
+// Made on first use and gone before the application is; the charts' own larger one apart.
 std::unique_ptr<Journal> journals[2];
+std::unique_ptr<Journal> chartJournals[2];
 
-Journal* journalOf(benchmark::State& state, bool postgres)
+Journal* journalOf(benchmark::State& state, bool postgres, int rows = journalRows)
 {
     if (postgres && qEnvironmentVariableIsEmpty("LUM_TEST_POSTGRES_DSN")) {
         state.SkipWithError("no PostgreSQL: run through scripts/with-postgres.sh");
         return nullptr;
     }
-    auto& journal = journals[postgres];
-    if (!journal)
-        journal = std::make_unique<Journal>(postgres);
+    auto& journal = rows == journalRows ? journals[postgres] : chartJournals[postgres];
+    if (!journal) {
+        // One journal on the cluster at a time: each starts from fresh tables.
+        if (postgres)
+            (rows == journalRows ? chartJournals : journals)[postgres].reset();
+        journal = std::make_unique<Journal>(postgres, rows);
+    }
     if (!journal->ready()) {
         state.SkipWithError("the journal could not be filled");
         return nullptr;
@@ -178,6 +210,28 @@ void BM_MarkCount(benchmark::State& state, bool postgres)
     }
 }
 
+// What the charts read when they are shown: the locations, the last 30 counts of one, and the
+// vault's cash per day over 90 days.
+void BM_ChartData(benchmark::State& state, bool postgres)
+{
+    Journal* journal = journalOf(state, postgres, chartJournalRows);
+    if (!journal)
+        return;
+    Database::CashJournal& cash = journal->journal();
+    const QDate last = firstDay.date().addDays(days - 1);
+    qsizetype points = 0;
+    for (auto _ : state) {
+        points = cash.GetChartLocations(1).size();
+        points += cash.GetLastCounts(1, QStringLiteral("Waiter 7(7)"), 30).size();
+        for (const Database::VaultBalance& balance :
+             cash.GetBalances(1, QStringLiteral("vault"), last.addDays(-89), last))
+            points += balance.days.size();
+        if (cash.failed())
+            state.SkipWithError(qPrintable(cash.ErrorText()));
+    }
+    state.counters["points"] = double(points);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -203,10 +257,15 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("BM_MarkCount" + database).c_str(), BM_MarkCount, postgres)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
+        benchmark::RegisterBenchmark(("BM_ChartData" + database).c_str(), BM_ChartData, postgres)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     for (auto& journal : journals)
+        journal.reset();
+    for (auto& journal : chartJournals)
         journal.reset();
     return 0;
 }

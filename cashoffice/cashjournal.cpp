@@ -1,5 +1,6 @@
 #include "cashjournal.h"
 
+#include "journalcolumns_p.h"
 #include "tlog.h"
 #include "tlumworkspace.h"
 #include "tsqldatabase.h"
@@ -59,16 +60,6 @@ QString insertStatement(const QString& table, const QStringList& columns, qsizet
     row += u')';
     QStringList all(rows, row);
     return QStringLiteral("INSERT INTO %1 (%2) VALUES %3").arg(table, columns.join(u','), all.join(u','));
-}
-
-// A date-time column: drivers hand out a date-time, or for a computed column of SQLite its text.
-QDateTime toDateTime(const QVariant& value)
-{
-    if (value.metaType() == QMetaType::fromType<QDateTime>())
-        return value.toDateTime();
-    QString text = value.toString().trimmed();
-    text.replace(u' ', u'T');
-    return QDateTime::fromString(text, Qt::ISODateWithMs);
 }
 
 // Walks the rows of a query, at most maxRowsRead of them; false when some were left unread.
@@ -334,9 +325,9 @@ JournalDataList CashJournal::ReadJournal(int count)
             return lines;
         }
         ++m_readerRows;
-        lines << JournalData{toDateTime(row.value(0)), row.value(1).toString(),  row.value(2).toString(),
-                             row.value(3).toString(),  row.value(4).toDouble(),  row.value(5).toString(),
-                             row.value(6).toString(),  row.value(7).toLongLong()};
+        lines << JournalData{journalDateTime(row.value(0)), row.value(1).toString(),  row.value(2).toString(),
+                             row.value(3).toString(),       row.value(4).toDouble(),  row.value(5).toString(),
+                             row.value(6).toString(),       row.value(7).toLongLong()};
     }
     if (lines.size() < count)
         m_reader.reset(); // at the end
@@ -367,7 +358,7 @@ QMap<QString, QString> CashJournal::GetNoCCDSince(int days, int sumOutlet)
     }
     readRows(query, [&locations](const QSqlQuery& row) {
         locations.insert(row.value(1).toString(),
-                         toDateTime(row.value(0)).toString(QStringLiteral("dd.MM.yyyy hh:mm")));
+                         journalDateTime(row.value(0)).toString(QStringLiteral("dd.MM.yyyy hh:mm")));
     });
     return locations;
 }

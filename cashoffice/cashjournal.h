@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cashchartdata.h"
 #include "cashgroupccdtable.h"
 #include "cashgroupjournalstable.h"
 #include "journaldata.h"
@@ -9,6 +10,7 @@
 #include <QMap>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -68,6 +70,15 @@ public:
     // -> the time since which ("dd.MM.yyyy hh:mm").
     QMap<QString, QString> GetNoCCDSince(int days, int sumOutlet);
 
+    // What the cash charts show. The locations of a sum outlet that were counted or wait for
+    // their first count, by name.
+    QStringList GetChartLocations(int sumOutlet);
+    // The last counts of a location (at most count of them), the oldest first.
+    CountSummaryList GetLastCounts(int sumOutlet, const QString& location, int count);
+    // The cash of a location (the vault) per cash group over the days from first to last.
+    VaultBalanceList GetBalances(int sumOutlet, const QString& location, const QDate& first,
+                                 const QDate& last);
+
     // Creates the table "cashgroupccd" when the database lacks it; true when it is there.
     bool MakeCCDTable();
 
@@ -87,6 +98,8 @@ private:
                     const QList<QVariantList>& values);
     bool execute(const char* operation, const QString& statement, const QVariantList& values);
     void fail(const char* operation, const QSqlError& error);
+    // Runs a read; false (the error noted) when it could not be run.
+    bool select(const char* operation, QSqlQuery& query, const QString& sql, const QVariantList& values);
     void log(int level, const QString& text) const;
     bool inTransaction() const { return m_transaction.isValid(); }
 

@@ -1,6 +1,7 @@
 #include "cashtransactionsdialog.h"
 
 #include "cashamounts.h"
+#include "cashchartview.h"
 #include "cashgroupjournalstable.h"
 #include "cashjournal.h"
 #include "cashtableview.h"
@@ -23,6 +24,7 @@
 #include <QButtonGroup>
 #include <QDateTime>
 #include <QGridLayout>
+#include <QSplitter>
 #include <QSqlDatabase>
 
 namespace {
@@ -105,6 +107,15 @@ void CashTransactionsDialog::InitData()
     m_locationChooser = std::make_unique<QtWidgets::TComboBox>(CCDLocationComboBox, 5);
     CashIoAmountField->setText(m_amounts->text(0));
     OnCashTypeChangedHandler(0);
+
+    // Below the journal's lines, the charts of the counts and the vault.
+    m_charts = new CashChartView(m_workspace, JournalPage, m_window ? m_window->log() : nullptr);
+    auto* journalSplit = new QSplitter(Qt::Vertical, JournalPage);
+    journalSplit->setObjectName(QStringLiteral("m_JournalSplit"));
+    delete journalLayout->replaceWidget(CCDJournalViewControl, journalSplit);
+    journalSplit->addWidget(CCDJournalViewControl);
+    journalSplit->addWidget(m_charts);
+    journalSplit->setStretchFactor(1, 1);
 
     const QDate today = QDate::currentDate();
     CCDJournalBeginTimestampControl->setDateTime(QDateTime(today.addDays(-1), QTime(0, 0)));
@@ -284,7 +295,7 @@ void CashTransactionsDialog::GetOutletMandantData(QString& outletName, int& outl
 
 QString CashTransactionsDialog::GetVaultName()
 {
-    return QStringLiteral("vault");
+    return Database::vaultLocation();
 }
 
 Database::CashGroupJournalsTable CashTransactionsDialog::journalRow(const BookingContext& context,

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class CashChartView;
 class CashTableView;
 class TCashAmounts;
 class TLumWindow;
@@ -152,6 +153,7 @@ private:
     std::unique_ptr<QtWidgets::TComboBox> m_waiterChooser;
     std::unique_ptr<QtWidgets::TComboBox> m_payformChooser;
     std::unique_ptr<QtWidgets::TComboBox> m_locationChooser;
+    CashChartView* m_charts = nullptr;
     CashTableView* VaultTableView = nullptr;
     CashTableView* CCDCashGroupsTableView = nullptr;
 };

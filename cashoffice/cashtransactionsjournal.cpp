@@ -2,6 +2,7 @@
 
 #include "cashtransactionsdialog.h"
 
+#include "cashchartview.h"
 #include "cashjournal.h"
 #include "ccdjournalviewitem.h"
 #include "tprompts.h"
@@ -21,6 +22,9 @@ void CashTransactionsDialog::CCDJournalRequestHandler()
 {
     m_journal->CloseJournal();
     CCDJournalViewControl->clear();
+    // The charts read again after the journal's first lines are shown.
+    if (m_charts)
+        QTimer::singleShot(0, m_charts, &CashChartView::reload);
     m_journalLines = 0;
     const int sumOutlet = sumOutletFor("CCDJournalRequestHandler");
     if (sumOutlet == 0)

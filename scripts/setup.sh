@@ -12,6 +12,8 @@ packages=(
     postgresql odbc-postgresql
     libbenchmark-dev libsqlite3-dev libsodium-dev zlib1g-dev rapidjson-dev
     xvfb xauth
+    # Qt Charts finds the OpenGL module's CMake files, which its package does not pull in.
+    qt6-charts-dev libqt6opengl6-dev
     dpkg-dev file
 )
 missing=()

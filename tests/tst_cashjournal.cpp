@@ -11,6 +11,7 @@
 #include <QTest>
 
 using Database::CashGroupCCDTable;
+using Database::CashGroupCCDTableList;
 using Database::CashGroupJournalsTable;
 using Database::CashJournal;
 
@@ -56,6 +57,7 @@ private Q_SLOTS:
     void journalOfATimeRange();
     void locationsNotCountedForDays();
     void countTableIsMadeWhenMissing();
+    void chartsReadTheLastCountsAndTheVaultPerDay();
     void everyOperationFailsWhileTheServerIsDown();
 
 private:
@@ -304,6 +306,90 @@ void TestCashJournal::countTableIsMadeWhenMissing()
     QVERIFY(query.value(0).toLongLong() > firstId); // numbered by the database
 }
 
+void TestCashJournal::chartsReadTheLastCountsAndTheVaultPerDay()
+{
+    // 32 counts of the bar, each of cash and card; the last one over in cash and short in card.
+    const QDateTime first(QDate(2024, 3, 1), QTime(23, 0));
+    CashGroupCCDTableList counts;
+    for (int number = 1; number <= 32; ++number) {
+        for (const auto& [group, difference] :
+             {std::pair{"Cash", number == 32 ? 2.5 : 0.0}, std::pair{"Card", number == 32 ? -4.0 : 0.0}}) {
+            CashGroupCCDTable row;
+            row.setLocation(QStringLiteral("Bar"));
+            row.setCashGroup(QLatin1String(group));
+            row.setSumOutletId(1);
+            row.setCCDId(number);
+            row.setCCDTimestamp(first.addDays(number));
+            row.setTargetAmount(100 + number);
+            row.setActualAmount(100 + number + difference);
+            row.setDifferenceAmount(difference);
+            counts << row;
+        }
+    }
+    counts << counts.last();
+    counts.last().setSumOutletId(2); // another sum outlet's count
+    counts.last().setCCDId(99);
+    QVERIFY2(m_journal->InsertCCDRows(counts), qPrintable(m_journal->ErrorText()));
+
+    const Database::CountSummaryList bar = m_journal->GetLastCounts(1, QStringLiteral("Bar"), 30);
+    QCOMPARE(bar.size(), 30);
+    QCOMPARE(bar.first().ccdNumber, 3); // the oldest of the last 30 first
+    QCOMPARE(bar.first().time, first.addDays(3));
+    QCOMPARE(bar.first().target, 206.0);
+    QCOMPARE(bar.first().surplus, 0.0);
+    const Database::CountSummary& last = bar.last();
+    QCOMPARE(last.ccdNumber, 32);
+    QCOMPARE(last.target, 264.0);
+    QCOMPARE(last.actual, 262.5);
+    QCOMPARE(last.surplus, 2.5); // a shortage does not hide a surplus in another cash group
+    QCOMPARE(last.shortage, -4.0);
+    QVERIFY(m_journal->GetLastCounts(1, QStringLiteral("Terrace"), 30).isEmpty());
+
+    // The vault: 500 before the period, two movements on its second day, card cash on its fourth.
+    const QDate from(2024, 3, 10);
+    const auto vault = [](const char* group, double amount, const QDateTime& time, int sumOutlet = 1) {
+        CashGroupJournalsTable row =
+            journalRow(QStringLiteral("vault"), QLatin1String(group), amount, sumOutlet, time);
+        row.setCashCCDId(-1);
+        return row;
+    };
+    QVERIFY(m_journal->InsertJournalRows({
+        vault("Cash", 500, QDateTime(from.addDays(-3), QTime(9, 0))),
+        vault("Cash", 100, QDateTime(from.addDays(1), QTime(0, 0))),
+        vault("Cash", -30, QDateTime(from.addDays(1), QTime(23, 59, 59))),
+        vault("Card", 40, QDateTime(from.addDays(3), QTime(12, 0))),
+        vault("Cash", 1000, QDateTime(from.addDays(7), QTime(0, 0))), // after the period
+        vault("Cash", 1000, QDateTime(from.addDays(1), QTime(8, 0)), 2),
+        journalRow(QStringLiteral("Terrace"), QStringLiteral("Cash"), 12, 1, QDateTime(from, QTime(9, 0))),
+        vault("Cash", 560, QDateTime(from.addDays(2), QTime(12, 0))), // what the vault's count found
+    }));
+    // The count settled the 570 the vault held; it found 560.
+    CashGroupCCDTable vaultCount;
+    vaultCount.setLocation(QStringLiteral("vault"));
+    vaultCount.setCashGroup(QStringLiteral("Cash"));
+    vaultCount.setSumOutletId(1);
+    vaultCount.setCCDId(40);
+    vaultCount.setCCDTimestamp(QDateTime(from.addDays(2), QTime(12, 0)));
+    vaultCount.setTargetAmount(570);
+    vaultCount.setActualAmount(560);
+    vaultCount.setDifferenceAmount(-10);
+    QVERIFY(m_journal->InsertCCDRows({vaultCount}));
+    const Database::VaultBalanceList balances =
+        m_journal->GetBalances(1, QStringLiteral("vault"), from, from.addDays(6));
+    QCOMPARE(balances.size(), 2);
+    QCOMPARE(balances[0].cashGroup, QStringLiteral("Card"));
+    QCOMPARE(balances[0].opening, 0.0);
+    QCOMPARE(balances[0].days, (QList<QPair<QDate, double>>{{from.addDays(3), 40.0}}));
+    QCOMPARE(balances[1].cashGroup, QStringLiteral("Cash"));
+    QCOMPARE(balances[1].opening, 500.0);
+    QCOMPARE(balances[1].days,
+             (QList<QPair<QDate, double>>{{from.addDays(1), 570.0}, {from.addDays(2), 560.0}}));
+
+    // Counted, or waiting for a first count; not the other outlet's.
+    QCOMPARE(m_journal->GetChartLocations(1), (QStringList{"Bar", "Terrace", "vault"}));
+    QVERIFY(!m_journal->failed());
+}
+
 void TestCashJournal::everyOperationFailsWhileTheServerIsDown()
 {
     if (!onPostgres())
@@ -322,10 +408,14 @@ void TestCashJournal::everyOperationFailsWhileTheServerIsDown()
         QVERIFY(m_journal->GetCCDValues(1).isEmpty() && m_journal->failed());
         QVERIFY(m_journal->GetJournal(1, noon.addDays(-1), noon.addDays(1)).isEmpty() && m_journal->failed());
         QVERIFY(m_journal->GetNoCCDSince(0, 1).isEmpty() && m_journal->failed());
+        QVERIFY(m_journal->GetChartLocations(1).isEmpty() && m_journal->failed());
+        QVERIFY(m_journal->GetLastCounts(1, QStringLiteral("Bar"), 30).isEmpty() && m_journal->failed());
+        QVERIFY(m_journal->GetBalances(1, QStringLiteral("vault"), noon.date(), noon.date()).isEmpty() &&
+                m_journal->failed());
         QVERIFY(!m_journal->MakeCCDTable());
         QVERIFY(m_journal->ErrorText().contains(QStringLiteral("Unable to connect")));
         const QStringList lines = logged().mid(before);
-        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.size(), 12);
         for (const QString& line : lines)
             QVERIFY2(line.contains(QStringLiteral(" failed. Type: ")), qPrintable(line));
     }

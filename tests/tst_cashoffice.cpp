@@ -4,6 +4,7 @@
 // (scripts/with-postgres.sh).
 
 #include "accountmap.h"
+#include "cashchartview.h"
 #include "cashjournal.h"
 #include "cashtesthost.h"
 #include "cashtransactionsdialog.h"
@@ -17,11 +18,16 @@
 #include "ttable.h"
 
 #include <QApplication>
+#include <QBarSet>
 #include <QButtonGroup>
+#include <QChart>
+#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
+#include <QLineSeries>
 #include <QSpinBox>
 #include <QSqlQuery>
+#include <QStackedBarSeries>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -78,6 +84,7 @@ private Q_SLOTS:
     void countingADrawerAgainstItsTargets();
     void counterFillsTheCount();
     void journalShowsTheBookingsWhileItIsRead();
+    void journalPageChartsTheCountsAndTheVault();
     void refusedExportIsHandedOverLater_data();
     void refusedExportIsHandedOverLater();
     void databaseGoneInTheMiddleOfABooking();
@@ -476,6 +483,56 @@ void TestCashOffice::journalShowsTheBookingsWhileItIsRead()
     click(m_dialog.get(), "CCDJournalRequestButton");
     QCOMPARE(list->topLevelItemCount(), 0);
     QCOMPARE(lastText(), QStringLiteral("No data available."));
+}
+
+void TestCashOffice::journalPageChartsTheCountsAndTheVault()
+{
+    // Two counts of the bar, the second one short; the vault not counted yet.
+    Database::CashGroupCCDTableList counts;
+    for (const int number : {1, 2}) {
+        Database::CashGroupCCDTable row;
+        row.setLocation(QStringLiteral("Bar"));
+        row.setCashGroup(QStringLiteral("Cash"));
+        row.setSumOutletId(1);
+        row.setCCDId(number);
+        row.setCCDTimestamp(QDateTime::currentDateTime().addDays(number - 3));
+        row.setTargetAmount(200);
+        row.setActualAmount(number == 2 ? 190 : 200);
+        row.setDifferenceAmount(number == 2 ? -10 : 0);
+        counts << row;
+    }
+    Database::CashJournal cash(m_host->workspace.get());
+    QVERIFY(cash.InsertCCDRows(counts));
+    QVERIFY(cash.InsertJournalRows({sale("vault", "Cash", 300)}));
+    open();
+    m_dialog->show();
+    setTab(3);
+    auto* charts = child<CashChartView>(m_dialog.get(), "CashChartView");
+    QTRY_COMPARE(charts->countsChart()->title(), QStringLiteral("vault: no counts yet"));
+    QVERIFY(charts->countsChart()->series().isEmpty());
+    QCOMPARE(charts->locationChooser()->count(), 2);
+
+    charts->locationChooser()->setCurrentIndex(charts->locationChooser()->findText("Bar"));
+    QCOMPARE(charts->countsChart()->title(), QStringLiteral("Bar: the last 2 count(s)"));
+    QStackedBarSeries* bars = nullptr;
+    QStringList lines;
+    for (QAbstractSeries* series : charts->countsChart()->series()) {
+        if (auto* line = qobject_cast<QLineSeries*>(series))
+            lines << QStringLiteral("%1 %2").arg(line->name()).arg(line->at(1).y());
+        bars = bars ? bars : qobject_cast<QStackedBarSeries*>(series);
+    }
+    QCOMPARE(lines, (QStringList{"Counted 190", "Target 200"}));
+    QVERIFY(bars);
+    QBarSet* shortage = bars->barSets().at(1);
+    QCOMPARE(shortage->at(1), -10.0);
+    QCOMPARE(shortage->color(), QColor(200, 0, 0));
+    QCOMPARE(bars->barSets().at(0)->at(1), 0.0);
+
+    const QList<QAbstractSeries*> vault = charts->vaultChart()->series();
+    QCOMPARE(vault.size(), 1);
+    QCOMPARE(vault[0]->name(), QStringLiteral("Cash"));
+    auto* held = static_cast<QLineSeries*>(vault[0]);
+    QCOMPARE(held->at(held->count() - 1).y(), 300.0);
 }
 
 void TestCashOffice::refusedExportIsHandedOverLater_data()

@@ -178,6 +178,79 @@
     </message>
 </context>
 <context>
+    <name>CashChartView</name>
+    <message numerus="yes">
+        <source>Last %n day(s)</source>
+        <translation>
+            <numerusform>Letzter Tag</numerusform>
+            <numerusform>Letzte %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Counts of:</source>
+        <translation>Zählungen von:</translation>
+    </message>
+    <message>
+        <source>Vault:</source>
+        <translation>Tresor:</translation>
+    </message>
+    <message>
+        <source>No CCD Outlet Id found.</source>
+        <translation>Keine Outlet-Nummer der Kassenzählung gefunden.</translation>
+    </message>
+    <message>
+        <source>The cash journal cannot be read.</source>
+        <translation>Das Kassenjournal kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No counts yet</source>
+        <translation>Noch keine Zählungen</translation>
+    </message>
+    <message>
+        <source>%1: no counts yet</source>
+        <translation>%1: noch keine Zählungen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the last %n count(s)</source>
+        <translation>
+            <numerusform>%1: die letzte Zählung</numerusform>
+            <numerusform>%1: die letzten %n Zählungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Soll</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gezählt</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Weniger</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>No cash in the vault</source>
+        <translation>Kein Bargeld im Tresor</translation>
+    </message>
+    <message>
+        <source>Cash in the vault</source>
+        <translation>Bargeld im Tresor</translation>
+    </message>
+</context>
+<context>
     <name>CashTransactionsDialog</name>
     <message>
         <source>Book vault cashIn</source>
@@ -2746,6 +2819,17 @@ Verwerfen?</translation>
     <message>
         <source>not running: %1</source>
         <translation>läuft nicht: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCashChartDock</name>
+    <message>
+        <source>Cash</source>
+        <translation>Kasse</translation>
+    </message>
+    <message>
+        <source>Show the last counts and the vault&apos;s cash</source>
+        <translation>Die letzten Zählungen und das Bargeld im Tresor zeigen</translation>
     </message>
 </context>
 <context>

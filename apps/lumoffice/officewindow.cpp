@@ -1,5 +1,7 @@
 #include "officewindow.h"
 
+#include "cashchartdock.h"
+#include "cashchartview.h"
 #include "cashofficemenu.h"
 #include "changehistory.h"
 #include "configcheckdlg.h"
@@ -154,6 +156,8 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     auto* readerPanel = new TReaderPanel(workspace, this);
     addDockWidget(Qt::BottomDockWidgetArea, readerPanel);
     connect(readerPanel, &TReaderPanel::editCard, this, &TOfficeWindow::editCardOnReader);
+    m_cashCharts = new TCashChartDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_cashCharts);
     statusBar()->addWidget(m_statusRecords, 1);
     statusBar()->addPermanentWidget(m_historyWarning);
     statusBar()->addPermanentWidget(m_statusUser);
@@ -273,6 +277,7 @@ void TOfficeWindow::buildActions()
     record->addActions({m_historyAction, m_listHistory});
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(columns);
+    view->addAction(m_cashCharts->toggleViewAction());
     menuBar()->addMenu((new TCashOfficeMenu(this, period))->menu());
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("toolsMenu"));
@@ -874,6 +879,8 @@ void TOfficeWindow::refresh()
     fillView();
     applyFilter();
     selectRecord(keep);
+    if (m_cashCharts->isVisible())
+        m_cashCharts->charts()->reload();
 }
 
 void TOfficeWindow::exportCsv()

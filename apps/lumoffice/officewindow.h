@@ -13,6 +13,7 @@
 #include <optional>
 
 class QAction;
+class TCashChartDock;
 class QLabel;
 class QLineEdit;
 class QSplitter;
@@ -132,6 +133,7 @@ private:
     QLabel* m_statusRecords;
     QLabel* m_statusUser;
     QLabel* m_historyWarning;
+    TCashChartDock* m_cashCharts = nullptr;
     QAction* m_new = nullptr;
     QAction* m_edit = nullptr;
     QAction* m_show = nullptr;

@@ -1,5 +1,6 @@
 #include "screenshots.h"
 
+#include "cashchartview.h"
 #include "cashtransactionsdialog.h"
 #include "configcheckdlg.h"
 #include "counterdialog.h"
@@ -16,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFontMetrics>
@@ -110,6 +112,14 @@ public:
     }
 };
 
+// The cash charts on the demo's first waiter, whose counts were not always right (the vault's were).
+void showCountsWithDifferences(QWidget* parent)
+{
+    if (auto* charts = parent->findChild<CashChartView*>())
+        charts->locationChooser()->setCurrentIndex(0);
+    QApplication::processEvents();
+}
+
 // The cash office's dialogs on the demo journal: every page of the cash transactions (a count with
 // a difference entered, the journal requested), the cash counter and the statistics check.
 int cashOffice(TOfficeWindow& window, const QDir& out)
@@ -137,8 +147,13 @@ int cashOffice(TOfficeWindow& window, const QDir& out)
     tabs->setCurrentIndex(3);
     cash.findChild<QAbstractButton*>(QStringLiteral("CCDJournalRequestButton"))->click();
     QApplication::processEvents();
+    QApplication::processEvents(); // the charts read after the first lines
     pages << Shots::grab(&cash);
     written += grid(pages).save(out.filePath(QStringLiteral("cashtransactions-dialog-pages.png")));
+    // The journal page's charts at a size that shows them well.
+    showCountsWithDifferences(&cash);
+    cash.resize(960, 760);
+    written += Shots::grab(&cash).save(out.filePath(QStringLiteral("cashtransactions-journal-charts.png")));
 
     CounterDialog counter(window.workspace(), &window);
     if (counter.InsertCounters(window.workspace()->GetDataPath() + QStringLiteral("externaccountmap.ini"),
@@ -209,6 +224,9 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
     int written = 0;
 
     window.showList(QStringLiteral("currencies"));
+    window.show();
+    QApplication::processEvents(); // the cash charts read once the window is shown
+    showCountsWithDifferences(&window);
     written += grab(&window).save(out.filePath(QStringLiteral("main-window.png")));
 
     for (const LumDialogs::TListDescriptor& list : LumDialogs::TListDescriptor::all()) {
