@@ -386,6 +386,12 @@ Result backup(const QString& rootName, const QString& archiveName, const Limits&
         for (const QString& name : names) {
             const QString path = root + u'/' + name;
             const QString member = dataPrefix + name;
+            if (QFileInfo(path).size() > limits.maxFileSize) {
+                result.error = QCoreApplication::translate("backup", "%1 is larger than %2 bytes")
+                                   .arg(name)
+                                   .arg(qlonglong(limits.maxFileSize));
+                return result;
+            }
             const bool added = SqliteCopy::isDatabase(path)
                                    ? addDatabase(writer, path, member, scratch.path(), result)
                                    : addLockedFile(writer, path, member, result);
