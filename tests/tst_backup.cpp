@@ -113,7 +113,7 @@ void TestBackup::backupWhileAnotherProcessSaves()
     const QString lists = root + QStringLiteral("/usr/data");
     QVERIFY(QDir().mkpath(lists));
     makeDatabase(root + QStringLiteral("/var/db/poscash.sqlite"), 1);
-    constexpr int records = 2000;
+    constexpr int records = 1000;
     QProcess saver;
     saver.start(worker,
                 {QStringLiteral("save-lists"), lists, QString::number(records), QStringLiteral("100")});
