@@ -144,6 +144,20 @@ int tableSaveLoop(const QString& dir)
     }
 }
 
+// save-lists DIR COUNT TIMES: saves three lists TIMES times, each round a new generation.
+int saveLists(const QByteArray& dir, int count, int times)
+{
+    TValueList list;
+    std::printf("ready\n");
+    std::fflush(stdout);
+    for (int generation = 0; generation < times; ++generation) {
+        fill(list, count, generation);
+        for (const char* file : {"articles.dat", "currency.dat", "elements.dat"})
+            list.save(file, dir.constData());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -163,12 +177,15 @@ int main(int argc, char* argv[])
     }
     if (mode == u"load-save" && args.size() == 6)
         return loadSave(QFile::encodeName(args[2]), args[3].toInt(), args[4].toInt(), args[5].toInt());
+    if (mode == u"save-lists" && args.size() == 5)
+        return saveLists(QFile::encodeName(args[2]), args[3].toInt(), args[4].toInt());
     if (mode == u"table-save-loop" && args.size() == 3)
         return tableSaveLoop(args[2]);
     if (mode == u"draw" && args.size() == 4)
         return draw(args[2], args[3].toInt());
     std::fprintf(stderr,
                  "usage: datafileworker hold-lock FILE read|write | save-loop DIR COUNT | fill DIR COUNT"
-                 " | load-save DIR COUNT SECONDS WORKER | draw DIR COUNT | table-save-loop DIR\n");
+                 " | save-lists DIR COUNT TIMES | load-save DIR COUNT SECONDS WORKER | draw DIR COUNT | "
+                 "table-save-loop DIR\n");
     return 2;
 }

@@ -95,6 +95,7 @@ private Q_SLOTS:
     void theCardOnTheReaderOpensItsEditor();
     void theCashOfficeOnTheDemo();
     void commandLine();
+    void backupAndRestoreFromTheMenu();
 
 private:
     void start(const QByteArray& rights = QByteArray(), int user = 0);
@@ -513,6 +514,48 @@ void TestLumOffice::commandLine()
     QVERIFY(lumoffice.waitForFinished(60000));
     QVERIFY(
         TPasswordHash::matches("s3cret", QString::fromLatin1(lumoffice.readAllStandardOutput()).trimmed()));
+}
+
+void TestLumOffice::backupAndRestoreFromTheMenu()
+{
+    stop();
+    start("[Rights.5]\r\nDataRestore = readonly\r\n", 5);
+    auto* backup = m_window->findChild<QAction*>(QStringLiteral("backupData"));
+    auto* restore = m_window->findChild<QAction*>(QStringLiteral("restoreData"));
+    QVERIFY(backup && restore);
+    QVERIFY(backup->isEnabled());
+    QVERIFY(!restore->isEnabled());
+
+    stop();
+    start();
+    QTemporaryDir out;
+    const QString archive = out.filePath(QStringLiteral("demo.tar"));
+    m_prompts->texts.enqueue(archive);
+    m_window->findChild<QAction*>(QStringLiteral("backupData"))->trigger();
+    QCOMPARE(m_prompts->messages.last().kind, QStringLiteral("information"));
+    QVERIFY(QFileInfo(archive).size() > 0);
+
+    // Asked first, naming the root; answered No, nothing changes.
+    const QString root = QDir::cleanPath(m_dir->path());
+    QVERIFY(writeFile(root + QStringLiteral("/usr/data/changed.dat"), {}));
+    const auto files = snapshot(root);
+    m_prompts->texts.enqueue(archive);
+    m_window->findChild<QAction*>(QStringLiteral("restoreData"))->trigger();
+    QCOMPARE(m_prompts->messages.last().kind, QStringLiteral("question"));
+    QVERIFY(m_prompts->messages.last().text.contains(root));
+    QCOMPARE(snapshot(root), files);
+
+    m_prompts->texts.enqueue(archive);
+    m_prompts->buttons.enqueue(QMessageBox::Yes);
+    m_window->findChild<QAction*>(QStringLiteral("restoreData"))->trigger();
+    QCOMPARE(m_prompts->messages.last().kind, QStringLiteral("information"));
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(!QFileInfo::exists(root + QStringLiteral("/usr/data/changed.dat")));
+    const QStringList kept =
+        QDir(QFileInfo(root).path())
+            .entryList({QFileInfo(root).fileName() + QStringLiteral(".replaced-*")}, QDir::Dirs);
+    QCOMPARE(kept.size(), 1);
+    QDir(QFileInfo(root).dir().filePath(kept.first())).removeRecursively();
 }
 
 QTEST_MAIN(TestLumOffice)

@@ -2705,6 +2705,67 @@ Verwerfen?</translation>
     </message>
 </context>
 <context>
+    <name>TBackupActions</name>
+    <message>
+        <source>&amp;Back up data...</source>
+        <translation>Daten &amp;sichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore data...</source>
+        <translation>Daten &amp;wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Write an archive of every data file, INI file and the SQLite database</source>
+        <translation>Ein Archiv aller Datendateien, INI-Dateien und der SQLite-Datenbank schreiben</translation>
+    </message>
+    <message>
+        <source>Replace the data root by a checked archive; the replaced data is kept</source>
+        <translation>Das Datenverzeichnis durch ein geprüftes Archiv ersetzen; die ersetzten Daten bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>Back up data</source>
+        <translation>Daten sichern</translation>
+    </message>
+    <message>
+        <source>Backup archives (*.tar)</source>
+        <translation>Sicherungsarchive (*.tar)</translation>
+    </message>
+    <message>
+        <source>No archive was written: %1</source>
+        <translation>Es wurde kein Archiv geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>%1 files (%2 bytes) are in %3.</source>
+        <translation>%1 Dateien (%2 Bytes) sind in %3.</translation>
+    </message>
+    <message>
+        <source>Restore data</source>
+        <translation>Daten wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Replace the data root %1 by the archive %2?
+
+Every data file, INI file and the SQLite database in the data root is replaced by the archive&apos;s. The archive is checked completely first; the current data root is kept beside it as %1.replaced-&lt;date&gt;-&lt;time&gt;.
+
+Stop the other programs that work on this data root first. lumoffice closes after the restore.</source>
+        <translation>Das Datenverzeichnis %1 durch das Archiv %2 ersetzen?
+
+Jede Datendatei, INI-Datei und die SQLite-Datenbank im Datenverzeichnis wird durch die des Archivs ersetzt. Das Archiv wird zuerst vollständig geprüft; das jetzige Datenverzeichnis bleibt daneben als %1.replaced-&lt;Datum&gt;-&lt;Uhrzeit&gt; erhalten.
+
+Beenden Sie zuerst die anderen Programme, die mit diesem Datenverzeichnis arbeiten. lumoffice schließt sich nach der Wiederherstellung.</translation>
+    </message>
+    <message>
+        <source>Nothing was replaced: %1</source>
+        <translation>Nichts wurde ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>%1 files are restored. The replaced data root is kept in %2.
+lumoffice closes now; start it again to work with the restored data.</source>
+        <translation>%1 Dateien sind wiederhergestellt. Das ersetzte Datenverzeichnis liegt in %2.
+lumoffice schließt sich jetzt; starten Sie es neu, um mit den wiederhergestellten Daten zu arbeiten.</translation>
+    </message>
+</context>
+<context>
     <name>TCardActionColumns</name>
     <message>
         <source>OK</source>
@@ -8155,6 +8216,149 @@ für *** ALLE *** Wiederherstellungsbelege wirklich löschen?</translation>
     </message>
 </context>
 <context>
+    <name>backup</name>
+    <message>
+        <source>the archive ends in the middle of a file</source>
+        <translation>das Archiv endet mitten in einer Datei</translation>
+    </message>
+    <message>
+        <source>the archive ends without its end marker</source>
+        <translation>das Archiv endet ohne seine Endmarke</translation>
+    </message>
+    <message>
+        <source>a file header of the archive is damaged</source>
+        <translation>ein Dateikopf des Archivs ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the archive is not in the tar (ustar) format</source>
+        <translation>das Archiv ist nicht im tar-Format (ustar)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no regular file (a link, a folder or a device)</source>
+        <translation>&quot;%1&quot; ist keine gewöhnliche Datei (ein Verweis, ein Ordner oder ein Gerät)</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; leads out of the data root</source>
+        <translation>der Name &quot;%1&quot; führt aus dem Datenverzeichnis hinaus</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 bytes</source>
+        <translation>&quot;%1&quot; ist größer als %2 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 does not load completely; it is archived as it is</source>
+        <translation>%1 lässt sich nicht vollständig laden; sie wird so archiviert, wie sie ist</translation>
+    </message>
+    <message>
+        <source>%1: the database cannot be copied (%2)</source>
+        <translation>%1: die Datenbank kann nicht kopiert werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a link and is not archived</source>
+        <translation>%1 ist ein Verweis und wird nicht archiviert</translation>
+    </message>
+    <message>
+        <source>%1 is no regular file and is not archived</source>
+        <translation>%1 ist keine gewöhnliche Datei und wird nicht archiviert</translation>
+    </message>
+    <message>
+        <source>the data root holds more than %1 files</source>
+        <translation>das Datenverzeichnis enthält mehr als %1 Dateien</translation>
+    </message>
+    <message>
+        <source>the archive cannot be opened (%1)</source>
+        <translation>das Archiv kann nicht geöffnet werden (%1)</translation>
+    </message>
+    <message>
+        <source>the archive goes on after its manifest</source>
+        <translation>das Archiv geht nach seinem Inhaltsverzeichnis weiter</translation>
+    </message>
+    <message>
+        <source>the manifest is larger than %1 bytes</source>
+        <translation>das Inhaltsverzeichnis ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>the archive holds &quot;%1&quot;, which no backup writes</source>
+        <translation>das Archiv enthält &quot;%1&quot;, was keine Sicherung schreibt</translation>
+    </message>
+    <message>
+        <source>the archive holds more than %1 files</source>
+        <translation>das Archiv enthält mehr als %1 Dateien</translation>
+    </message>
+    <message>
+        <source>%1 cannot be unpacked (%2)</source>
+        <translation>%1 kann nicht entpackt werden (%2)</translation>
+    </message>
+    <message>
+        <source>the archive has no manifest</source>
+        <translation>das Archiv hat kein Inhaltsverzeichnis</translation>
+    </message>
+    <message>
+        <source>the manifest is damaged or of another format</source>
+        <translation>das Inhaltsverzeichnis ist beschädigt oder hat ein anderes Format</translation>
+    </message>
+    <message>
+        <source>the manifest lists %1 files, the archive holds %2</source>
+        <translation>das Inhaltsverzeichnis nennt %1 Dateien, das Archiv enthält %2</translation>
+    </message>
+    <message>
+        <source>%1 is in the manifest but not in the archive</source>
+        <translation>%1 steht im Inhaltsverzeichnis, aber nicht im Archiv</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: its size or checksum differs from the manifest</source>
+        <translation>%1 ist beschädigt: Größe oder Prüfsumme weichen vom Inhaltsverzeichnis ab</translation>
+    </message>
+    <message>
+        <source>the list %1 does not load completely</source>
+        <translation>die Liste %1 lässt sich nicht vollständig laden</translation>
+    </message>
+    <message>
+        <source>the database %1 is damaged (%2)</source>
+        <translation>die Datenbank %1 ist beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>The archive does not hold the server database &quot;%1&quot;: restore it with the server&apos;s own tools (pg_restore).</source>
+        <translation>Das Archiv enthält die Server-Datenbank &quot;%1&quot; nicht: stellen Sie sie mit den Werkzeugen des Servers wieder her (pg_restore).</translation>
+    </message>
+    <message>
+        <source>the data root %1 is no folder</source>
+        <translation>das Datenverzeichnis %1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>no scratch folder beside the archive (%1)</source>
+        <translation>kein Arbeitsordner neben dem Archiv (%1)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read completely or its name is too long</source>
+        <translation>%1 kann nicht vollständig gelesen werden, oder ihr Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>The database is the server data source &quot;%1&quot; and is NOT in this archive: back it up with the server&apos;s own tool (pg_dump).</source>
+        <translation>Die Datenbank ist die Server-Datenquelle &quot;%1&quot; und ist NICHT in diesem Archiv: sichern Sie sie mit dem Werkzeug des Servers (pg_dump).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced as a whole</source>
+        <translation>%1 kann nicht als Ganzes ersetzt werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved aside; nothing was replaced</source>
+        <translation>%1 kann nicht beiseitegelegt werden; nichts wurde ersetzt</translation>
+    </message>
+    <message>
+        <source>the restored folder cannot be put in place of %1</source>
+        <translation>der wiederhergestellte Ordner kann nicht an die Stelle von %1 treten</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes</source>
+        <translation>%1 ist größer als %2 Bytes</translation>
+    </message>
+</context>
+<context>
     <name>lumcardd</name>
     <message>
         <source>The card server of the back office and the tills.
@@ -8294,34 +8498,6 @@ SIGTERM.</translation>
         <translation>%1; nichts wurde importiert</translation>
     </message>
     <message>
-        <source>Commands:
-  show FILE                one line per record: the id, then key=value pairs in key order
-                           (backslash, line breaks and tabs written as \\, \n, \r, \t)
-  xml FILE                 the list&apos;s XML exchange document
-  import XMLFILE FILE      apply an exchange document (XMLFILE, or - for standard input) to the
-                           list in FILE and save it; FILE is created when missing
-  text FILE COL[,COL...]   the text export of the named columns, separated by &quot;;&quot;
-  check FILE               the load result (0 read completely, 7 no such file, 304 damaged)
-                           and the record count
-
-The list and element names come from the file name (currency.dat holds &quot;currencies&quot; of
-&quot;currency&quot; elements); other files hold &quot;elements&quot; of &quot;element&quot;.
-Exit status: 0 success, 1 a load result other than 0 or a storage error, 2 wrong usage.</source>
-        <translation>Befehle:
-  show DATEI               eine Zeile pro Datensatz: die Nummer, dann Schlüssel=Wert-Paare nach Schlüssel geordnet
-                           (Backslash, Zeilenumbrüche und Tabulatoren als \\, \n, \r, \t geschrieben)
-  xml DATEI                das XML-Austauschdokument der Liste
-  import XMLDATEI DATEI    ein Austauschdokument (XMLDATEI, oder - für die Standardeingabe) auf die
-                           Liste in DATEI anwenden und sie speichern; DATEI wird angelegt, wenn sie fehlt
-  text DATEI SP[,SP...]    der Textexport der genannten Spalten, getrennt durch &quot;;&quot;
-  check DATEI              das Ladeergebnis (0 vollständig gelesen, 7 keine solche Datei, 304 beschädigt)
-                           und die Anzahl der Datensätze
-
-Listen- und Elementnamen ergeben sich aus dem Dateinamen (currency.dat enthält &quot;currencies&quot; aus
-&quot;currency&quot;-Elementen); andere Dateien enthalten &quot;elements&quot; aus &quot;element&quot;.
-Rückgabewert: 0 Erfolg, 1 ein Ladeergebnis außer 0 oder ein Speicherfehler, 2 falsche Verwendung.</translation>
-    </message>
-    <message>
         <source>List (XML root) name to use.</source>
         <translation>Zu verwendender Listenname (XML-Wurzel).</translation>
     </message>
@@ -8332,10 +8508,6 @@ Rückgabewert: 0 Erfolg, 1 ein Ladeergebnis außer 0 oder ein Speicherfehler, 2 
     <message>
         <source>XML element name of a record to use.</source>
         <translation>Zu verwendender XML-Elementname eines Datensatzes.</translation>
-    </message>
-    <message>
-        <source>show, xml, import, text or check</source>
-        <translation>show, xml, import, text oder check</translation>
     </message>
     <message>
         <source>the command&apos;s files and columns</source>
@@ -8356,6 +8528,56 @@ Rückgabewert: 0 Erfolg, 1 ein Ladeergebnis außer 0 oder ein Speicherfehler, 2 
     <message>
         <source>wrong number of arguments for &quot;%1&quot;</source>
         <translation>falsche Anzahl von Argumenten für „%1“</translation>
+    </message>
+    <message>
+        <source>%1: %2 files, %3 bytes</source>
+        <translation>%1: %2 Dateien, %3 Bytes</translation>
+    </message>
+    <message>
+        <source>The replaced data root is kept in %1</source>
+        <translation>Das ersetzte Datenverzeichnis liegt in %1</translation>
+    </message>
+    <message>
+        <source>Commands:
+  show FILE                one line per record: the id, then key=value pairs in key order
+                           (backslash, line breaks and tabs written as \\, \n, \r, \t)
+  xml FILE                 the list&apos;s XML exchange document
+  import XMLFILE FILE      apply an exchange document (XMLFILE, or - for standard input) to the
+                           list in FILE and save it; FILE is created when missing
+  text FILE COL[,COL...]   the text export of the named columns, separated by &quot;;&quot;
+  check FILE               the load result (0 read completely, 7 no such file, 304 damaged)
+                           and the record count
+  backup DIR ARCHIVE       a tar archive of the data root DIR, taken while other programs
+                           work (files under their locks, SQLite databases by online backup)
+  restore ARCHIVE DIR      checks the whole archive, then puts it in place of DIR; the
+                           replaced DIR is kept as DIR.replaced-&lt;date&gt;-&lt;time&gt;
+
+The list and element names come from the file name (currency.dat holds &quot;currencies&quot; of
+&quot;currency&quot; elements); other files hold &quot;elements&quot; of &quot;element&quot;.
+Exit status: 0 success, 1 a load result other than 0 or a storage error, 2 wrong usage.</source>
+        <translation>Befehle:
+  show DATEI               eine Zeile pro Datensatz: die Nummer, dann Schlüssel=Wert-Paare nach Schlüssel geordnet
+                           (Backslash, Zeilenumbrüche und Tabulatoren als \, 
+, 
+, 	 geschrieben)
+  xml DATEI                das XML-Austauschdokument der Liste
+  import XMLDATEI DATEI    ein Austauschdokument (XMLDATEI, oder - für die Standardeingabe) auf die
+                           Liste in DATEI anwenden und sie speichern; DATEI wird angelegt, wenn sie fehlt
+  text DATEI SP[,SP...]    der Textexport der genannten Spalten, getrennt durch &quot;;&quot;
+  check DATEI              das Ladeergebnis (0 vollständig gelesen, 7 keine solche Datei, 304 beschädigt)
+                           und die Anzahl der Datensätze
+  backup VERZ ARCHIV       ein tar-Archiv des Datenverzeichnisses VERZ, aufgenommen, während andere
+                           Programme arbeiten (Dateien unter ihren Sperren, SQLite-Datenbanken per Online-Sicherung)
+  restore ARCHIV VERZ      prüft das ganze Archiv und setzt es dann an die Stelle von VERZ; das
+                           ersetzte VERZ bleibt als VERZ.replaced-&lt;Datum&gt;-&lt;Uhrzeit&gt; erhalten
+
+Listen- und Elementnamen ergeben sich aus dem Dateinamen (currency.dat enthält &quot;currencies&quot; aus
+&quot;currency&quot;-Elementen); andere Dateien enthalten &quot;elements&quot; aus &quot;element&quot;.
+Rückgabewert: 0 Erfolg, 1 ein Ladeergebnis außer 0 oder ein Speicherfehler, 2 falsche Verwendung.</translation>
+    </message>
+    <message>
+        <source>show, xml, import, text, check, backup or restore</source>
+        <translation>show, xml, import, text, check, backup oder restore</translation>
     </message>
 </context>
 <context>

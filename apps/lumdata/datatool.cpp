@@ -1,5 +1,6 @@
 #include "datatool.h"
 
+#include "databackup.h"
 #include "tdir.h"
 #include "terror.h"
 #include "tfilereplacement.h"
@@ -227,4 +228,34 @@ int DataTool::check(const QString& file)
     if (result != storageError)
         m_out << "result=" << result << " records=" << opened.list().count() << Qt::endl;
     return result == loaded ? Success : Failure;
+}
+
+int DataTool::finish(const QString& what, const DataBackup::Result& result)
+{
+    for (const QString& note : result.notes)
+        m_err << "lumdata: " << note << Qt::endl;
+    if (!result.ok) {
+        m_err << "lumdata: " << what << ": " << result.error << Qt::endl;
+        return Failure;
+    }
+    m_out << QCoreApplication::translate("lumdata", "%1: %2 files, %3 bytes")
+                 .arg(what)
+                 .arg(result.files)
+                 .arg(qlonglong(result.bytes))
+          << Qt::endl;
+    if (!result.kept.isEmpty())
+        m_out
+            << QCoreApplication::translate("lumdata", "The replaced data root is kept in %1").arg(result.kept)
+            << Qt::endl;
+    return Success;
+}
+
+int DataTool::backup(const QString& root, const QString& archive)
+{
+    return finish(archive, DataBackup::backup(Basics::expandPath(root), Basics::expandPath(archive)));
+}
+
+int DataTool::restore(const QString& archive, const QString& root)
+{
+    return finish(root, DataBackup::restore(Basics::expandPath(archive), Basics::expandPath(root)));
 }

@@ -9,6 +9,9 @@ namespace Basics {
 class TError;
 }
 class OpenedList;
+namespace DataBackup {
+struct Result;
+}
 
 // The commands of the lumdata tool, with their output and error streams, so that the program's
 // main only parses the command line.
@@ -27,6 +30,8 @@ public:
     int import(const QString& xmlFile, const QString& file);
     int text(const QString& file, const QStringList& columns);
     int check(const QString& file);
+    int backup(const QString& root, const QString& archive);
+    int restore(const QString& archive, const QString& root);
 
 private:
     void report(const QString& file, int code, const QString& reason);
@@ -34,6 +39,7 @@ private:
     // The load result, reported when it is not 0 (nor 7 when a missing file is fine); -1 after a
     // storage error, which is reported too.
     int load(OpenedList& opened, const QString& file, bool missingIsFine = false);
+    int finish(const QString& what, const DataBackup::Result& result);
 
     QTextStream& m_out;
     QTextStream& m_err;

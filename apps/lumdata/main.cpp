@@ -22,6 +22,10 @@ const char* const description = QT_TRANSLATE_NOOP(
     "  text FILE COL[,COL...]   the text export of the named columns, separated by \";\"\n"
     "  check FILE               the load result (0 read completely, 7 no such file, 304 damaged)\n"
     "                           and the record count\n"
+    "  backup DIR ARCHIVE       a tar archive of the data root DIR, taken while other programs\n"
+    "                           work (files under their locks, SQLite databases by online backup)\n"
+    "  restore ARCHIVE DIR      checks the whole archive, then puts it in place of DIR; the\n"
+    "                           replaced DIR is kept as DIR.replaced-<date>-<time>\n"
     "\n"
     "The list and element names come from the file name (currency.dat holds \"currencies\" of\n"
     "\"currency\" elements); other files hold \"elements\" of \"element\".\n"
@@ -57,8 +61,9 @@ int main(int argc, char* argv[])
     parser.addOption(rootOption);
     parser.addOption(elementOption);
     parser.addOption(AppLanguage::option());
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QCoreApplication::translate("lumdata", "show, xml, import, text or check"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QCoreApplication::translate("lumdata", "show, xml, import, text, check, backup or restore"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QCoreApplication::translate("lumdata", "the command's files and columns"),
                                  QStringLiteral("[arguments...]"));
@@ -93,6 +98,10 @@ int main(int argc, char* argv[])
         return tool.import(args[1], args[2]);
     if (command == u"check" && expect(1))
         return tool.check(args[1]);
+    if (command == u"backup" && expect(2))
+        return tool.backup(args[1], args[2]);
+    if (command == u"restore" && expect(2))
+        return tool.restore(args[1], args[2]);
     if (command == u"text" && expect(2)) {
         const QStringList columns = args[2].split(u',', Qt::SkipEmptyParts);
         if (columns.isEmpty())
@@ -101,7 +110,7 @@ int main(int argc, char* argv[])
         return tool.text(args[1], columns);
     }
     if (command != u"show" && command != u"xml" && command != u"import" && command != u"check" &&
-        command != u"text")
+        command != u"text" && command != u"backup" && command != u"restore")
         return usageError(parser, err,
                           QCoreApplication::translate("lumdata", "unknown command \"%1\"").arg(command));
     return usageError(

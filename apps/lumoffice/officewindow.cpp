@@ -1,5 +1,6 @@
 #include "officewindow.h"
 
+#include "backupactions.h"
 #include "cashchartdock.h"
 #include "cashchartview.h"
 #include "cashofficemenu.h"
@@ -282,6 +283,8 @@ void TOfficeWindow::buildActions()
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("toolsMenu"));
     tools->addAction(check);
+    tools->addSeparator();
+    new TBackupActions(this, tools);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* contents = help->addAction(tr("&Contents"), this, [this] {

@@ -1,5 +1,6 @@
 #include "screenshots.h"
 
+#include "backupactions.h"
 #include "cashchartview.h"
 #include "cashtransactionsdialog.h"
 #include "configcheckdlg.h"
@@ -20,8 +21,11 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
@@ -203,6 +207,24 @@ int officeTools(TOfficeWindow& window, const QDir& out)
     return written;
 }
 
+// The Tools menu with the backup entries, beside the question a restore asks.
+int backupFlow(TOfficeWindow& window, const QDir& out)
+{
+    auto* tools = window.findChild<QMenu*>(QStringLiteral("toolsMenu"));
+    if (!tools)
+        return 0;
+    const QPixmap menu = tools->grab();
+    const QString root = QDir::cleanPath(window.workspace()->GetDataPath());
+    QMessageBox question(QMessageBox::Question, TBackupActions::tr("Restore data"),
+                         TBackupActions::restoreQuestion(
+                             root, QFileInfo(root).dir().filePath(QStringLiteral("demo-20261206-1200.tar"))),
+                         QMessageBox::Yes | QMessageBox::No, &window);
+    question.setDefaultButton(QMessageBox::No);
+    const QPixmap picture = sideBySide(menu, Shots::grab(&question));
+    question.hide();
+    return picture.save(out.filePath(QStringLiteral("backup-restore-flow.png")));
+}
+
 } // namespace
 
 QPixmap TScreenshots::allPages(QDialog* dialog, QTabWidget* tabs)
@@ -259,5 +281,6 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
     written += grab(&period).save(out.filePath(QStringLiteral("selectdate-dialog.png")));
     written += cashOffice(window, out);
     written += officeTools(window, out);
+    written += backupFlow(window, out);
     return written;
 }
