@@ -174,9 +174,9 @@ void TestCsvExchange::previewThenImportAsAnOperator()
     const QString path = m_dir->filePath("currencies.csv");
     m_prompts->texts.enqueue(path);
     m_window->exportRecordsAction()->trigger();
-    QString text = QString::fromUtf8(readFile(path));
-    QVERIFY(text.startsWith(u'\xFEFF' +
-                            QStringLiteral("id;decchar;decpos;name;rate;return;shortname;thschar\r\n")));
+    const QByteArray exported = readFile(path);
+    QVERIFY(exported.startsWith("\xEF\xBB\xBFid;decchar;decpos;name;rate;return;shortname;thschar\r\n"));
+    QString text = QString::fromUtf8(exported);
     QVERIFY(text.contains(QStringLiteral("\r\n2;.;2;Schweizer Franken;0.94120;yes;CHF;'\r\n")));
     text.replace(QStringLiteral("Schweizer Franken"), QStringLiteral("Franken"));
     text.replace(QStringLiteral("\r\n3;"), QStringLiteral("\r\nUSD;;\r\n3;"));
