@@ -155,15 +155,16 @@ bool csvHasControl(const QString& text)
 
 QString csvRowProblem(const Table& table, const QStringList& cells, qsizetype idColumn, int* id)
 {
-    if (cells.size() != table.header.size())
-        return tr("%1 fields where the first line names %2 columns")
-            .arg(cells.size())
-            .arg(table.header.size());
-    const QString idText = cells.at(idColumn).trimmed();
+    const QString idText = cells.value(idColumn).trimmed();
     bool number = false;
     *id = idText.toInt(&number);
-    if (!number || *id < 0)
-        return tr("the id \"%1\" is no number of 0 or more").arg(idText);
+    if (!number || *id < 0) {
+        *id = -1;
+        if (cells.size() == table.header.size())
+            return tr("the id \"%1\" is no number of 0 or more").arg(idText);
+    }
+    if (cells.size() != table.header.size())
+        return tr("%1 fields where the first line names %2 columns").arg(cells.size()).arg(table.header.size());
     if (std::any_of(cells.cbegin(), cells.cend(), csvHasControl))
         return tr("a value holds a control character");
     return {};

@@ -1880,6 +1880,101 @@ Verwerfen?</translation>
     </message>
 </context>
 <context>
+    <name>PosLib::Csv</name>
+    <message>
+        <source>line %1 is longer than %2 characters</source>
+        <translation>Zeile %1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>line %1 holds a NUL character: the file is no CSV text</source>
+        <translation>Zeile %1 enthält ein NUL-Zeichen: Die Datei ist kein CSV-Text</translation>
+    </message>
+    <message>
+        <source>line %1 has more than %2 columns</source>
+        <translation>Zeile %1 hat mehr als %2 Spalten</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 fields</source>
+        <translation>die Datei hat mehr als %1 Felder</translation>
+    </message>
+    <message>
+        <source>the quote that begins on line %1 is never closed</source>
+        <translation>das Anführungszeichen in Zeile %1 wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; is no number of 0 or more</source>
+        <translation>die Nummer &quot;%1&quot; ist keine Zahl ab 0</translation>
+    </message>
+    <message>
+        <source>%1 fields where the first line names %2 columns</source>
+        <translation>%1 Felder, wo die erste Zeile %2 Spalten nennt</translation>
+    </message>
+    <message>
+        <source>a value holds a control character</source>
+        <translation>ein Wert enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MiB</source>
+        <translation>die Datei ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the first line names no column &quot;id&quot;; is it a CSV file of a list, with the separator &quot;%1&quot;?</source>
+        <translation>die erste Zeile nennt keine Spalte &quot;id&quot;; ist es eine CSV-Datei einer Liste, mit dem Trennzeichen &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>the first line names a column twice or has a column without a name</source>
+        <translation>die erste Zeile nennt eine Spalte zweimal oder hat eine Spalte ohne Namen</translation>
+    </message>
+    <message>
+        <source>the id %1 is on line %2 already</source>
+        <translation>die Nummer %1 steht schon in Zeile %2</translation>
+    </message>
+    <message>
+        <source>the id %1 was taken meanwhile</source>
+        <translation>die Nummer %1 wurde inzwischen vergeben</translation>
+    </message>
+    <message>
+        <source>the record %1 was deleted meanwhile</source>
+        <translation>der Datensatz %1 wurde inzwischen gelöscht</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgewiesen</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>separator %1, %2, %3</source>
+        <translation>Trennzeichen %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>Dezimalpunkt</translation>
+    </message>
+</context>
+<context>
     <name>PosLib::TCardServerCall</name>
     <message>
         <source>The command holds characters that cannot be sent.</source>
@@ -2890,6 +2985,116 @@ Verwerfen?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TCsvImport</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB: it is no CSV file of a list.</source>
+        <translation>%1 ist größer als %2 MiB: Das ist keine CSV-Datei einer Liste.</translation>
+    </message>
+    <message>
+        <source>There is no list &quot;%1&quot;.</source>
+        <translation>Es gibt keine Liste &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 are kept by the card server: change them in their editor.</source>
+        <translation>%1 führt der Kartenserver: Ändern Sie sie in ihrem Editor.</translation>
+    </message>
+    <message>
+        <source>The list&apos;s file is damaged: nothing is written to it.</source>
+        <translation>Die Datei der Liste ist beschädigt: Es wird nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>You may only look at this list.</source>
+        <translation>Sie dürfen diese Liste nur ansehen.</translation>
+    </message>
+    <message>
+        <source>You have no access to this list.</source>
+        <translation>Sie haben keinen Zugriff auf diese Liste.</translation>
+    </message>
+    <message>
+        <source>the list could not be saved</source>
+        <translation>die Liste konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TCsvImportDlg</name>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Changed columns or reason</source>
+        <translation>Geänderte Spalten oder Grund</translation>
+    </message>
+    <message>
+        <source>&amp;Decimal comma (1,5)</source>
+        <translation>&amp;Dezimalkomma (1,5)</translation>
+    </message>
+    <message>
+        <source>&amp;Hide unchanged rows</source>
+        <translation>Unveränderte Zeilen &amp;ausblenden</translation>
+    </message>
+    <message>
+        <source>Import from CSV: %1</source>
+        <translation>Import aus CSV: %1</translation>
+    </message>
+    <message>
+        <source>Semicolon (;)</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>Comma (,)</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Kodierung:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;This file cannot be imported:&lt;/b&gt; %1.</source>
+        <translation>&lt;b&gt;Diese Datei kann nicht importiert werden:&lt;/b&gt; %1.</translation>
+    </message>
+    <message>
+        <source>%1 new, %2 changed, %3 unchanged, %4 refused. Nothing is written until you press Import; refused rows are left out.</source>
+        <translation>%1 neu, %2 geändert, %3 unverändert, %4 abgewiesen. Geschrieben wird erst mit Importieren; abgewiesene Zeilen werden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Columns that no record has yet: %1.</source>
+        <translation>Spalten, die noch kein Datensatz hat: %1.</translation>
     </message>
 </context>
 <context>
@@ -5784,6 +5989,50 @@ Sie werden dann auf Datensätze verweisen, die es nicht gibt. Trotzdem löschen?
         <source>%1 %2 cannot be edited here.</source>
         <translation>%1 %2 kann hier nicht bearbeitet werden.</translation>
     </message>
+    <message>
+        <source>Export &amp;records to CSV...</source>
+        <translation>Datensätze als CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Write every attribute of the list&apos;s records to a CSV file that can be imported again</source>
+        <translation>Alle Attribute der Datensätze der Liste in eine CSV-Datei schreiben, die wieder importiert werden kann</translation>
+    </message>
+    <message>
+        <source>&amp;Import from CSV...</source>
+        <translation>Aus CSV &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Show what a CSV file would change in the list, then import it</source>
+        <translation>Zeigen, was eine CSV-Datei an der Liste ändern würde, dann importieren</translation>
+    </message>
+    <message>
+        <source>Export records to CSV</source>
+        <translation>Datensätze als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Import from CSV</source>
+        <translation>Aus CSV importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Line %1, number %2: %3</source>
+        <translation>Zeile %1, Nummer %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 row(s) were written; these were refused:
+
+%2</source>
+        <translation>%1 Zeile(n) wurden geschrieben; diese wurden abgewiesen:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Imported: %1 row(s) written to %2</source>
+        <translation>Importiert: %1 Zeile(n) in %2 geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>TPayformDlg</name>
@@ -8206,34 +8455,6 @@ SIGTERM.</translation>
         <translation>%1; nichts wurde importiert</translation>
     </message>
     <message>
-        <source>Commands:
-  show FILE                one line per record: the id, then key=value pairs in key order
-                           (backslash, line breaks and tabs written as \\, \n, \r, \t)
-  xml FILE                 the list&apos;s XML exchange document
-  import XMLFILE FILE      apply an exchange document (XMLFILE, or - for standard input) to the
-                           list in FILE and save it; FILE is created when missing
-  text FILE COL[,COL...]   the text export of the named columns, separated by &quot;;&quot;
-  check FILE               the load result (0 read completely, 7 no such file, 304 damaged)
-                           and the record count
-
-The list and element names come from the file name (currency.dat holds &quot;currencies&quot; of
-&quot;currency&quot; elements); other files hold &quot;elements&quot; of &quot;element&quot;.
-Exit status: 0 success, 1 a load result other than 0 or a storage error, 2 wrong usage.</source>
-        <translation>Befehle:
-  show DATEI               eine Zeile pro Datensatz: die Nummer, dann Schlüssel=Wert-Paare nach Schlüssel geordnet
-                           (Backslash, Zeilenumbrüche und Tabulatoren als \\, \n, \r, \t geschrieben)
-  xml DATEI                das XML-Austauschdokument der Liste
-  import XMLDATEI DATEI    ein Austauschdokument (XMLDATEI, oder - für die Standardeingabe) auf die
-                           Liste in DATEI anwenden und sie speichern; DATEI wird angelegt, wenn sie fehlt
-  text DATEI SP[,SP...]    der Textexport der genannten Spalten, getrennt durch &quot;;&quot;
-  check DATEI              das Ladeergebnis (0 vollständig gelesen, 7 keine solche Datei, 304 beschädigt)
-                           und die Anzahl der Datensätze
-
-Listen- und Elementnamen ergeben sich aus dem Dateinamen (currency.dat enthält &quot;currencies&quot; aus
-&quot;currency&quot;-Elementen); andere Dateien enthalten &quot;elements&quot; aus &quot;element&quot;.
-Rückgabewert: 0 Erfolg, 1 ein Ladeergebnis außer 0 oder ein Speicherfehler, 2 falsche Verwendung.</translation>
-    </message>
-    <message>
         <source>List (XML root) name to use.</source>
         <translation>Zu verwendender Listenname (XML-Wurzel).</translation>
     </message>
@@ -8244,10 +8465,6 @@ Rückgabewert: 0 Erfolg, 1 ein Ladeergebnis außer 0 oder ein Speicherfehler, 2 
     <message>
         <source>XML element name of a record to use.</source>
         <translation>Zu verwendender XML-Elementname eines Datensatzes.</translation>
-    </message>
-    <message>
-        <source>show, xml, import, text or check</source>
-        <translation>show, xml, import, text oder check</translation>
     </message>
     <message>
         <source>the command&apos;s files and columns</source>
@@ -8268,6 +8485,140 @@ Rückgabewert: 0 Erfolg, 1 ein Ladeergebnis außer 0 oder ein Speicherfehler, 2 
     <message>
         <source>wrong number of arguments for &quot;%1&quot;</source>
         <translation>falsche Anzahl von Argumenten für „%1“</translation>
+    </message>
+    <message>
+        <source>Commands:
+  show FILE                one line per record: the id, then key=value pairs in key order
+                           (backslash, line breaks and tabs written as \\, \n, \r, \t)
+  xml FILE                 the list&apos;s XML exchange document
+  import XMLFILE FILE      apply an exchange document (XMLFILE, or - for standard input) to the
+                           list in FILE and save it; FILE is created when missing
+  text FILE COL[,COL...]   the text export of the named columns, separated by &quot;;&quot;
+  check FILE               the load result (0 read completely, 7 no such file, 304 damaged)
+                           and the record count
+  csv export LIST CSVFILE  the records of a list of the data root (--data) as CSV (CSVFILE,
+                           or - for standard output)
+  csv import LIST CSVFILE  compare a CSV file with the list and print every new, changed and
+                           refused row; with --confirm write the new and changed rows as
+                           --user (rights and change history as in lumoffice)
+
+The list and element names come from the file name (currency.dat holds &quot;currencies&quot; of
+&quot;currency&quot; elements); other files hold &quot;elements&quot; of &quot;element&quot;.
+Exit status: 0 success, 1 a load result other than 0 or a storage error, 2 wrong usage.</source>
+        <translation>Befehle:
+  show DATEI               eine Zeile pro Datensatz: die Nummer, dann Schlüssel=Wert-Paare nach Schlüssel geordnet
+                           (Backslash, Zeilenumbrüche und Tabulatoren als \\, \n, \r, \t geschrieben)
+  xml DATEI                das XML-Austauschdokument der Liste
+  import XMLDATEI DATEI    ein Austauschdokument (XMLDATEI, oder - für die Standardeingabe) auf die
+                           Liste in DATEI anwenden und sie speichern; DATEI wird angelegt, wenn sie fehlt
+  text DATEI SP[,SP...]    der Textexport der genannten Spalten, getrennt durch &quot;;&quot;
+  check DATEI              das Ladeergebnis (0 vollständig gelesen, 7 keine solche Datei, 304 beschädigt)
+                           und die Anzahl der Datensätze
+  csv export LISTE CSVDATEI die Datensätze einer Liste des Datenverzeichnisses (--data) als CSV
+                           (CSVDATEI, oder - für die Standardausgabe)
+  csv import LISTE CSVDATEI eine CSV-Datei mit der Liste vergleichen und jede neue, geänderte und
+                           abgewiesene Zeile ausgeben; mit --confirm die neuen und geänderten Zeilen
+                           als --user schreiben (Rechte und Änderungshistorie wie in lumoffice)
+
+Listen- und Elementnamen ergeben sich aus dem Dateinamen (currency.dat enthält &quot;currencies&quot; aus
+&quot;currency&quot;-Elementen); andere Dateien enthalten &quot;elements&quot; aus &quot;element&quot;.
+Rückgabewert: 0 Erfolg, 1 ein Ladeergebnis außer 0 oder ein Speicherfehler, 2 falsche Verwendung.</translation>
+    </message>
+    <message>
+        <source>csv: the data root (default: the working directory).</source>
+        <translation>csv: das Datenverzeichnis (Vorgabe: das Arbeitsverzeichnis).</translation>
+    </message>
+    <message>
+        <source>dir</source>
+        <translation>verz</translation>
+    </message>
+    <message>
+        <source>csv import: the user whose rights apply (default 0, nobody).</source>
+        <translation>csv import: der Benutzer, dessen Rechte gelten (Vorgabe 0, niemand).</translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation>nr</translation>
+    </message>
+    <message>
+        <source>csv import: write the new and changed rows.</source>
+        <translation>csv import: die neuen und geänderten Zeilen schreiben.</translation>
+    </message>
+    <message>
+        <source>csv: the separator, &quot;;&quot;, &quot;,&quot; or tab (default: detected, &quot;;&quot; for the export).</source>
+        <translation>csv: das Trennzeichen, &quot;;&quot;, &quot;,&quot; oder tab (Vorgabe: erkannt, &quot;;&quot; beim Export).</translation>
+    </message>
+    <message>
+        <source>sep</source>
+        <translation>zeichen</translation>
+    </message>
+    <message>
+        <source>csv: utf-8 or windows-1252 (default: detected, utf-8 for the export).</source>
+        <translation>csv: utf-8 oder windows-1252 (Vorgabe: erkannt, utf-8 beim Export).</translation>
+    </message>
+    <message>
+        <source>csv: the decimal mark, comma or point (default: detected, point for the export).</source>
+        <translation>csv: das Dezimalzeichen, comma oder point (Vorgabe: erkannt, point beim Export).</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>zeichen</translation>
+    </message>
+    <message>
+        <source>show, xml, import, text, check or csv</source>
+        <translation>show, xml, import, text, check oder csv</translation>
+    </message>
+    <message>
+        <source>--user needs a user id</source>
+        <translation>--user braucht eine Benutzernummer</translation>
+    </message>
+    <message>
+        <source>--separator is &quot;;&quot;, &quot;,&quot; or tab</source>
+        <translation>--separator ist &quot;;&quot;, &quot;,&quot; oder tab</translation>
+    </message>
+    <message>
+        <source>--encoding is utf-8 or windows-1252</source>
+        <translation>--encoding ist utf-8 oder windows-1252</translation>
+    </message>
+    <message>
+        <source>--decimal is comma or point</source>
+        <translation>--decimal ist comma oder point</translation>
+    </message>
+    <message>
+        <source>there is no list &quot;%1&quot;</source>
+        <translation>es gibt keine Liste &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>could not be read completely; the records that could be read are written</source>
+        <translation>konnte nicht vollständig gelesen werden; die lesbaren Datensätze werden geschrieben</translation>
+    </message>
+    <message>
+        <source>nothing was imported</source>
+        <translation>nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>columns that no record has yet: %1</source>
+        <translation>Spalten, die noch kein Datensatz hat: %1</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 new, %2 changed, %3 unchanged, %4 refused</source>
+        <translation>%1 neu, %2 geändert, %3 unverändert, %4 abgewiesen</translation>
+    </message>
+    <message>
+        <source>Nothing was written; --confirm writes the new and changed rows.</source>
+        <translation>Nichts wurde geschrieben; --confirm schreibt die neuen und geänderten Zeilen.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 row(s) written to %2</source>
+        <translation>%1 Zeile(n) in %2 geschrieben</translation>
     </message>
 </context>
 <context>

@@ -15,11 +15,6 @@
 
 namespace {
 
-QString csvCommandTr(const char* text)
-{
-    return QCoreApplication::translate("lumdata", text);
-}
-
 // A question of the workspace (another program changed the same records) has nobody to answer it
 // here: it is printed, and the other program's version is kept.
 class TTerminalPrompts : public TPrompts {
@@ -53,7 +48,8 @@ bool csvKnownList(const QString& list, QTextStream& err)
 {
     if (LumDialogs::TListDescriptor::find(list))
         return true;
-    err << "lumdata: " << csvCommandTr("there is no list \"%1\"").arg(list) << Qt::endl;
+    err << "lumdata: " << QCoreApplication::translate("lumdata", "there is no list \"%1\"").arg(list)
+        << Qt::endl;
     return false;
 }
 
@@ -67,7 +63,8 @@ int CsvCommand::exportList(QTextStream& out, QTextStream& err) const
     workspace.getData(list);
     if (workspace.isDamaged(list))
         err << "lumdata: " << workspace.filePath(list) << ": "
-            << csvCommandTr("could not be read completely; the records that could be read are written")
+            << QCoreApplication::translate(
+                   "lumdata", "could not be read completely; the records that could be read are written")
             << Qt::endl;
     if (file == u"-") {
         out.flush();
@@ -114,17 +111,18 @@ int CsvCommand::importFile(QTextStream& out, QTextStream& err) const
     out << file << ": " << PosLib::Csv::describe(import.format()) << '\n';
     if (!import.table().error.isEmpty()) {
         err << "lumdata: " << file << ": " << import.table().error << "; "
-            << csvCommandTr("nothing was imported") << Qt::endl;
+            << QCoreApplication::translate("lumdata", "nothing was imported") << Qt::endl;
         return DataTool::Failure;
     }
     const PosLib::Csv::Preview& preview = import.preview();
     if (!preview.unknownColumns.isEmpty())
-        out << csvCommandTr("columns that no record has yet: %1").arg(preview.unknownColumns.join(u','))
+        out << QCoreApplication::translate("lumdata", "columns that no record has yet: %1")
+                   .arg(preview.unknownColumns.join(u','))
             << '\n';
     for (const PosLib::Csv::PreviewRow& row : preview.rows) {
         if (row.state == PosLib::Csv::RowState::Unchanged)
             continue;
-        out << csvCommandTr("line %1").arg(row.line) << '\t';
+        out << QCoreApplication::translate("lumdata", "line %1").arg(row.line) << '\t';
         if (row.id >= 0)
             out << row.id;
         out << '\t' << PosLib::Csv::stateText(row.state);
@@ -135,7 +133,7 @@ int CsvCommand::importFile(QTextStream& out, QTextStream& err) const
         out << '\n';
     }
     using PosLib::Csv::RowState;
-    out << csvCommandTr("%1 new, %2 changed, %3 unchanged, %4 refused")
+    out << QCoreApplication::translate("lumdata", "%1 new, %2 changed, %3 unchanged, %4 refused")
                .arg(preview.count(RowState::New))
                .arg(preview.count(RowState::Changed))
                .arg(preview.count(RowState::Unchanged))
@@ -145,26 +143,31 @@ int CsvCommand::importFile(QTextStream& out, QTextStream& err) const
     const QString refusal = import.refusal(config, user);
     if (!confirm) {
         out << (refusal.isEmpty()
-                    ? csvCommandTr("Nothing was written; --confirm writes the new and changed rows.")
-                    : csvCommandTr("Nothing was written."))
+                    ? QCoreApplication::translate(
+                          "lumdata", "Nothing was written; --confirm writes the new and changed rows.")
+                    : QCoreApplication::translate("lumdata", "Nothing was written."))
             << Qt::endl;
         if (!refusal.isEmpty())
             err << "lumdata: " << refusal << Qt::endl;
         return DataTool::Success;
     }
     if (!refusal.isEmpty()) {
-        err << "lumdata: " << refusal << ' ' << csvCommandTr("Nothing was written.") << Qt::endl;
+        err << "lumdata: " << refusal << ' ' << QCoreApplication::translate("lumdata", "Nothing was written.")
+            << Qt::endl;
         return DataTool::Failure;
     }
     TChangeHistory history(workspace, [this] { return user; });
     const TCsvImport::Result result = import.apply();
     for (const PosLib::Csv::PreviewRow& row : result.applied.failed)
-        err << "lumdata: " << csvCommandTr("line %1").arg(row.line) << ": " << row.reason << Qt::endl;
+        err << "lumdata: " << QCoreApplication::translate("lumdata", "line %1").arg(row.line) << ": "
+            << row.reason << Qt::endl;
     if (!result.saveError.isEmpty()) {
         err << "lumdata: " << workspace.filePath(list) << ": " << result.saveError << Qt::endl;
         return DataTool::Failure;
     }
-    out << csvCommandTr("%1 row(s) written to %2").arg(result.applied.written).arg(workspace.filePath(list))
+    out << QCoreApplication::translate("lumdata", "%1 row(s) written to %2")
+               .arg(result.applied.written)
+               .arg(workspace.filePath(list))
         << Qt::endl;
     return result.applied.failed.isEmpty() ? DataTool::Success : DataTool::Failure;
 }

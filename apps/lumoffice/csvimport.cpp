@@ -9,15 +9,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace {
-
-QString csvImportTr(const char* text)
-{
-    return QCoreApplication::translate("TCsvImport", text);
-}
-
-} // namespace
-
 TCsvImport::TCsvImport(TLumWorkspace& workspace, const QString& list)
     : m_workspace(workspace)
     , m_list(list)
@@ -28,13 +19,15 @@ bool TCsvImport::readFile(const QString& path, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = csvImportTr("%1 cannot be read: %2").arg(path, file.errorString());
+        *error =
+            QCoreApplication::translate("TCsvImport", "%1 cannot be read: %2").arg(path, file.errorString());
         return false;
     }
     // Never more than a CSV file may hold, whatever the file claims to be (a pipe, a device).
     const QByteArray bytes = file.read(PosLib::Csv::maxFileSize + 1);
     if (bytes.size() > PosLib::Csv::maxFileSize) {
-        *error = csvImportTr("%1 is larger than %2 MiB: it is no CSV file of a list.")
+        *error = QCoreApplication::translate("TCsvImport",
+                                             "%1 is larger than %2 MiB: it is no CSV file of a list.")
                      .arg(path)
                      .arg(PosLib::Csv::maxFileSize / 1024 / 1024);
         return false;
@@ -73,22 +66,24 @@ QString TCsvImport::refusal(const TLumConfig& config, int user) const
 {
     const LumDialogs::TListDescriptor* descriptor = LumDialogs::TListDescriptor::find(m_list);
     if (!descriptor)
-        return csvImportTr("There is no list \"%1\".").arg(m_list);
+        return QCoreApplication::translate("TCsvImport", "There is no list \"%1\".").arg(m_list);
     // Cards and clients are kept by the card server; their copies here follow it.
     if (!descriptor->writesRecords || m_list == u"netclients")
-        return csvImportTr("%1 are kept by the card server: change them in their editor.")
+        return QCoreApplication::translate("TCsvImport",
+                                           "%1 are kept by the card server: change them in their editor.")
             .arg(descriptor->title);
     if (m_workspace.isDamaged(m_list))
-        return csvImportTr("The list's file is damaged: nothing is written to it.");
+        return QCoreApplication::translate("TCsvImport",
+                                           "The list's file is damaged: nothing is written to it.");
     switch (config.right(descriptor->dialogName, user)) {
     case TLumConfig::Full:
         return {};
     case TLumConfig::ReadOnly:
-        return csvImportTr("You may only look at this list.");
+        return QCoreApplication::translate("TCsvImport", "You may only look at this list.");
     case TLumConfig::NoAccess:
         break;
     }
-    return csvImportTr("You have no access to this list.");
+    return QCoreApplication::translate("TCsvImport", "You have no access to this list.");
 }
 
 TCsvImport::Result TCsvImport::apply()
@@ -102,7 +97,7 @@ TCsvImport::Result TCsvImport::apply()
         &m_workspace, &TLumWorkspace::saveFailed,
         [&result](const QString&, const QString&, const QString& reason) { result.saveError = reason; });
     if (!m_workspace.saveChanges() && result.saveError.isEmpty())
-        result.saveError = csvImportTr("the list could not be saved");
+        result.saveError = QCoreApplication::translate("TCsvImport", "the list could not be saved");
     QObject::disconnect(failed);
     return result;
 }
@@ -112,13 +107,14 @@ bool TCsvImport::exportList(TLumWorkspace& workspace, const QString& list, const
 {
     const Basics::TValueList* records = workspace.getData(list);
     if (!records) {
-        *error = csvImportTr("There is no list \"%1\".").arg(list);
+        *error = QCoreApplication::translate("TCsvImport", "There is no list \"%1\".").arg(list);
         return false;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(PosLib::Csv::write(*records, format)) < 0 ||
         !file.commit()) {
-        *error = csvImportTr("%1 cannot be written: %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("TCsvImport", "%1 cannot be written: %2")
+                     .arg(path, file.errorString());
         return false;
     }
     return true;
