@@ -3053,8 +3053,8 @@ Verwerfen?</translation>
         <translation>&amp;Dezimalkomma (1,5)</translation>
     </message>
     <message>
-        <source>&amp;Hide unchanged rows</source>
-        <translation>Unveränderte Zeilen &amp;ausblenden</translation>
+        <source>Hide &amp;unchanged rows</source>
+        <translation>&amp;Unveränderte Zeilen ausblenden</translation>
     </message>
     <message>
         <source>Import from CSV: %1</source>

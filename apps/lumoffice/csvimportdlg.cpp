@@ -117,7 +117,7 @@ TCsvImportDlg::TCsvImportDlg(TCsvImport& import, const QString& title, const QSt
     , m_separator(new QComboBox(this))
     , m_encoding(new QComboBox(this))
     , m_decimalComma(new QCheckBox(tr("&Decimal comma (1,5)"), this))
-    , m_hideUnchanged(new QCheckBox(tr("&Hide unchanged rows"), this))
+    , m_hideUnchanged(new QCheckBox(tr("Hide &unchanged rows"), this))
     , m_summary(new QLabel(this))
     , m_rows(new QTableView(this))
     , m_model(new TCsvPreviewModel(import, this))
