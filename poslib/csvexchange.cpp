@@ -164,7 +164,9 @@ QString csvRowProblem(const Table& table, const QStringList& cells, qsizetype id
             return tr("the id \"%1\" is no number of 0 or more").arg(idText);
     }
     if (cells.size() != table.header.size())
-        return tr("%1 fields where the first line names %2 columns").arg(cells.size()).arg(table.header.size());
+        return tr("%1 fields where the first line names %2 columns")
+            .arg(cells.size())
+            .arg(table.header.size());
     if (std::any_of(cells.cbegin(), cells.cend(), csvHasControl))
         return tr("a value holds a control character");
     return {};
