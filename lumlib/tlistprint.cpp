@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -16,6 +17,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <cmath>
 
 namespace TListPrint {
 
@@ -52,6 +54,56 @@ QList<QTreeWidgetItem*> shownRows(const TLumListView& view)
     return rows;
 }
 
+namespace {
+
+// The narrowest a text can be set without breaking a word.
+int widestWord(const QFontMetricsF& metrics, const QString& text)
+{
+    qreal widest = 0;
+    for (QStringView word : QStringView(text).split(u' ', Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word.toString()));
+    return int(std::ceil(widest));
+}
+
+// A shown column and the width it needs.
+struct PrintedColumn {
+    int index;
+    int width;
+};
+
+// The shown columns in groups that each fit the page's width without breaking a word of a
+// header or of the first rows; the first column, which names the row, begins every group.
+QList<QList<PrintedColumn>> columnGroups(const TLumListView& view, const QList<int>& columns,
+                                         const QList<QTreeWidgetItem*>& rows, const QFont& font,
+                                         int pageWidth, int padding)
+{
+    constexpr qsizetype measuredRows = 200;
+    const QFontMetricsF plain(font);
+    QFont boldFont = font;
+    boldFont.setBold(true);
+    const QFontMetricsF bold(boldFont);
+    QList<PrintedColumn> measured;
+    for (int column : columns) {
+        int width = widestWord(bold, view.headerItem()->text(column));
+        for (qsizetype r = 0; r < std::min(rows.size(), measuredRows); ++r)
+            width = std::max(width, widestWord(plain, rows[r]->text(column)));
+        measured.append({column, width + 2 * padding + 4});
+    }
+    QList<QList<PrintedColumn>> groups;
+    int used = 0;
+    for (qsizetype c = 0; c < measured.size(); ++c) {
+        if (groups.isEmpty() || (used + measured[c].width > pageWidth && groups.constLast().size() > 1)) {
+            groups.append(c == 0 ? QList<PrintedColumn>() : QList<PrintedColumn>{measured[0]});
+            used = c == 0 ? 0 : measured[0].width;
+        }
+        groups.last() << measured[c];
+        used += measured[c].width;
+    }
+    return groups;
+}
+
+} // namespace
+
 void render(const TLumListView& view, const QString& title, QPagedPaintDevice& device)
 {
     const QList<int> columns = shownColumns(view);
@@ -65,28 +117,55 @@ void render(const TLumListView& view, const QString& title, QPagedPaintDevice& d
     font.setPointSizeF(wide ? 6.5 : 9);
     document.setDefaultFont(font);
     const int resolution = device.logicalDpiX();
-    document.setPageSize(device.pageLayout().paintRectPixels(resolution).size());
+    const QSize page = device.pageLayout().paintRectPixels(resolution).size();
+    document.setPageSize(page);
+    const int padding = wide ? 2 : 3;
+    // The document's own margin is inside the page's.
+    const int tableWidth = page.width() - 2 * int(std::ceil(document.documentMargin()));
+    const QList<QList<PrintedColumn>> groups = columnGroups(view, columns, rows, font, tableWidth, padding);
+
     QTextCursor cursor(&document);
     QTextCharFormat heading;
     heading.setFontPointSize(14);
     heading.setFontWeight(QFont::Bold);
-    cursor.insertText(title, heading);
-    cursor.insertBlock();
-    QTextTableFormat format;
-    format.setHeaderRowCount(1);
-    format.setCellPadding(wide ? 1.5 : 3);
-    format.setCellSpacing(0);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setBorderCollapse(true);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    QTextTable* table =
-        cursor.insertTable(int(rows.size()) + 1, std::max<int>(1, int(columns.size())), format);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
-    for (int c = 0; c < columns.size(); ++c) {
-        table->cellAt(0, c).firstCursorPosition().insertText(view.headerItem()->text(columns[c]), bold);
-        for (int r = 0; r < rows.size(); ++r)
-            table->cellAt(r + 1, c).firstCursorPosition().insertText(rows[r]->text(columns[c]));
+    for (qsizetype g = 0; g < std::max<qsizetype>(groups.size(), 1); ++g) {
+        const QList<PrintedColumn> group = groups.value(g);
+        if (g > 0) {
+            QTextBlockFormat newPage;
+            newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertBlock(newPage);
+        }
+        cursor.insertText(groups.size() > 1
+                              ? tr("%1 (columns, part %2 of %3)").arg(title).arg(g + 1).arg(groups.size())
+                              : title,
+                          heading);
+        cursor.insertBlock(QTextBlockFormat());
+        QTextTableFormat format;
+        format.setHeaderRowCount(1);
+        format.setCellPadding(padding);
+        format.setCellSpacing(0);
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorderCollapse(true);
+        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        // Each column its share of the page as measured, so that no word is broken.
+        int sum = 0;
+        for (const PrintedColumn& column : group)
+            sum += column.width;
+        QList<QTextLength> shares;
+        for (const PrintedColumn& column : group)
+            shares << QTextLength(QTextLength::PercentageLength, 100.0 * column.width / std::max(sum, 1));
+        format.setColumnWidthConstraints(shares);
+        QTextTable* table =
+            cursor.insertTable(int(rows.size()) + 1, std::max<int>(1, int(group.size())), format);
+        for (int c = 0; c < group.size(); ++c) {
+            const int column = group[c].index;
+            table->cellAt(0, c).firstCursorPosition().insertText(view.headerItem()->text(column), bold);
+            for (int r = 0; r < rows.size(); ++r)
+                table->cellAt(r + 1, c).firstCursorPosition().insertText(rows[r]->text(column));
+        }
     }
     document.print(&device);
 }

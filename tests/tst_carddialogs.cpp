@@ -687,6 +687,9 @@ void TestCardDialogs::actionLogOfTheCard()
     QFile printed(pdf);
     QVERIFY(printed.open(QIODevice::ReadOnly));
     QVERIFY(printed.read(4) == "%PDF");
+    // Forty columns do not fit one page without breaking their words: they go on two.
+    const QByteArray document = printed.readAll();
+    QCOMPARE(document.count("/Type /Page\n"), 2);
 }
 
 void TestCardDialogs::clientIsPickedForTheCard()

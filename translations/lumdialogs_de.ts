@@ -3759,6 +3759,10 @@ Wollen Sie das wirklich tun?</translation>
         <source>%1 cannot be written.</source>
         <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>%1 (columns, part %2 of %3)</source>
+        <translation>%1 (Spalten, Teil %2 von %3)</translation>
+    </message>
 </context>
 <context>
     <name>TLoginDlg</name>
