@@ -1953,6 +1953,101 @@ Verwerfen?</translation>
     </message>
 </context>
 <context>
+    <name>PosLib::Csv</name>
+    <message>
+        <source>line %1 is longer than %2 characters</source>
+        <translation>Zeile %1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>line %1 holds a NUL character: the file is no CSV text</source>
+        <translation>Zeile %1 enthält ein NUL-Zeichen: Die Datei ist kein CSV-Text</translation>
+    </message>
+    <message>
+        <source>line %1 has more than %2 columns</source>
+        <translation>Zeile %1 hat mehr als %2 Spalten</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 fields</source>
+        <translation>die Datei hat mehr als %1 Felder</translation>
+    </message>
+    <message>
+        <source>the quote that begins on line %1 is never closed</source>
+        <translation>das Anführungszeichen in Zeile %1 wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; is no number of 0 or more</source>
+        <translation>die Nummer &quot;%1&quot; ist keine Zahl ab 0</translation>
+    </message>
+    <message>
+        <source>%1 fields where the first line names %2 columns</source>
+        <translation>%1 Felder, wo die erste Zeile %2 Spalten nennt</translation>
+    </message>
+    <message>
+        <source>a value holds a control character</source>
+        <translation>ein Wert enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MiB</source>
+        <translation>die Datei ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the first line names no column &quot;id&quot;; is it a CSV file of a list, with the separator &quot;%1&quot;?</source>
+        <translation>die erste Zeile nennt keine Spalte &quot;id&quot;; ist es eine CSV-Datei einer Liste, mit dem Trennzeichen &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>the first line names a column twice or has a column without a name</source>
+        <translation>die erste Zeile nennt eine Spalte zweimal oder hat eine Spalte ohne Namen</translation>
+    </message>
+    <message>
+        <source>the id %1 is on line %2 already</source>
+        <translation>die Nummer %1 steht schon in Zeile %2</translation>
+    </message>
+    <message>
+        <source>the id %1 was taken meanwhile</source>
+        <translation>die Nummer %1 wurde inzwischen vergeben</translation>
+    </message>
+    <message>
+        <source>the record %1 was deleted meanwhile</source>
+        <translation>der Datensatz %1 wurde inzwischen gelöscht</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgewiesen</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>separator %1, %2, %3</source>
+        <translation>Trennzeichen %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>Dezimalpunkt</translation>
+    </message>
+</context>
+<context>
     <name>PosLib::TCardServerCall</name>
     <message>
         <source>The command holds characters that cannot be sent.</source>
@@ -3035,6 +3130,116 @@ lumoffice schließt sich jetzt; starten Sie es neu, um mit den wiederhergestellt
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TCsvImport</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB: it is no CSV file of a list.</source>
+        <translation>%1 ist größer als %2 MiB: Das ist keine CSV-Datei einer Liste.</translation>
+    </message>
+    <message>
+        <source>There is no list &quot;%1&quot;.</source>
+        <translation>Es gibt keine Liste &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 are kept by the card server: change them in their editor.</source>
+        <translation>%1 führt der Kartenserver: Ändern Sie sie in ihrem Editor.</translation>
+    </message>
+    <message>
+        <source>The list&apos;s file is damaged: nothing is written to it.</source>
+        <translation>Die Datei der Liste ist beschädigt: Es wird nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>You may only look at this list.</source>
+        <translation>Sie dürfen diese Liste nur ansehen.</translation>
+    </message>
+    <message>
+        <source>You have no access to this list.</source>
+        <translation>Sie haben keinen Zugriff auf diese Liste.</translation>
+    </message>
+    <message>
+        <source>the list could not be saved</source>
+        <translation>die Liste konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TCsvImportDlg</name>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Changed columns or reason</source>
+        <translation>Geänderte Spalten oder Grund</translation>
+    </message>
+    <message>
+        <source>&amp;Decimal comma (1,5)</source>
+        <translation>&amp;Dezimalkomma (1,5)</translation>
+    </message>
+    <message>
+        <source>Hide &amp;unchanged rows</source>
+        <translation>&amp;Unveränderte Zeilen ausblenden</translation>
+    </message>
+    <message>
+        <source>Import from CSV: %1</source>
+        <translation>Import aus CSV: %1</translation>
+    </message>
+    <message>
+        <source>Semicolon (;)</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>Comma (,)</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Kodierung:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;This file cannot be imported:&lt;/b&gt; %1.</source>
+        <translation>&lt;b&gt;Diese Datei kann nicht importiert werden:&lt;/b&gt; %1.</translation>
+    </message>
+    <message>
+        <source>%1 new, %2 changed, %3 unchanged, %4 refused. Nothing is written until you press Import; refused rows are left out.</source>
+        <translation>%1 neu, %2 geändert, %3 unverändert, %4 abgewiesen. Geschrieben wird erst mit Importieren; abgewiesene Zeilen werden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Columns that no record has yet: %1.</source>
+        <translation>Spalten, die noch kein Datensatz hat: %1.</translation>
     </message>
 </context>
 <context>
@@ -5933,6 +6138,50 @@ Sie werden dann auf Datensätze verweisen, die es nicht gibt. Trotzdem löschen?
         <source>%1 %2 cannot be edited here.</source>
         <translation>%1 %2 kann hier nicht bearbeitet werden.</translation>
     </message>
+    <message>
+        <source>Export &amp;records to CSV...</source>
+        <translation>Datensätze als CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Write every attribute of the list&apos;s records to a CSV file that can be imported again</source>
+        <translation>Alle Attribute der Datensätze der Liste in eine CSV-Datei schreiben, die wieder importiert werden kann</translation>
+    </message>
+    <message>
+        <source>&amp;Import from CSV...</source>
+        <translation>Aus CSV &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Show what a CSV file would change in the list, then import it</source>
+        <translation>Zeigen, was eine CSV-Datei an der Liste ändern würde, dann importieren</translation>
+    </message>
+    <message>
+        <source>Export records to CSV</source>
+        <translation>Datensätze als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Import from CSV</source>
+        <translation>Aus CSV importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Line %1, number %2: %3</source>
+        <translation>Zeile %1, Nummer %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 row(s) were written; these were refused:
+
+%2</source>
+        <translation>%1 Zeile(n) wurden geschrieben; diese wurden abgewiesen:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Imported: %1 row(s) written to %2</source>
+        <translation>Importiert: %1 Zeile(n) in %2 geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>TPayformDlg</name>
@@ -8551,15 +8800,18 @@ SIGTERM.</translation>
                            work (files under their locks, SQLite databases by online backup)
   restore ARCHIVE DIR      checks the whole archive, then puts it in place of DIR; the
                            replaced DIR is kept as DIR.replaced-&lt;date&gt;-&lt;time&gt;
+  csv export LIST CSVFILE  the records of a list of the data root (--data) as CSV (CSVFILE,
+                           or - for standard output)
+  csv import LIST CSVFILE  compare a CSV file with the list and print every new, changed and
+                           refused row; with --confirm write the new and changed rows as
+                           --user (rights and change history as in lumoffice)
 
 The list and element names come from the file name (currency.dat holds &quot;currencies&quot; of
 &quot;currency&quot; elements); other files hold &quot;elements&quot; of &quot;element&quot;.
 Exit status: 0 success, 1 a load result other than 0 or a storage error, 2 wrong usage.</source>
         <translation>Befehle:
   show DATEI               eine Zeile pro Datensatz: die Nummer, dann Schlüssel=Wert-Paare nach Schlüssel geordnet
-                           (Backslash, Zeilenumbrüche und Tabulatoren als \, 
-, 
-, 	 geschrieben)
+                           (Backslash, Zeilenumbrüche und Tabulatoren als \\, \n, \r, \t geschrieben)
   xml DATEI                das XML-Austauschdokument der Liste
   import XMLDATEI DATEI    ein Austauschdokument (XMLDATEI, oder - für die Standardeingabe) auf die
                            Liste in DATEI anwenden und sie speichern; DATEI wird angelegt, wenn sie fehlt
@@ -8570,14 +8822,111 @@ Exit status: 0 success, 1 a load result other than 0 or a storage error, 2 wrong
                            Programme arbeiten (Dateien unter ihren Sperren, SQLite-Datenbanken per Online-Sicherung)
   restore ARCHIV VERZ      prüft das ganze Archiv und setzt es dann an die Stelle von VERZ; das
                            ersetzte VERZ bleibt als VERZ.replaced-&lt;Datum&gt;-&lt;Uhrzeit&gt; erhalten
+  csv export LISTE CSVDATEI die Datensätze einer Liste des Datenverzeichnisses (--data) als CSV
+                           (CSVDATEI, oder - für die Standardausgabe)
+  csv import LISTE CSVDATEI eine CSV-Datei mit der Liste vergleichen und jede neue, geänderte und
+                           abgewiesene Zeile ausgeben; mit --confirm die neuen und geänderten Zeilen
+                           als --user schreiben (Rechte und Änderungshistorie wie in lumoffice)
 
 Listen- und Elementnamen ergeben sich aus dem Dateinamen (currency.dat enthält &quot;currencies&quot; aus
 &quot;currency&quot;-Elementen); andere Dateien enthalten &quot;elements&quot; aus &quot;element&quot;.
 Rückgabewert: 0 Erfolg, 1 ein Ladeergebnis außer 0 oder ein Speicherfehler, 2 falsche Verwendung.</translation>
     </message>
     <message>
-        <source>show, xml, import, text, check, backup or restore</source>
-        <translation>show, xml, import, text, check, backup oder restore</translation>
+        <source>csv: the data root (default: the working directory).</source>
+        <translation>csv: das Datenverzeichnis (Vorgabe: das Arbeitsverzeichnis).</translation>
+    </message>
+    <message>
+        <source>dir</source>
+        <translation>verz</translation>
+    </message>
+    <message>
+        <source>csv import: the user whose rights apply (default 0, nobody).</source>
+        <translation>csv import: der Benutzer, dessen Rechte gelten (Vorgabe 0, niemand).</translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation>nr</translation>
+    </message>
+    <message>
+        <source>csv import: write the new and changed rows.</source>
+        <translation>csv import: die neuen und geänderten Zeilen schreiben.</translation>
+    </message>
+    <message>
+        <source>csv: the separator, &quot;;&quot;, &quot;,&quot; or tab (default: detected, &quot;;&quot; for the export).</source>
+        <translation>csv: das Trennzeichen, &quot;;&quot;, &quot;,&quot; oder tab (Vorgabe: erkannt, &quot;;&quot; beim Export).</translation>
+    </message>
+    <message>
+        <source>sep</source>
+        <translation>zeichen</translation>
+    </message>
+    <message>
+        <source>csv: utf-8 or windows-1252 (default: detected, utf-8 for the export).</source>
+        <translation>csv: utf-8 oder windows-1252 (Vorgabe: erkannt, utf-8 beim Export).</translation>
+    </message>
+    <message>
+        <source>csv: the decimal mark, comma or point (default: detected, point for the export).</source>
+        <translation>csv: das Dezimalzeichen, comma oder point (Vorgabe: erkannt, point beim Export).</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>zeichen</translation>
+    </message>
+    <message>
+        <source>--user needs a user id</source>
+        <translation>--user braucht eine Benutzernummer</translation>
+    </message>
+    <message>
+        <source>--separator is &quot;;&quot;, &quot;,&quot; or tab</source>
+        <translation>--separator ist &quot;;&quot;, &quot;,&quot; oder tab</translation>
+    </message>
+    <message>
+        <source>--encoding is utf-8 or windows-1252</source>
+        <translation>--encoding ist utf-8 oder windows-1252</translation>
+    </message>
+    <message>
+        <source>--decimal is comma or point</source>
+        <translation>--decimal ist comma oder point</translation>
+    </message>
+    <message>
+        <source>there is no list &quot;%1&quot;</source>
+        <translation>es gibt keine Liste &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>could not be read completely; the records that could be read are written</source>
+        <translation>konnte nicht vollständig gelesen werden; die lesbaren Datensätze werden geschrieben</translation>
+    </message>
+    <message>
+        <source>nothing was imported</source>
+        <translation>nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>columns that no record has yet: %1</source>
+        <translation>Spalten, die noch kein Datensatz hat: %1</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 new, %2 changed, %3 unchanged, %4 refused</source>
+        <translation>%1 neu, %2 geändert, %3 unverändert, %4 abgewiesen</translation>
+    </message>
+    <message>
+        <source>Nothing was written; --confirm writes the new and changed rows.</source>
+        <translation>Nichts wurde geschrieben; --confirm schreibt die neuen und geänderten Zeilen.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 row(s) written to %2</source>
+        <translation>%1 Zeile(n) in %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>show, xml, import, text, check, backup, restore or csv</source>
+        <translation>show, xml, import, text, check, backup, restore oder csv</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,12 @@
 // lumdata: look into, export and import the record files of the point-of-sale data directory.
 
+#include "csvcommand.h"
 #include "datatool.h"
 #include "language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -26,6 +28,11 @@ const char* const description = QT_TRANSLATE_NOOP(
     "                           work (files under their locks, SQLite databases by online backup)\n"
     "  restore ARCHIVE DIR      checks the whole archive, then puts it in place of DIR; the\n"
     "                           replaced DIR is kept as DIR.replaced-<date>-<time>\n"
+    "  csv export LIST CSVFILE  the records of a list of the data root (--data) as CSV (CSVFILE,\n"
+    "                           or - for standard output)\n"
+    "  csv import LIST CSVFILE  compare a CSV file with the list and print every new, changed and\n"
+    "                           refused row; with --confirm write the new and changed rows as\n"
+    "                           --user (rights and change history as in lumoffice)\n"
     "\n"
     "The list and element names come from the file name (currency.dat holds \"currencies\" of\n"
     "\"currency\" elements); other files hold \"elements\" of \"element\".\n"
@@ -58,12 +65,41 @@ int main(int argc, char* argv[])
         QStringLiteral("element"),
         QCoreApplication::translate("lumdata", "XML element name of a record to use."),
         QCoreApplication::translate("lumdata", "name"));
+    const QCommandLineOption dataOption(
+        QStringLiteral("data"),
+        QCoreApplication::translate("lumdata", "csv: the data root (default: the working directory)."),
+        QCoreApplication::translate("lumdata", "dir"));
+    const QCommandLineOption userOption(
+        QStringLiteral("user"),
+        QCoreApplication::translate("lumdata",
+                                    "csv import: the user whose rights apply (default 0, nobody)."),
+        QCoreApplication::translate("lumdata", "id"));
+    const QCommandLineOption confirmOption(
+        QStringLiteral("confirm"),
+        QCoreApplication::translate("lumdata", "csv import: write the new and changed rows."));
+    const QCommandLineOption separatorOption(
+        QStringLiteral("separator"),
+        QCoreApplication::translate(
+            "lumdata", "csv: the separator, \";\", \",\" or tab (default: detected, \";\" for the export)."),
+        QCoreApplication::translate("lumdata", "sep"));
+    const QCommandLineOption encodingOption(
+        QStringLiteral("encoding"),
+        QCoreApplication::translate("lumdata",
+                                    "csv: utf-8 or windows-1252 (default: detected, utf-8 for the export)."),
+        QCoreApplication::translate("lumdata", "name"));
+    const QCommandLineOption decimalOption(
+        QStringLiteral("decimal"),
+        QCoreApplication::translate(
+            "lumdata", "csv: the decimal mark, comma or point (default: detected, point for the export)."),
+        QCoreApplication::translate("lumdata", "mark"));
+    parser.addOptions(
+        {dataOption, userOption, confirmOption, separatorOption, encodingOption, decimalOption});
     parser.addOption(rootOption);
     parser.addOption(elementOption);
     parser.addOption(AppLanguage::option());
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QCoreApplication::translate("lumdata", "show, xml, import, text, check, backup or restore"));
+        QCoreApplication::translate("lumdata", "show, xml, import, text, check, backup, restore or csv"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QCoreApplication::translate("lumdata", "the command's files and columns"),
                                  QStringLiteral("[arguments...]"));
@@ -109,8 +145,43 @@ int main(int argc, char* argv[])
                               QCoreApplication::translate("lumdata", "text needs at least one column"));
         return tool.text(args[1], columns);
     }
+    if (command == u"csv" && expect(3) && (args[1] == u"export" || args[1] == u"import")) {
+        CsvCommand csv;
+        csv.dataRoot = parser.isSet(dataOption) ? parser.value(dataOption) : QDir::currentPath();
+        csv.list = args[2];
+        csv.file = args[3];
+        csv.confirm = parser.isSet(confirmOption);
+        bool ok = true;
+        if (parser.isSet(userOption))
+            csv.user = parser.value(userOption).toInt(&ok);
+        if (!ok || csv.user < 0)
+            return usageError(parser, err, QCoreApplication::translate("lumdata", "--user needs a user id"));
+        const QString separator = parser.value(separatorOption);
+        csv.separatorChosen = !separator.isEmpty();
+        if (separator == u"tab" || separator == u"\t")
+            csv.format.separator = u'\t';
+        else if (separator == u";" || separator == u",")
+            csv.format.separator = separator.front();
+        else if (csv.separatorChosen)
+            return usageError(parser, err,
+                              QCoreApplication::translate("lumdata", "--separator is \";\", \",\" or tab"));
+        const QString encoding = parser.value(encodingOption).toLower();
+        csv.encodingChosen = !encoding.isEmpty();
+        if (encoding == u"windows-1252" || encoding == u"cp1252")
+            csv.format.encoding = PosLib::Csv::Encoding::Windows1252;
+        else if (csv.encodingChosen && encoding != u"utf-8" && encoding != u"utf8")
+            return usageError(parser, err,
+                              QCoreApplication::translate("lumdata", "--encoding is utf-8 or windows-1252"));
+        const QString decimal = parser.value(decimalOption);
+        csv.decimalChosen = !decimal.isEmpty();
+        csv.format.decimalComma = decimal == u"comma";
+        if (csv.decimalChosen && decimal != u"comma" && decimal != u"point")
+            return usageError(parser, err,
+                              QCoreApplication::translate("lumdata", "--decimal is comma or point"));
+        return args[1] == u"export" ? csv.exportList(out, err) : csv.importFile(out, err);
+    }
     if (command != u"show" && command != u"xml" && command != u"import" && command != u"check" &&
-        command != u"text" && command != u"backup" && command != u"restore")
+        command != u"text" && command != u"backup" && command != u"restore" && command != u"csv")
         return usageError(parser, err,
                           QCoreApplication::translate("lumdata", "unknown command \"%1\"").arg(command));
     return usageError(

@@ -6,6 +6,8 @@
 #include "cashofficemenu.h"
 #include "changehistory.h"
 #include "configcheckdlg.h"
+#include "csvimport.h"
+#include "csvimportdlg.h"
 #include "historydlg.h"
 #include "listexport.h"
 #include "logindialog.h"
@@ -225,6 +227,12 @@ void TOfficeWindow::buildActions()
                        tr("Read the lists that other programs changed"));
     m_export = action(QIcon(), tr("E&xport to CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E),
                       tr("Write the rows shown to a CSV file"));
+    m_exportRecords =
+        action(QIcon(), tr("Export &records to CSV..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+               tr("Write every attribute of the list's records to a CSV file that can be "
+                  "imported again"));
+    m_import = action(QIcon(), tr("&Import from CSV..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I),
+                      tr("Show what a CSV file would change in the list, then import it"));
     m_print = action(look->standardIcon(QStyle::SP_DialogSaveButton), tr("&Print to PDF..."),
                      QKeySequence::Print, tr("Write the rows shown to a PDF document"));
     auto* columns = action(QIcon(), tr("&Columns..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
@@ -254,6 +262,8 @@ void TOfficeWindow::buildActions()
     connect(m_refresh, &QAction::triggered, this, &TOfficeWindow::refresh);
     connect(m_export, &QAction::triggered, this, &TOfficeWindow::exportCsv);
     connect(m_print, &QAction::triggered, this, &TOfficeWindow::printPdf);
+    connect(m_exportRecords, &QAction::triggered, this, &TOfficeWindow::exportRecords);
+    connect(m_import, &QAction::triggered, this, &TOfficeWindow::importCsv);
     connect(columns, &QAction::triggered, this,
             [this] { chooseColumns(m_view->header()->mapToGlobal(QPoint(0, m_view->header()->height()))); });
     connect(m_changeUser, &QAction::triggered, this, &TOfficeWindow::changeUser);
@@ -264,6 +274,8 @@ void TOfficeWindow::buildActions()
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addActions({m_refresh, m_export, m_print});
+    file->addSeparator();
+    file->addActions({m_exportRecords, m_import});
     auto* period = new TPeriodChooser(this);
     file->addAction(period->action());
     file->addSeparator();
@@ -310,6 +322,9 @@ void TOfficeWindow::buildActions()
     // Return and Delete act on the records only while the list (or, for Delete, the navigator) has
     // the focus; elsewhere (the filter field) they keep their usual meaning.
     m_view->addActions({m_new, m_edit, m_show, m_delete, m_historyAction});
+    auto* csvSeparator = new QAction(this);
+    csvSeparator->setSeparator(true);
+    m_view->addActions({csvSeparator, m_exportRecords, m_import});
     m_navigator->addAction(m_delete);
 }
 
@@ -511,6 +526,8 @@ void TOfficeWindow::updateActions()
     m_delete->setEnabled(full && selected);
     m_export->setEnabled(look);
     m_print->setEnabled(look);
+    m_exportRecords->setEnabled(look);
+    m_import->setEnabled(look); // a read-only user sees the preview, without the import
     m_historyAction->setEnabled(look && selected);
     m_listHistory->setEnabled(look);
     for (QAction* action : {m_new, m_edit, m_delete}) {
@@ -899,6 +916,65 @@ void TOfficeWindow::exportCsv()
         statusBar()->showMessage(tr("Written: %1").arg(QDir::toNativeSeparators(path)), 6000);
     else
         prompts().critical(this, tr("Export to CSV"), tr("%1 cannot be written.").arg(path));
+}
+
+void TOfficeWindow::exportRecords()
+{
+    const TListDescriptor* info = descriptor();
+    if (!m_exportRecords->isEnabled() || !info)
+        return;
+    const QString path =
+        prompts().getSaveFileName(this, tr("Export records to CSV"),
+                                  info->names.root + QStringLiteral(".csv"), tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    // Spreadsheets of a language that writes decimal commas read them.
+    PosLib::Csv::Format format;
+    format.decimalComma = locale().decimalPoint() == u',';
+    QString error;
+    if (TCsvImport::exportList(*workspace(), m_listName, path, format, &error))
+        statusBar()->showMessage(tr("Written: %1").arg(QDir::toNativeSeparators(path)), 6000);
+    else
+        prompts().critical(this, tr("Export records to CSV"), error);
+}
+
+void TOfficeWindow::importCsv()
+{
+    const TListDescriptor* info = descriptor();
+    if (!m_import->isEnabled() || !info)
+        return;
+    const QString path = prompts().getOpenFileName(this, tr("Import from CSV"), QString(),
+                                                   tr("CSV files (*.csv *.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    const QString list = m_listName;
+    TCsvImport import(*workspace(), list);
+    QString error;
+    if (!import.readFile(path, &error)) {
+        prompts().critical(this, tr("Import from CSV"), error);
+        return;
+    }
+    {
+        TCsvImportDlg preview(import, info->title, import.refusal(*config(), userId()), this);
+        if (preview.exec() != QDialog::Accepted)
+            return;
+    }
+    if (!import.refusal(*config(), userId()).isEmpty())
+        return;
+    const TCsvImport::Result result = import.apply();
+    QStringList failed;
+    for (const PosLib::Csv::PreviewRow& row : result.applied.failed)
+        failed << tr("Line %1, number %2: %3").arg(row.line).arg(row.id).arg(row.reason);
+    if (!failed.isEmpty())
+        prompts().warning(this, tr("Import from CSV"),
+                          tr("%1 row(s) were written; these were refused:\n\n%2")
+                              .arg(result.applied.written)
+                              .arg(shortList(failed)));
+    else if (result.saveError.isEmpty())
+        statusBar()->showMessage(tr("Imported: %1 row(s) written to %2")
+                                     .arg(result.applied.written)
+                                     .arg(QDir::toNativeSeparators(workspace()->filePath(list))),
+                                 6000);
 }
 
 void TOfficeWindow::printPdf()

@@ -62,6 +62,8 @@ public:
     QAction* refreshAction() const { return m_refresh; }
     QAction* historyAction() const { return m_historyAction; }
     QAction* listHistoryAction() const { return m_listHistory; }
+    QAction* exportRecordsAction() const { return m_exportRecords; }
+    QAction* importAction() const { return m_import; }
 
     // Shows the list with only that record selected and opens its editor; false (and the operator
     // told why) when the record is not there or the user may not open the list.
@@ -84,6 +86,9 @@ public Q_SLOTS:
     void showHistory();
     void showListHistory();
     void exportCsv();
+    // The list's records to a CSV file that can be imported again, and the import with its preview.
+    void exportRecords();
+    void importCsv();
     void printPdf();
     // Asks for a user and password (when the configuration has users) and logs that user in.
     bool changeUser();
@@ -142,6 +147,8 @@ private:
     QAction* m_refresh = nullptr;
     QAction* m_export = nullptr;
     QAction* m_print = nullptr;
+    QAction* m_exportRecords = nullptr;
+    QAction* m_import = nullptr;
     QAction* m_changeUser = nullptr;
     QAction* m_historyAction = nullptr;
     QAction* m_listHistory = nullptr;

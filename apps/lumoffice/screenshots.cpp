@@ -5,6 +5,8 @@
 #include "cashtransactionsdialog.h"
 #include "configcheckdlg.h"
 #include "counterdialog.h"
+#include "csvimport.h"
+#include "csvimportdlg.h"
 #include "historydlg.h"
 #include "officewindow.h"
 #include "statcheckdlg.h"
@@ -204,6 +206,27 @@ int officeTools(TOfficeWindow& window, const QDir& out)
     if (history.changes()->topLevelItemCount() > 1)
         history.changes()->setCurrentItem(history.changes()->topLevelItem(1));
     written += Shots::grab(&history).save(out.filePath(QStringLiteral("history-dialog.png")));
+
+    // The preview of an import of the demo's articles as a spreadsheet gives them back: a price
+    // changed, a row added, one with a field too many. Nothing is written.
+    if (const Basics::TValueList* articles = workspace.getData(QStringLiteral("articles"))) {
+        PosLib::Csv::Format format;
+        format.decimalComma = true;
+        QStringList lines =
+            QString::fromUtf8(PosLib::Csv::write(*articles, format)).split(QStringLiteral("\r\n"));
+        if (lines.size() > 6) {
+            lines[2].replace(QStringLiteral(";790;"), QStringLiteral(";820;"));
+            lines[4] += QStringLiteral(";x");
+            lines.insert(6, QStringLiteral("8999;;2;3;Apple strudel;390;1"));
+        }
+        TCsvImport import(workspace, QStringLiteral("articles"));
+        import.setBytes(lines.join(QStringLiteral("\r\n")).toUtf8());
+        const LumDialogs::TListDescriptor* info =
+            LumDialogs::TListDescriptor::find(QStringLiteral("articles"));
+        TCsvImportDlg preview(import, info ? info->title : QString(), QString(), &window);
+        preview.resize(860, 420);
+        written += Shots::grab(&preview).save(out.filePath(QStringLiteral("csvimport-dialog.png")));
+    }
     return written;
 }
 
