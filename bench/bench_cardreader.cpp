@@ -102,7 +102,8 @@ void timeEach(benchmark::State& state, Step step)
 
 void BM_ReadCardRoundTrip(benchmark::State& state)
 {
-    static BenchServer server(0);
+    static std::unique_ptr<BenchServer> fixture;
+    BenchServer& server = lastingFixture(fixture, 0);
     auto reader = server.device();
     PosLib::TCardServerCall put;
     put.reader = QStringLiteral("bench");
@@ -122,7 +123,8 @@ BENCHMARK(BM_ReadCardRoundTrip)->Iterations(2000)->UseRealTime();
 
 void BM_GetActionsRoundTrip(benchmark::State& state)
 {
-    static BenchServer server(0);
+    static std::unique_ptr<BenchServer> fixture;
+    BenchServer& server = lastingFixture(fixture, 0);
     auto reader = server.device();
     QStringList result;
     timeEach(state, [&] {
@@ -136,7 +138,8 @@ BENCHMARK(BM_GetActionsRoundTrip)->Iterations(2000)->UseRealTime();
 
 void BM_AllClientsIntoRecords(benchmark::State& state)
 {
-    static BenchServer server(10000);
+    static std::unique_ptr<BenchServer> fixture;
+    BenchServer& server = lastingFixture(fixture, 10000);
     auto reader = server.device();
     PosLib::TNamedList clients(PosLib::TListNames::forRoot(QStringLiteral("netclients")));
     const double serverStart = server.cpuMilliseconds();
@@ -157,7 +160,8 @@ BENCHMARK(BM_AllClientsIntoRecords)->Unit(benchmark::kMillisecond)->UseRealTime(
 // The part of the above that makes the records: 10,000 client texts read into client records.
 void BM_ClientTextsIntoRecords(benchmark::State& state)
 {
-    static BenchServer server(10000);
+    static std::unique_ptr<BenchServer> fixture;
+    BenchServer& server = lastingFixture(fixture, 10000);
     QStringList texts;
     server.device()->command(CardServer::getAllClients, texts);
     PosLib::TNamedList clients(PosLib::TListNames::forRoot(QStringLiteral("netclients")));
@@ -171,7 +175,8 @@ BENCHMARK(BM_ClientTextsIntoRecords)->Unit(benchmark::kMillisecond)->Iterations(
 
 void BM_AllClientsCommandOnly(benchmark::State& state)
 {
-    static BenchServer server(10000);
+    static std::unique_ptr<BenchServer> fixture;
+    BenchServer& server = lastingFixture(fixture, 10000);
     auto reader = server.device();
     for (auto _ : state) {
         QStringList result;
@@ -185,7 +190,8 @@ BENCHMARK(BM_AllClientsCommandOnly)->Unit(benchmark::kMillisecond)->UseRealTime(
 // the command, 10,000 records made and stored, 10,000 rows made and sorted.
 void BM_ClientPickerFilled(benchmark::State& state)
 {
-    static BenchServer server(10000);
+    static std::unique_ptr<BenchServer> fixture;
+    BenchServer& server = lastingFixture(fixture, 10000);
     LumCardHost::ListedReader reader(server.device());
     int rows = 0;
     for (auto _ : state) {
@@ -213,7 +219,8 @@ BENCHMARK(BM_ClientPickerFilled)->Unit(benchmark::kMillisecond)->UseRealTime()->
 // row is looked at), and one that only the last client holds (found from the top).
 void BM_ClientPickerKeystroke(benchmark::State& state)
 {
-    static BenchServer server(10000);
+    static std::unique_ptr<BenchServer> fixture;
+    BenchServer& server = lastingFixture(fixture, 10000);
     LumCardHost::ListedReader reader(server.device());
     QTemporaryDir dir;
     TLumWorkspace workspace(dir.path());

@@ -7,6 +7,29 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
+#include <memory>
+#include <vector>
+
+// What must end while the application still exists (windows, child processes) and is kept in a
+// static for all benchmarks of a program: ended in reverse order before the application.
+inline std::vector<std::function<void()>>& benchmarkTeardowns()
+{
+    static std::vector<std::function<void()>> teardowns;
+    return teardowns;
+}
+
+// The fixture in slot, made on first use with the arguments and ended with the application.
+template <class Fixture, class... Arguments>
+Fixture& lastingFixture(std::unique_ptr<Fixture>& slot, Arguments&&... arguments)
+{
+    if (!slot) {
+        slot = std::make_unique<Fixture>(std::forward<Arguments>(arguments)...);
+        benchmarkTeardowns().push_back([&slot] { slot.reset(); });
+    }
+    return *slot;
+}
+
 inline int runWidgetBenchmarks(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -17,6 +40,8 @@ inline int runWidgetBenchmarks(int argc, char** argv)
     QApplication app(argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    for (auto teardown = benchmarkTeardowns().rbegin(); teardown != benchmarkTeardowns().rend(); ++teardown)
+        (*teardown)();
     return 0;
 }
 

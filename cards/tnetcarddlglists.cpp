@@ -21,6 +21,8 @@
 #include <QProgressBar>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 // The rows of a list view with the columns of one server list, sorted by column 0 at the start.
@@ -75,7 +77,11 @@ void TNetCardDlg::startProgressBar(int total, QProgressBar* bar, QTreeWidget* vi
 
 void TNetCardDlg::setProgress(int step, QProgressBar* bar, QTreeWidget* view)
 {
-    bar->setValue(step);
+    // The bar moves by whole per cent: a log of 50,000 entries would otherwise lay out and paint
+    // its text 50,000 times.
+    const qint64 total = std::max(bar->maximum() - bar->minimum(), 1);
+    if (step == bar->maximum() || (qint64(step) * 100 / total) != (qint64(bar->value()) * 100 / total))
+        bar->setValue(step);
     if (step == bar->maximum() - 1)
         view->setUpdatesEnabled(true);
 }

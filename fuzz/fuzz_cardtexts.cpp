@@ -1,5 +1,6 @@
 // Hostile card, client, card action, action log and template texts. The first byte chooses the
-// record, the rest is the text (UTF-8). What a record reads from a text it must read again from its
+// record, the rest is the text (UTF-8). The hand reader of the records' plain form must agree with
+// the stream reader. What a record reads from a text it must read again from its
 // own text; the typed getters, the bounded setters and the action text must cope with any value.
 
 #include "tcardactionlog.h"
@@ -7,11 +8,29 @@
 #include "tnetcardaction.h"
 #include "tnetclient.h"
 #include "ttemplatecardaction.h"
+#include "xmlrecordreader.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace {
+
+// Where the hand reader takes a text, the stream reader reads the same from it.
+void plainAsStream(const QString& text)
+{
+    QList<Basics::TAttribute> plain;
+    QList<Basics::TAttribute> stream;
+    if (!PosLib::XmlRecordReader::readPlain(text, plain))
+        return;
+    if (PosLib::XmlRecordReader::readStream(text, stream) != PosLib::XmlRecordReader::Outcome::Complete)
+        __builtin_trap();
+    Basics::TValue byHand;
+    byHand.assign(plain);
+    Basics::TValue byStream;
+    byStream.assign(stream);
+    if (!(byHand == byStream))
+        __builtin_trap();
+}
 
 // Reading the record's own text gives the same attributes.
 template <class Record>
@@ -74,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0)
         return 0;
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
+    plainAsStream(text);
     switch (data[0] % 5) {
     case 0:
         card(text);

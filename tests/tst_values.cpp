@@ -3,6 +3,7 @@
 #include "terror.h"
 #include "tvalue.h"
 #include "txmlvalue.h"
+#include "xmlrecordreader.h"
 
 #include <QDataStream>
 #include <QDate>
@@ -286,11 +287,14 @@ void TestValues::xmlValueRoundTrip()
 {
     PosLib::TXmlValue card(QStringLiteral("carddata"));
     card.set("uid", QStringLiteral("04A1\u00fc"));
+    card.set("name", QStringLiteral("Bauer & S\u00f6hne <\"Zum Hirschen\">"));
     card.set("balance", 1250);
     const QString xml = card.toXml();
     QVERIFY(xml.contains(QStringLiteral("<!DOCTYPE carddata>")));
     QVERIFY(xml.contains(QStringLiteral("encoding=\"utf-8\"")));
 
+    QList<Basics::TAttribute> plain; // the records' own texts are read by hand, the fast way
+    QVERIFY(PosLib::XmlRecordReader::readPlain(xml, plain));
     PosLib::TXmlValue back(QStringLiteral("carddata"));
     back.set("stale", "gone");
     QVERIFY(back.setXml(xml));
@@ -318,6 +322,18 @@ void TestValues::xmlValueReadsAsTheTree_data()
     QTest::newRow("repeated key") << QStringLiteral("<c><a>1</a><a>2</a></c>");
     QTest::newRow("unclosed") << QStringLiteral("<c><a>1</a>");
     QTest::newRow("no root") << QStringLiteral("<?xml version=\"1.0\"?>");
+    // The records' own form, read by hand, and what lies just beside it.
+    QTest::newRow("own form") << QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?><!DOCTYPE c><c><a>&lt;&amp;&gt;"
+        "&quot;&apos;</a><b/><e></e><s> \u00a0</s><u>\u00fc \u20ac</u></c>");
+    QTest::newRow("entity among spaces") << QStringLiteral("<c><a> &amp; </a><b>&#32;&amp;</b></c>");
+    QTest::newRow("line ends") << QStringLiteral("<c><a>1\r\n2\r3</a></c>");
+    QTest::newRow("control character") << QStringLiteral("<c><a>1\u00012</a></c>");
+    QTest::newRow("end of cdata in text") << QStringLiteral("<c><a>]]></a></c>");
+    QTest::newRow("root attribute") << QStringLiteral("<c v=\"1\"><a>1</a></c>");
+    QTest::newRow("end tag of another") << QStringLiteral("<c><a>1</b></c>");
+    QTest::newRow("text after the root") << QStringLiteral("<c><a>1</a></c>x");
+    QTest::newRow("empty root") << QStringLiteral("<!DOCTYPE c><c/>");
 }
 
 void TestValues::xmlValueReadsAsTheTree()
@@ -330,6 +346,19 @@ void TestValues::xmlValueReadsAsTheTree()
     const bool treeOk = doc.setContent(text) && tree.readXml(doc.documentElement());
     QCOMPARE(streamedOk, treeOk);
     QVERIFY(static_cast<const TValue&>(streamed) == tree);
+
+    // Where the hand reader takes a text, the stream reader reads the same from it.
+    QList<Basics::TAttribute> plain;
+    QList<Basics::TAttribute> stream;
+    if (PosLib::XmlRecordReader::readPlain(text, plain)) {
+        QCOMPARE(PosLib::XmlRecordReader::readStream(text, stream),
+                 PosLib::XmlRecordReader::Outcome::Complete);
+        TValue byHand;
+        byHand.assign(plain);
+        TValue byStream;
+        byStream.assign(stream);
+        QVERIFY(byHand == byStream);
+    }
 }
 
 void TestValues::xmlValueDateTimePairs()

@@ -317,8 +317,16 @@ QStringList TCardStore::readLogs(const QString& uid, int max, bool includeRead, 
         texts.append(s.query().value(1).toString());
     }
     if (!texts.isEmpty()) {
-        Statement mark(m_db, QStringLiteral("UPDATE actionlogs SET isread = 1 WHERE uid = ? AND id >= ?"));
-        if (!mark.bind(uid).bind(lowest).exec(why))
+        // Only the entries of this page that were unread: a row written again costs its whole
+        // text, and a long log is read page by page.
+        Statement mark(
+            m_db,
+            QStringLiteral("UPDATE actionlogs SET isread = 1 WHERE uid = ? AND isread = 0 AND id >= ?%1")
+                .arg(before > 0 ? QStringLiteral(" AND id < ?") : QString()));
+        mark.bind(uid).bind(lowest);
+        if (before > 0)
+            mark.bind(before);
+        if (!mark.exec(why))
             fail(QStringLiteral("actionlogs"), why);
     }
     return texts;

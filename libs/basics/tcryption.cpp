@@ -5,7 +5,11 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace Basics {
 
@@ -58,6 +62,16 @@ qint64 readLength(QStringView digits)
     return ok ? qint64(qint32(length)) : -1;
 }
 
+// Each byte as two letters, the low nibble first.
+template <class Char>
+void writeLetters(const QByteArray& bytes, Char* out)
+{
+    for (const char c : bytes) {
+        *out++ = Char(u'A' + (uchar(c) & 15));
+        *out++ = Char(u'A' + (uchar(c) >> 4));
+    }
+}
+
 } // namespace
 
 TCryption::TCryption()
@@ -83,14 +97,32 @@ TCryption& TCryption::operator=(const TCryption& other)
 
 TCryption::~TCryption() = default;
 
-QString TCryption::encrypt(const QString& text) const
+QByteArray TCryption::cipherBytes(const QString& text) const
 {
     if (text.isEmpty())
         fail(emptyTextError, QStringLiteral("empty text"));
     const qsizetype n = text.size();
     const QString header = n < longText ? QStringLiteral("%1").arg(n, 4, 16, QLatin1Char('0'))
                                         : longMark + QStringLiteral("%1").arg(n, 8, 16, QLatin1Char('0'));
-    return encode((header + text).toUtf8());
+    QByteArray bytes = (header + text).toUtf8();
+    padAndEncipher(bytes);
+    return bytes;
+}
+
+QString TCryption::encrypt(const QString& text) const
+{
+    const QByteArray bytes = cipherBytes(text);
+    QString letters(bytes.size() * 2, Qt::Uninitialized);
+    writeLetters(bytes, letters.data());
+    return letters;
+}
+
+QByteArray TCryption::encryptLatin1(const QString& text) const
+{
+    const QByteArray bytes = cipherBytes(text);
+    QByteArray letters(bytes.size() * 2, Qt::Uninitialized);
+    writeLetters(bytes, letters.data());
+    return letters;
 }
 
 QString TCryption::decrypt(const QString& cipherText) const
@@ -109,19 +141,20 @@ QString TCryption::decrypt(const QString& cipherText) const
 QString TCryption::encode(const QByteArray& body) const
 {
     QByteArray bytes = body;
+    padAndEncipher(bytes);
+    QString letters(bytes.size() * 2, Qt::Uninitialized);
+    writeLetters(bytes, letters.data());
+    return letters;
+}
+
+void TCryption::padAndEncipher(QByteArray& bytes) const
+{
     if (bytes.size() % 8 != 0) {
         bytes += '@';
         for (char pad = 'B'; bytes.size() % 8 != 0; ++pad)
             bytes += pad;
     }
     inEveryBlock(bytes, &TCryptionCore::encrypt);
-    QString letters(bytes.size() * 2, Qt::Uninitialized);
-    QChar* out = letters.data();
-    for (const char c : std::as_const(bytes)) {
-        *out++ = QChar(u'A' + (uchar(c) & 15));
-        *out++ = QChar(u'A' + (uchar(c) >> 4));
-    }
-    return letters;
 }
 
 QByteArray TCryption::decode(QStringView cipherText) const
@@ -140,18 +173,40 @@ QByteArray TCryption::decode(QStringView cipherText) const
     return bytes;
 }
 
-// Electronic codebook: every 8 bytes on their own, as two little-endian words.
+// Electronic codebook: every 8 bytes on their own, as two little-endian words. The blocks do not
+// depend on each other, so a long text (a page of a card's action log is megabytes) is shared out
+// among the processor's cores.
 void TCryption::inEveryBlock(QByteArray& bytes,
                              void (TCryptionCore::*transform)(quint32&, quint32&) const) const
 {
-    for (qsizetype i = 0; i + 8 <= bytes.size(); i += 8) {
-        char* block = bytes.data() + i;
-        quint32 n1 = qFromLittleEndian<quint32>(block);
-        quint32 n2 = qFromLittleEndian<quint32>(block + 4);
-        (m_core.get()->*transform)(n1, n2);
-        qToLittleEndian(n1, block);
-        qToLittleEndian(n2, block + 4);
+    const TCryptionCore& core = *m_core;
+    const auto run = [&core, transform](char* begin, char* end) {
+        for (char* block = begin; block + 8 <= end; block += 8) {
+            quint32 n1 = qFromLittleEndian<quint32>(block);
+            quint32 n2 = qFromLittleEndian<quint32>(block + 4);
+            (core.*transform)(n1, n2);
+            qToLittleEndian(n1, block);
+            qToLittleEndian(n2, block + 4);
+        }
+    };
+    constexpr qsizetype sharedFrom = 1 << 20;
+    const qsizetype blocks = bytes.size() / 8;
+    const qsizetype parts =
+        bytes.size() < sharedFrom ? 1 : std::clamp<qsizetype>(std::thread::hardware_concurrency(), 1, 8);
+    char* data = bytes.data(); // detaches once, before the threads start
+    std::vector<std::thread> helpers;
+    for (qsizetype part = 1; part < parts; ++part) {
+        char* begin = data + 8 * (blocks * part / parts);
+        char* end = data + 8 * (blocks * (part + 1) / parts);
+        try {
+            helpers.emplace_back(run, begin, end);
+        } catch (const std::system_error&) { // no thread to be had: this one does the part
+            run(begin, end);
+        }
     }
+    run(data, data + 8 * (blocks / parts));
+    for (std::thread& helper : helpers)
+        helper.join();
 }
 
 } // namespace Basics

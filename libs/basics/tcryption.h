@@ -27,6 +27,8 @@ public:
 
     // Throws TCryptError (401) for an empty text.
     QString encrypt(const QString& text) const;
+    // The same letters as Latin-1 bytes, as they go over the wire, without the text in between.
+    QByteArray encryptLatin1(const QString& text) const;
     // The text, or a null string when the cipher text is malformed or its header says 0 or less.
     QString decrypt(const QString& cipherText) const;
 
@@ -37,6 +39,9 @@ public:
     QByteArray decode(QStringView cipherText) const;
 
 private:
+    // The text with its header, padded and enciphered.
+    QByteArray cipherBytes(const QString& text) const;
+    void padAndEncipher(QByteArray& bytes) const;
     void inEveryBlock(QByteArray& bytes, void (TCryptionCore::*transform)(quint32&, quint32&) const) const;
 
     std::unique_ptr<TCryptionCore> m_core;

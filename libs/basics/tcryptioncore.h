@@ -17,14 +17,17 @@ public:
     TCryptionCore(const SBoxes& boxes, const Key& key)
         : m_key(key)
     {
-        // Two neighbouring boxes merged into one byte table each: four lookups per round
-        // instead of eight.
+        // Two neighbouring boxes merged into one byte table each, and that byte already moved to
+        // its place and rotated: a round is four lookups joined, not eight boxes and a rotation.
         for (int table = 0; table < 4; ++table) {
             const auto& low = boxes[std::size_t(2 * table)];
             const auto& high = boxes[std::size_t(2 * table + 1)];
-            for (int byte = 0; byte < 256; ++byte)
-                m_tables[std::size_t(table)][std::size_t(byte)] =
-                    std::uint8_t(high[std::size_t(byte >> 4)] << 4 | low[std::size_t(byte & 15)]);
+            for (int byte = 0; byte < 256; ++byte) {
+                const std::uint32_t merged =
+                    std::uint32_t(high[std::size_t(byte >> 4)] << 4 | low[std::size_t(byte & 15)])
+                    << (8 * table);
+                m_tables[std::size_t(table)][std::size_t(byte)] = merged << 11 | merged >> 21;
+            }
         }
     }
 
@@ -52,10 +55,8 @@ public:
 private:
     std::uint32_t round(std::uint32_t x) const
     {
-        x = std::uint32_t(m_tables[3][x >> 24 & 255]) << 24 |
-            std::uint32_t(m_tables[2][x >> 16 & 255]) << 16 | std::uint32_t(m_tables[1][x >> 8 & 255]) << 8 |
-            m_tables[0][x & 255];
-        return x << 11 | x >> 21;
+        return m_tables[3][x >> 24 & 255] | m_tables[2][x >> 16 & 255] | m_tables[1][x >> 8 & 255] |
+               m_tables[0][x & 255];
     }
 
     void twoRounds(std::uint32_t& n1, std::uint32_t& n2, std::uint32_t k1, std::uint32_t k2) const
@@ -65,7 +66,7 @@ private:
     }
 
     Key m_key;
-    std::array<std::array<std::uint8_t, 256>, 4> m_tables = {};
+    std::array<std::array<std::uint32_t, 256>, 4> m_tables = {};
 };
 
 } // namespace Basics

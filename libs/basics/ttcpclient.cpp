@@ -97,7 +97,7 @@ QString TTcpMessage::text() const
 QByteArray TTcpMessage::wireText(const TCryption& cryption) const
 {
     // A plain message is Latin-1 on the wire, as a reply is read back byte by byte.
-    return plain ? '*' + text().toLatin1() : cryption.encrypt(text()).toLatin1();
+    return plain ? '*' + text().toLatin1() : cryption.encryptLatin1(text());
 }
 
 bool TTcpMessage::parse(const QString& wireText, const TCryption& cryption)
