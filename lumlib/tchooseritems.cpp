@@ -55,88 +55,240 @@ int idOfItem(QStringView text)
     return text.first(end < 0 ? text.size() : end).trimmed().toInt();
 }
 
-void TChooserTexts::reserve(qsizetype items, qsizetype units)
+QString foldedText(QStringView text)
 {
-    m_spans.reserve(size_t(items));
-    m_buffer.reserve(units);
+    QString folded(text.size(), Qt::Uninitialized);
+    std::transform(text.begin(), text.end(), folded.begin(),
+                   [](QChar c) { return QChar(foldedUnit(c.unicode())); });
+    return folded;
 }
 
-TChooserTexts::Span TChooserTexts::store(QStringView text)
+bool containsFolded(QStringView text, QStringView foldedNeedle)
 {
-    const Span span{m_buffer.size(), text.size()};
-    m_buffer.append(text);
-    return span;
+    // Item and filter texts are short: a plain search beats setting up a skip table.
+    return std::search(text.begin(), text.end(), foldedNeedle.begin(), foldedNeedle.end(),
+                       [](QChar c, QChar folded) { return foldedUnit(c.unicode()) == folded.unicode(); }) !=
+           text.end();
 }
 
-// Folds in place: ASCII texts letter by letter, others as QString::toCaseFolded, which may change
-// their length.
-TChooserTexts::Span TChooserTexts::storeFolded(QStringView text)
+void TChooserList::itemAdded(qsizetype item)
 {
-    const qsizetype start = m_buffer.size();
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        m_buffer.resize(start + text.size());
-        std::transform(text.begin(), text.end(), m_buffer.begin() + start,
-                       [](QChar c) { return c >= u'A' && c <= u'Z' ? QChar(c.unicode() | 0x20) : c; });
-        return {start, text.size()};
+    if (m_indexed)
+        m_masks.insert(m_masks.begin() + item, masksOf(m_items[size_t(item)]));
+}
+
+void TChooserList::append(int id, const QString& name)
+{
+    m_items.push_back({name, id, true});
+    itemAdded(size() - 1);
+}
+
+void TChooserList::appendText(const QString& text)
+{
+    m_items.push_back({text, idOfItem(text), false});
+    itemAdded(size() - 1);
+}
+
+void TChooserList::insertText(qsizetype item, const QString& text)
+{
+    m_items.insert(m_items.begin() + item, Item{text, idOfItem(text), false});
+    itemAdded(item);
+}
+
+void TChooserList::replaceText(qsizetype item, const QString& text)
+{
+    m_items[size_t(item)] = {text, idOfItem(text), false};
+    if (m_indexed)
+        m_masks[size_t(item)] = masksOf(m_items[size_t(item)]);
+}
+
+void TChooserList::remove(qsizetype item)
+{
+    m_items.erase(m_items.begin() + item);
+    if (m_indexed)
+        m_masks.erase(m_masks.begin() + item);
+}
+
+void TChooserList::reserve(qsizetype items)
+{
+    m_items.reserve(size_t(items));
+    if (m_indexed)
+        m_masks.reserve(size_t(items));
+}
+
+void TChooserList::setIndexed(bool on)
+{
+    if (on == m_indexed)
+        return;
+    m_indexed = on;
+    m_masks = std::vector<Masks>();
+    if (!on)
+        return;
+    m_masks.resize(m_items.size());
+    std::transform(m_items.cbegin(), m_items.cend(), m_masks.begin(),
+                   [this](const Item& item) { return masksOf(item); });
+}
+
+QString TChooserList::text(qsizetype item) const
+{
+    const Item& entry = m_items[size_t(item)];
+    if (!entry.composed)
+        return entry.name;
+    QString text(itemLength(entry.id, entry.name.size(), m_idWidth), Qt::Uninitialized);
+    writeItem(text.data(), entry.id, entry.name, m_idWidth);
+    return text;
+}
+
+qsizetype TChooserList::textLength(qsizetype item) const
+{
+    const Item& entry = m_items[size_t(item)];
+    return entry.composed ? itemLength(entry.id, entry.name.size(), m_idWidth) : entry.name.size();
+}
+
+bool TChooserList::alignedId(int id) const
+{
+    return id >= 0 && m_idWidth >= 0 && itemLength(id, 0, m_idWidth) == m_idWidth + chosenMark.size();
+}
+
+QStringView TChooserList::textOf(const Item& item, TextBuffer& buffer) const
+{
+    if (!item.composed)
+        return item.name;
+    buffer.resize(itemLength(item.id, item.name.size(), m_idWidth));
+    writeItem(buffer.data(), item.id, item.name, m_idWidth);
+    return QStringView(buffer.constData(), buffer.size());
+}
+
+bool TChooserList::lessItem(const Item& a, const Item& b) const
+{
+    // Ids right-aligned in the same width compare as their texts do.
+    if (a.composed && b.composed && alignedId(a.id) && alignedId(b.id))
+        return a.id != b.id ? a.id < b.id : a.name < b.name;
+    TextBuffer textA;
+    TextBuffer textB;
+    return textOf(a, textA) < textOf(b, textB);
+}
+
+bool TChooserList::less(qsizetype a, qsizetype b) const
+{
+    return lessItem(m_items[size_t(a)], m_items[size_t(b)]);
+}
+
+bool TChooserList::lessThan(qsizetype item, QStringView text) const
+{
+    TextBuffer buffer;
+    return textOf(m_items[size_t(item)], buffer) < text;
+}
+
+bool TChooserList::isSorted() const
+{
+    return std::is_sorted(m_items.cbegin(), m_items.cend(),
+                          [this](const Item& a, const Item& b) { return lessItem(a, b); });
+}
+
+void TChooserList::sort()
+{
+    if (!m_indexed) {
+        std::stable_sort(m_items.begin(), m_items.end(),
+                         [this](const Item& a, const Item& b) { return lessItem(a, b); });
+        return;
     }
-    return store(text.toString().toCaseFolded());
+    // The masks move with their items.
+    std::vector<size_t> order(m_items.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [this](size_t a, size_t b) { return lessItem(m_items[a], m_items[b]); });
+    std::vector<Item> items;
+    std::vector<Masks> masks;
+    items.reserve(order.size());
+    masks.reserve(order.size());
+    for (size_t item : order) {
+        items.push_back(std::move(m_items[item]));
+        masks.push_back(m_masks[item]);
+    }
+    m_items = std::move(items);
+    m_masks = std::move(masks);
 }
 
-QStringView TChooserTexts::insertFolded(qsizetype item, QStringView text)
+bool TChooserList::contains(const Item& entry, QStringView foldedNeedle) const
 {
-    m_spans.insert(m_spans.begin() + item, storeFolded(text));
-    return at(item);
+    if (containsFolded(entry.name, foldedNeedle))
+        return true;
+    if (!entry.composed || foldedNeedle.isEmpty())
+        return false;
+    // A match that begins in "<id>)  " begins with one of its characters and ends within the first
+    // characters of the name.
+    const char16_t first = foldedNeedle.front().unicode();
+    if (!(first == u' ' || first == u')' || first == u'-' || (first >= u'0' && first <= u'9')))
+        return false;
+    const QStringView head =
+        QStringView(entry.name).first(std::min(entry.name.size(), foldedNeedle.size() - 1));
+    TextBuffer buffer(itemLength(entry.id, head.size(), m_idWidth));
+    writeItem(buffer.data(), entry.id, head, m_idWidth);
+    return containsFolded(QStringView(buffer.constData(), buffer.size()), foldedNeedle);
 }
 
-QStringView TChooserTexts::replaceFolded(qsizetype item, QStringView text)
+TChooserList::Masks TChooserList::masksOf(QStringView text)
 {
-    m_spans[size_t(item)] = storeFolded(text);
-    return at(item);
+    Masks masks;
+    char16_t previous = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t folded = foldedUnit(text[i].unicode());
+        masks.characters |= quint64(1) << characterBit(folded);
+        if (i > 0)
+            masks.pairs |= quint64(1) << ((quint32(previous) << 16 | folded) * 2654435761u >> 26);
+        previous = folded;
+    }
+    return masks;
 }
 
-void TChooserTexts::append(QStringView text)
+TChooserList::Masks TChooserList::masksOf(const Item& entry) const
 {
-    m_spans.push_back(store(text));
+    TextBuffer buffer;
+    return masksOf(textOf(entry, buffer));
 }
 
-void TChooserTexts::appendItem(int id, QStringView name, int idWidth)
+std::vector<qsizetype> TChooserList::match(QStringView foldedNeedle,
+                                           const std::vector<qsizetype>* among) const
 {
-    const Span span{m_buffer.size(), itemLength(id, name.size(), idWidth)};
-    m_buffer.resize(span.start + span.length);
-    writeItem(m_buffer.data() + span.start, id, name, idWidth);
-    m_spans.push_back(span);
-}
-
-void TChooserTexts::insert(qsizetype item, QStringView text)
-{
-    m_spans.insert(m_spans.begin() + item, store(text));
-}
-
-void TChooserTexts::replace(qsizetype item, QStringView text)
-{
-    m_spans[size_t(item)] = store(text);
-}
-
-void TChooserTexts::remove(qsizetype item)
-{
-    m_spans.erase(m_spans.begin() + item);
-}
-
-bool TChooserTexts::isSorted() const
-{
-    for (qsizetype i = 1; i < size(); ++i) {
-        if (at(i) < at(i - 1))
+    const Masks needle = masksOf(foldedNeedle);
+    const auto mayContain = [&](size_t item) {
+        const Masks& masks = m_masks[item];
+        return (masks.characters & needle.characters) == needle.characters &&
+               (masks.pairs & needle.pairs) == needle.pairs;
+    };
+    const bool maskDecides =
+        foldedNeedle.size() == 1 && characterBit(foldedNeedle.front().unicode()) < ownCharacterBits;
+    // Names lie all over memory, in their records: the next ones are fetched while one is searched.
+    constexpr size_t fetchAhead = 16;
+    const auto matches = [&](size_t item) {
+        if (!mayContain(item))
             return false;
+        return maskDecides || contains(m_items[item], foldedNeedle);
+    };
+    const auto fetch = [&](size_t item) {
+        if (!maskDecides && mayContain(item))
+            __builtin_prefetch(m_items[item].name.constData());
+    };
+    std::vector<qsizetype> result;
+    if (among) {
+        result.reserve(among->size());
+        for (size_t i = 0; i < among->size(); ++i) {
+            if (i + fetchAhead < among->size())
+                fetch(size_t((*among)[i + fetchAhead]));
+            if (matches(size_t((*among)[i])))
+                result.push_back((*among)[i]);
+        }
+        return result;
     }
-    return true;
-}
-
-void TChooserTexts::sort()
-{
-    std::stable_sort(m_spans.begin(), m_spans.end(), [this](const Span& a, const Span& b) {
-        return QStringView(m_buffer).sliced(a.start, a.length) <
-               QStringView(m_buffer).sliced(b.start, b.length);
-    });
+    result.reserve(m_masks.size());
+    for (size_t item = 0; item < m_masks.size(); ++item) {
+        if (item + fetchAhead < m_masks.size())
+            fetch(item + fetchAhead);
+        if (matches(item))
+            result.push_back(qsizetype(item));
+    }
+    return result;
 }
 
 TChooserItems::TChooserItems(QObject* parent)
@@ -151,27 +303,21 @@ bool TChooserItems::allSorted() const
     return m_sorted == 1;
 }
 
-void TChooserItems::appendHidden(QStringView text)
+void TChooserItems::appendHidden(const QString& text)
 {
-    m_all.append(text);
+    m_all.appendText(text);
     m_sorted = -1;
-    if (m_indexed)
-        indexItem(m_all.size() - 1);
 }
 
-void TChooserItems::setAll(TChooserTexts texts)
+void TChooserItems::setAll(TChooserList items)
 {
     beginResetModel();
-    m_all = std::move(texts);
+    const bool indexed = m_all.indexed();
+    m_all = std::move(items);
+    m_all.setIndexed(indexed);
     m_sorted = -1;
     m_filtered = false;
     m_shown.clear();
-    if (m_indexed) {
-        m_folded = TChooserTexts();
-        m_masks.clear();
-        m_indexed = false;
-        setSearchIndexed(true);
-    }
     endResetModel();
 }
 
@@ -191,62 +337,6 @@ void TChooserItems::showAll()
     endResetModel();
 }
 
-void TChooserItems::setSearchIndexed(bool on)
-{
-    if (on == m_indexed)
-        return;
-    m_indexed = on;
-    m_folded = TChooserTexts();
-    m_masks = std::vector<quint64>();
-    if (!on)
-        return;
-    // Folding keeps the length of nearly every text: the folded texts take about as much as the
-    // texts themselves.
-    m_folded.reserve(m_all.size(), m_all.units());
-    m_masks.reserve(size_t(m_all.size()));
-    for (qsizetype item = 0; item < m_all.size(); ++item)
-        indexItem(item);
-}
-
-// Stores the folded text and mask of an item just added to all items.
-void TChooserItems::indexItem(qsizetype item)
-{
-    m_masks.insert(m_masks.begin() + item, characterMask(m_folded.insertFolded(item, m_all.at(item))));
-}
-
-QStringView TChooserItems::folded(qsizetype item) const
-{
-    return m_folded.at(item);
-}
-
-std::vector<qsizetype> TChooserItems::match(QStringView foldedText, const std::vector<qsizetype>* among) const
-{
-    const quint64 mask = characterMask(foldedText);
-    const bool maskDecides =
-        foldedText.size() == 1 && characterBit(foldedText.front().unicode()) < ownCharacterBits;
-    const auto matches = [&](qsizetype item) {
-        if ((m_masks[size_t(item)] & mask) != mask)
-            return false;
-        if (maskDecides)
-            return true;
-        // Item and filter texts are short: a plain search beats setting up a skip table.
-        const QStringView text = m_folded.at(item);
-        return std::search(text.begin(), text.end(), foldedText.begin(), foldedText.end()) != text.end();
-    };
-    std::vector<qsizetype> result;
-    if (among) {
-        result.reserve(among->size());
-        std::copy_if(among->cbegin(), among->cend(), std::back_inserter(result), matches);
-        return result;
-    }
-    result.reserve(m_masks.size());
-    for (qsizetype item = 0; item < qsizetype(m_masks.size()); ++item) {
-        if (matches(item))
-            result.push_back(item);
-    }
-    return result;
-}
-
 int TChooserItems::rowCount(const QModelIndex& parent) const
 {
     if (parent.isValid())
@@ -258,7 +348,7 @@ QVariant TChooserItems::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return QVariant();
-    return m_all.at(itemOf(index.row())).toString();
+    return m_all.text(itemOf(index.row()));
 }
 
 bool TChooserItems::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -266,11 +356,8 @@ bool TChooserItems::setData(const QModelIndex& index, const QVariant& value, int
     if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return false;
     const qsizetype item = itemOf(index.row());
-    m_all.replace(item, value.toString());
+    m_all.replaceText(item, value.toString());
     m_sorted = -1;
-    if (m_indexed) {
-        m_masks[size_t(item)] = characterMask(m_folded.replaceFolded(item, m_all.at(item)));
-    }
     Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
@@ -289,10 +376,8 @@ bool TChooserItems::insertRows(int row, int count, const QModelIndex& parent)
     beginInsertRows(QModelIndex(), row, row + count - 1);
     for (int i = 0; i < count; ++i) {
         const qsizetype item = m_filtered ? m_all.size() : row + i;
-        m_all.insert(item, QStringView());
+        m_all.insertText(item, QString());
         m_sorted = -1;
-        if (m_indexed)
-            indexItem(item);
         if (m_filtered)
             m_shown.insert(m_shown.begin() + row + i, item);
     }
@@ -309,13 +394,8 @@ bool TChooserItems::removeRows(int row, int count, const QModelIndex& parent)
     for (int i = 0; i < count; ++i)
         removed.push_back(itemOf(row + i));
     std::sort(removed.begin(), removed.end(), std::greater<>());
-    for (qsizetype item : removed) {
+    for (qsizetype item : removed)
         m_all.remove(item);
-        if (m_indexed) {
-            m_folded.remove(item);
-            m_masks.erase(m_masks.begin() + item);
-        }
-    }
     if (m_filtered) {
         m_shown.erase(m_shown.begin() + row, m_shown.begin() + row + count);
         for (qsizetype& shown : m_shown)

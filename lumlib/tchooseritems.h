@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QString>
 #include <QStringView>
+#include <QVarLengthArray>
 
 #include <vector>
 
@@ -19,49 +20,88 @@ QChar* writeItem(QChar* out, int id, QStringView name, int idWidth);
 // The integer before the first ")" (of the whole text when there is none); -1 for an empty text.
 int idOfItem(QStringView text);
 
-// Texts end to end in one string, each item a span of it: a million items are a handful of
-// allocations instead of a string each. Changing an item appends its new text.
-class TChooserTexts {
+// The filter compares texts case-folded code unit by code unit: ASCII letters to lower case, every
+// other unit as QChar::toCaseFolded folds it.
+inline char16_t foldedUnit(char16_t c)
+{
+    if (c < 0x80)
+        return c >= u'A' && c <= u'Z' ? char16_t(c | 0x20) : c;
+    return QChar::toCaseFolded(c);
+}
+QString foldedText(QStringView text);
+// Whether text, folded unit by unit, contains foldedNeedle (folded the same way), without a copy.
+bool containsFolded(QStringView text, QStringView foldedNeedle);
+
+// The items of a chooser. An item added by id and name keeps the two (the name shares the record's
+// text) and its text is made only when asked for, so that a million items are a million names
+// shared, not a million texts written; an item added as a text (through the combo box) keeps that.
+class TChooserList {
 public:
-    qsizetype size() const { return qsizetype(m_spans.size()); }
-    QStringView at(qsizetype item) const
+    explicit TChooserList(int idWidth = 0)
+        : m_idWidth(idWidth)
     {
-        const Span& span = m_spans[size_t(item)];
-        return QStringView(m_buffer).sliced(span.start, span.length);
     }
-    // The code units of all texts stored, those of replaced and removed items included.
-    qsizetype units() const { return m_buffer.size(); }
-    void reserve(qsizetype items, qsizetype units);
-    void append(QStringView text);
-    // Appends the item text of id and name (writeItem), written in place.
-    void appendItem(int id, QStringView name, int idWidth);
-    // Stores text case-folded (as QString::toCaseFolded folds it) as the text of an item, inserted
-    // or replacing it, and returns it as stored.
-    QStringView insertFolded(qsizetype item, QStringView text);
-    QStringView replaceFolded(qsizetype item, QStringView text);
-    void insert(qsizetype item, QStringView text);
-    void replace(qsizetype item, QStringView text);
+
+    qsizetype size() const { return qsizetype(m_items.size()); }
+    void reserve(qsizetype items);
+    void append(int id, const QString& name);
+    void appendText(const QString& text);
+    void insertText(qsizetype item, const QString& text);
+    void replaceText(qsizetype item, const QString& text);
     void remove(qsizetype item);
+
+    QString text(qsizetype item) const;
+    qsizetype textLength(qsizetype item) const;
+    // The id of the item (idOfItem of its text).
+    int id(qsizetype item) const { return m_items[size_t(item)].id; }
+    // In code-unit order of the texts.
+    bool less(qsizetype a, qsizetype b) const;
+    bool lessThan(qsizetype item, QStringView text) const;
     bool isSorted() const;
-    // In code-unit order, equal texts in their order.
+    // In code-unit order of the texts, equal texts in their order.
     void sort();
 
-private:
-    struct Span {
-        qsizetype start;
-        qsizetype length;
-    };
-    Span store(QStringView text);
-    Span storeFolded(QStringView text);
+    // With the search index on, every item also has a mask of the characters of its folded text
+    // (tcharactermask.h), taken as the item is added (while its name is at hand) and kept in step
+    // with every change, so that a search looks at a word per item and into a name only where it
+    // may match.
+    void setIndexed(bool on);
+    bool indexed() const { return m_indexed; }
+    // The items whose folded text contains foldedNeedle (containsFolded); among `among` only, when
+    // given. Needs the search index.
+    std::vector<qsizetype> match(QStringView foldedNeedle, const std::vector<qsizetype>* among) const;
 
-    QString m_buffer;
-    std::vector<Span> m_spans;
+private:
+    struct Item {
+        QString name; // the whole text when not composed
+        int id = -1;
+        bool composed = false;
+    };
+    // Whether the text of an item of that id begins with the id in exactly idWidth characters, so
+    // that items of such ids sort by id, then name.
+    bool alignedId(int id) const;
+    using TextBuffer = QVarLengthArray<QChar, 128>;
+    QStringView textOf(const Item& item, TextBuffer& buffer) const;
+    bool lessItem(const Item& a, const Item& b) const;
+    bool contains(const Item& item, QStringView foldedNeedle) const;
+    // The characters of an item's folded text (tcharactermask.h) and, hashed into a word, its pairs
+    // of adjacent characters: a search text of two letters or more rules out most items by the pairs.
+    struct Masks {
+        quint64 characters = 0;
+        quint64 pairs = 0;
+    };
+    static Masks masksOf(QStringView text);
+    Masks masksOf(const Item& item) const;
+    void itemAdded(qsizetype item);
+
+    std::vector<Item> m_items;
+    int m_idWidth = 0;
+    bool m_indexed = false;
+    std::vector<Masks> m_masks;
 };
 
 // All items of the chooser and, while a filter is on, the rows shown: the row of an item shown
-// refers to its place among all items. With the search index on, every item also has its
-// case-folded text and a mask of its characters (tcharactermask.h), kept in step with every change,
-// so that a keystroke looks at a word per item and into a text only where it may match.
+// refers to its place among all items.
 //
 // The combo box edits the items through the model as through any other (addItem, setItemText,
 // removeItem); items added while filtered go behind all others and are shown where they were added.
@@ -69,11 +109,11 @@ class TChooserItems : public QAbstractListModel {
 public:
     explicit TChooserItems(QObject* parent = nullptr);
 
-    const TChooserTexts& all() const { return m_all; }
+    const TChooserList& all() const { return m_all; }
     // Whether all items are in code-unit order (remembered until they change).
     bool allSorted() const;
     // Adds an item behind all others without showing it (while filtered: one the filter hides).
-    void appendHidden(QStringView text);
+    void appendHidden(const QString& text);
     bool filtered() const { return m_filtered; }
     // The items shown while filtered.
     const std::vector<qsizetype>& shown() const { return m_shown; }
@@ -81,15 +121,18 @@ public:
     qsizetype itemOf(int row) const { return m_filtered ? m_shown[size_t(row)] : row; }
 
     // Replaces all items and shows them all, in one reset.
-    void setAll(TChooserTexts texts);
+    void setAll(TChooserList items);
     // Shows only these items (ascending places among all), or all of them again, in one reset.
     void show(std::vector<qsizetype> items);
     void showAll();
 
-    void setSearchIndexed(bool on);
-    // The items whose folded text contains foldedText; among `among` only, when given.
-    std::vector<qsizetype> match(QStringView foldedText, const std::vector<qsizetype>* among) const;
-    QStringView folded(qsizetype item) const;
+    // Switches the search index of all items on or off (TChooserList::setIndexed); items set later
+    // keep the setting.
+    void setSearchIndexed(bool on) { m_all.setIndexed(on); }
+    std::vector<qsizetype> match(QStringView foldedText, const std::vector<qsizetype>* among) const
+    {
+        return m_all.match(foldedText, among);
+    }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -99,15 +142,10 @@ public:
     bool removeRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
 
 private:
-    void indexItem(qsizetype item);
-
-    TChooserTexts m_all;
+    TChooserList m_all;
     mutable int m_sorted = -1; // -1 unknown, else whether all items are sorted
     bool m_filtered = false;
     std::vector<qsizetype> m_shown;
-    bool m_indexed = false;
-    TChooserTexts m_folded;
-    std::vector<quint64> m_masks;
 };
 
 } // namespace QtWidgets

@@ -41,7 +41,7 @@ struct TComboBox::Data {
 
     bool filtered() const { return !filterText.isEmpty(); }
     TChooserItems* itemModel();
-    void setAll(TChooserTexts texts, int current);
+    void setAll(TChooserList items, int current);
     void showAll();
     int rowOf(int id) const;
     void keepSizeHintCheap();
@@ -59,9 +59,9 @@ TChooserItems* TComboBox::Data::itemModel()
         return nullptr;
     if (model && combo->model() == model)
         return model;
-    TChooserTexts texts;
+    TChooserList texts(idWidth);
     for (int i = 0; i < combo->count(); ++i)
-        texts.append(combo->itemText(i));
+        texts.appendText(combo->itemText(i));
     const int current = combo->currentIndex();
     QScopedValueRollback guard(updating, true);
     model = new TChooserItems(combo);
@@ -75,10 +75,10 @@ TChooserItems* TComboBox::Data::itemModel()
 }
 
 // Replaces all items in one model reset and makes row current (-1: none).
-void TComboBox::Data::setAll(TChooserTexts texts, int current)
+void TComboBox::Data::setAll(TChooserList items, int current)
 {
     QScopedValueRollback guard(updating, true);
-    itemModel()->setAll(std::move(texts));
+    itemModel()->setAll(std::move(items));
     combo->setCurrentIndex(current);
 }
 
@@ -99,21 +99,20 @@ void TComboBox::Data::keepSizeHintCheap()
 {
     constexpr qsizetype manyItems = 1000;
     constexpr int measuredTexts = 200;
-    const TChooserTexts& items = model->all();
+    const TChooserList& items = model->all();
     const bool formDefault = combo->sizeAdjustPolicy() == QComboBox::AdjustToContentsOnFirstShow &&
                              combo->minimumContentsLength() == 0;
     if (items.size() < manyItems || !(formDefault || sizedByItems))
         return;
     qsizetype longest = 0;
     for (qsizetype i = 0; i < items.size(); ++i)
-        longest = std::max(longest, items.at(i).size());
+        longest = std::max(longest, items.textLength(i));
     const QFontMetrics metrics = combo->fontMetrics();
     int width = 0;
     int measured = 0;
     for (qsizetype i = 0; i < items.size() && measured < measuredTexts; ++i) {
-        const QStringView text = items.at(i);
-        if (text.size() * 10 >= longest * 9) {
-            width = std::max(width, metrics.horizontalAdvance(text.toString()));
+        if (items.textLength(i) * 10 >= longest * 9) {
+            width = std::max(width, metrics.horizontalAdvance(items.text(i)));
             ++measured;
         }
     }
@@ -132,7 +131,7 @@ void TComboBox::Data::keepSizeHintCheap()
 int TComboBox::Data::rowOf(int id) const
 {
     for (int row = 0; row < model->rowCount(); ++row) {
-        if (idOfItem(model->all().at(model->itemOf(row))) == id)
+        if (model->all().id(model->itemOf(row)) == id)
             return row;
     }
     return -1;
@@ -154,11 +153,11 @@ void TComboBox::Data::selectId(int id)
         combo->setEditText(text);
         return;
     }
-    const TChooserTexts& all = items->all();
+    const TChooserList& all = items->all();
     int row = int(all.size());
     if (items->allSorted()) {
         row = 0;
-        while (row < all.size() && all.at(row) < QStringView(text))
+        while (row < all.size() && all.lessThan(row, text))
             ++row;
     }
     items->insertRows(row, 1);
@@ -233,14 +232,14 @@ void TComboBox::fill(Basics::TValueList* list)
         d->foldedFilter.clear();
     }
 
-    TChooserTexts items = model->all();
-    items.reserve(items.size() + list->count(), 0);
+    TChooserList items = model->all();
+    items.reserve(items.size() + list->count());
     const qsizetype namesBefore = qsizetype(d->names.size());
     d->names.reserve(d->names.size() + size_t(list->count()));
     for (const Basics::TValue* value : *list) {
         const int id = value->getID();
         const QString name = value->getName(); // shares the record's text
-        items.appendItem(id, name, d->idWidth);
+        items.append(id, name);
         d->addName(id, name);
     }
     d->sortNames(namesBefore);
@@ -265,7 +264,7 @@ void TComboBox::insertItem(int id, const QString& name)
     d->addName(id, name);
     d->sortNames(qsizetype(d->names.size()) - 1);
     QScopedValueRollback guard(d->updating, true);
-    if (d->filterOn && d->filtered() && !text.toCaseFolded().contains(d->foldedFilter)) {
+    if (d->filterOn && d->filtered() && !containsFolded(text, d->foldedFilter)) {
         model->appendHidden(text); // shown again with all items
         return;
     }
@@ -290,7 +289,7 @@ void TComboBox::clear()
     d->names.clear();
     d->filterText.clear();
     d->foldedFilter.clear();
-    d->setAll(TChooserTexts(), -1);
+    d->setAll(TChooserList(d->idWidth), -1);
 }
 
 void TComboBox::enableFilter()
@@ -389,15 +388,14 @@ void TComboBox::setFilterString(const QString& text)
     if (text == d->filterText)
         return;
 
-    const QString foldedText = text.toCaseFolded();
+    const QString folded = foldedText(text);
     TChooserItems* model = d->model;
     // A text that extends the current filter only narrows the items shown now.
-    const bool narrowing = d->filtered() && model->filtered() && foldedText.contains(d->foldedFilter);
-    std::vector<qsizetype> matches = model->match(foldedText, narrowing ? &model->shown() : nullptr);
+    const bool narrowing = d->filtered() && model->filtered() && folded.contains(d->foldedFilter);
+    std::vector<qsizetype> matches = model->match(folded, narrowing ? &model->shown() : nullptr);
     if (!model->allSorted()) {
-        std::stable_sort(matches.begin(), matches.end(), [model](qsizetype a, qsizetype b) {
-            return model->all().at(a) < model->all().at(b);
-        });
+        std::stable_sort(matches.begin(), matches.end(),
+                         [model](qsizetype a, qsizetype b) { return model->all().less(a, b); });
     }
 
     const int cursor = edit ? edit->cursorPosition() : int(text.size());
@@ -411,7 +409,7 @@ void TComboBox::setFilterString(const QString& text)
             edit->setCursorPosition(cursor);
     }
     d->filterText = text;
-    d->foldedFilter = foldedText;
+    d->foldedFilter = folded;
 }
 
 } // namespace QtWidgets

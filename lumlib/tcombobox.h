@@ -25,8 +25,9 @@ namespace QtWidgets {
 // one current.
 //
 // The items live in a model of the wrapper's own (TChooserItems, owned by the combo box) that keeps
-// their texts end to end in one buffer, so that filling and filtering replace the whole list in one
-// step and a million items are a handful of allocations (docs/performance.md).
+// each item's id and name, sharing the record's text, and makes item texts only for the rows asked
+// for; filling and filtering replace the whole list in one step, and a million items write no text
+// of their own (docs/performance.md).
 class LUMLIB_EXPORT TComboBox : public QObject {
     Q_OBJECT
 
