@@ -125,21 +125,8 @@ QSqlDatabase CashJournal::connection(const char* operation)
 
 bool CashJournal::execute(const char* operation, const QString& statement, const QVariantList& values)
 {
-    QSqlDatabase db = connection(operation);
-    if (!db.isOpen())
-        return false;
-    QSqlQuery query(db);
-    if (!query.prepare(statement)) {
-        fail(operation, query.lastError());
-        return false;
-    }
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec()) {
-        fail(operation, query.lastError());
-        return false;
-    }
-    return true;
+    QSqlQuery query;
+    return select(operation, query, statement, values);
 }
 
 bool CashJournal::insertRows(const char* operation, const QString& table, const QList<QStringList>& columns,
