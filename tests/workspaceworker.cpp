@@ -40,5 +40,6 @@ int main(int argc, char* argv[])
         QCoreApplication::processEvents(); // the other worker's saves are read in here
     }
     std::printf("failed=%d\n", failed);
+    std::fflush(stdout); // before the exit's own checks, which may end the process abruptly
     return failed == 0 ? 0 : 1;
 }
