@@ -119,10 +119,17 @@
         </message>
     </context>
     <context>
+        <name>TNetCardDlg</name>
+        <message>
+            <source>Spezification</source>
+            <translation>Action text</translation>
+        </message>
+    </context>
+    <context>
         <name>TTemplateActionDlg</name>
         <message>
             <source>Spezification</source>
-            <translation>Specification</translation>
+            <translation>Action text</translation>
         </message>
     </context>
     <context>
