@@ -84,9 +84,8 @@ private:
             return giveUp();
         if (!m_frame.complete())
             return;
-        Basics::TTcpMessage message;
         PosLib::TCardServerAnswer answer;
-        if (!message.parse(m_frame.text(), m_cryption) || !answer.fromMessage(message) || answer.code != 0)
+        if (!answer.fromWire(m_frame.bytes(), m_cryption) || answer.code != 0)
             return giveUp();
         m_answered = true;
         m_deadline->stop();

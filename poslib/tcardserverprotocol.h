@@ -72,8 +72,9 @@ struct BASICS_EXPORT TCardServerAnswer {
     QString message;
     QStringList results;
 
-    Basics::TTcpMessage toMessage() const;
-    bool fromMessage(const Basics::TTcpMessage& message);
+    // Straight from and to the wire, without a record in between: an answer may be megabytes.
+    QByteArray wireText(const Basics::TCryption& cryption) const;
+    bool fromWire(QByteArrayView wireText, const Basics::TCryption& cryption);
     bool isTransferable() const;
 };
 

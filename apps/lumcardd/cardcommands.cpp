@@ -146,11 +146,10 @@ QByteArray TCardCommands::answerWire(const QString& frameText)
         result = run(call);
     if (!result.isTransferable())
         result = answer(CardError::InternalError, {}, tr("The answer holds characters that cannot be sent."));
-    QByteArray wire = result.toMessage().wireText(cryption);
+    QByteArray wire = result.wireText(cryption);
     if (wire.size() > Basics::TFrameReader::defaultLimit)
-        wire = answer(CardError::InternalError, {}, tr("The answer is too long to be sent."))
-                   .toMessage()
-                   .wireText(cryption);
+        wire =
+            answer(CardError::InternalError, {}, tr("The answer is too long to be sent.")).wireText(cryption);
     return wire;
 }
 
