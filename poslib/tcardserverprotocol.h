@@ -31,6 +31,8 @@ inline constexpr int actionLogPage = 2000;
 inline const QString getErrorCode = QStringLiteral("geterrorcode");
 inline const QString getActions = QStringLiteral("getactions");
 inline const QString getActionLogs = QStringLiteral("getactionlogs");
+// How many entries "getactionlogs" would give in all: [UID, "true" to count read entries too].
+inline const QString countActionLogs = QStringLiteral("countactionlogs");
 inline const QString removeAction = QStringLiteral("removeaction");
 inline const QString updateAction = QStringLiteral("updateaction");
 inline const QString updateClient = QStringLiteral("updateclient");
