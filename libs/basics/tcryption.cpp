@@ -183,7 +183,7 @@ void TCryption::padAndEncipher(QByteArray& bytes) const
         for (char pad = 'B'; bytes.size() % 8 != 0; ++pad)
             bytes += pad;
     }
-    inEveryBlock(bytes, &TCryptionCore::encrypt);
+    inEveryBlock(bytes, true);
 }
 
 QByteArray TCryption::decode(QStringView cipherText) const
@@ -210,22 +210,36 @@ QByteArray TCryption::decodeLetters(const Char* letters, qsizetype size) const
             return QByteArray();
         out[i] = char(high << 4 | low);
     }
-    inEveryBlock(bytes, &TCryptionCore::decrypt);
+    inEveryBlock(bytes, false);
     return bytes;
 }
 
 // Electronic codebook: every 8 bytes on their own, as two little-endian words. The blocks do not
 // depend on each other, so a long text (a page of a card's action log is megabytes) is shared out
 // among the processor's cores.
-void TCryption::inEveryBlock(QByteArray& bytes,
-                             void (TCryptionCore::*transform)(quint32&, quint32&) const) const
+void TCryption::inEveryBlock(QByteArray& bytes, bool encipher) const
 {
     const TCryptionCore& core = *m_core;
-    const auto run = [&core, transform](char* begin, char* end) {
-        for (char* block = begin; block + 8 <= end; block += 8) {
+    const auto run = [&core, encipher](char* begin, char* end) {
+        constexpr int lanes = TCryptionCore::lanes;
+        char* block = begin;
+        for (; block + 8 * lanes <= end; block += 8 * lanes) {
+            TCryptionCore::Lanes n1;
+            TCryptionCore::Lanes n2;
+            for (int i = 0; i < lanes; ++i) {
+                n1[i] = qFromLittleEndian<quint32>(block + 8 * i);
+                n2[i] = qFromLittleEndian<quint32>(block + 8 * i + 4);
+            }
+            encipher ? core.encrypt(n1, n2) : core.decrypt(n1, n2);
+            for (int i = 0; i < lanes; ++i) {
+                qToLittleEndian(n1[i], block + 8 * i);
+                qToLittleEndian(n2[i], block + 8 * i + 4);
+            }
+        }
+        for (; block + 8 <= end; block += 8) {
             quint32 n1 = qFromLittleEndian<quint32>(block);
             quint32 n2 = qFromLittleEndian<quint32>(block + 4);
-            (core.*transform)(n1, n2);
+            encipher ? core.encrypt(n1, n2) : core.decrypt(n1, n2);
             qToLittleEndian(n1, block);
             qToLittleEndian(n2, block + 4);
         }

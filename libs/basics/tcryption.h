@@ -54,7 +54,7 @@ private:
     template <class Char>
     QByteArray decodeLetters(const Char* letters, qsizetype size) const;
     void padAndEncipher(QByteArray& bytes) const;
-    void inEveryBlock(QByteArray& bytes, void (TCryptionCore::*transform)(quint32&, quint32&) const) const;
+    void inEveryBlock(QByteArray& bytes, bool encipher) const;
 
     std::unique_ptr<TCryptionCore> m_core;
 };
