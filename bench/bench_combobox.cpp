@@ -95,12 +95,11 @@ struct Chooser {
         settle();
         settleIndex(chooser);
     }
-    // Filled anew, typed into before the index is built (one idle slice of it done).
+    // Filled anew, to be typed into before the index is built (one idle slice of it done).
     void refill()
     {
         chooser.clear();
         chooser.fill(articleList(count));
-        settle();
     }
 
     QLineEdit* edit() { return combo.lineEdit(); }
@@ -191,9 +190,9 @@ void keystroke(benchmark::State& state, const char* before, const char* typed, b
     Chooser chooser(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        chooser.restart();
         if (!indexed)
             chooser.refill();
+        chooser.restart();
         chooser.edit()->insert(QString::fromLatin1(before));
         settle();
         state.ResumeTiming();

@@ -200,12 +200,7 @@ bool TChooserList::contains(const Item& entry, QStringView foldedNeedle) const
 
 bool TChooserList::idPartContains(int id, QStringView head, QStringView foldedNeedle) const
 {
-    if (foldedNeedle.isEmpty())
-        return false;
-    // A match that begins in "<id>)  " begins with one of its characters and ends within the first
-    // characters of the name.
-    const char16_t first = foldedNeedle.front().unicode();
-    if (!(first == u' ' || first == u')' || first == u'-' || (first >= u'0' && first <= u'9')))
+    if (!mayBeginInId(foldedNeedle))
         return false;
     head = head.first(std::min(head.size(), foldedNeedle.size() - 1));
     TextBuffer buffer(itemLength(id, head.size(), m_idWidth));
@@ -213,15 +208,28 @@ bool TChooserList::idPartContains(int id, QStringView head, QStringView foldedNe
     return containsFolded(QStringView(buffer.constData(), buffer.size()), foldedNeedle);
 }
 
+// A match that begins in "<id>)  " begins with one of its characters and ends within the first
+// characters of the name.
+bool TChooserList::mayBeginInId(QStringView foldedNeedle)
+{
+    if (foldedNeedle.isEmpty())
+        return false;
+    const char16_t first = foldedNeedle.front().unicode();
+    return first == u' ' || first == u')' || first == u'-' || (first >= u'0' && first <= u'9');
+}
+
 // latin1Needle is foldedNeedle in Latin-1, empty when it has a character beyond.
-bool TChooserList::containsIndexed(qsizetype item, QStringView foldedNeedle,
-                                   std::string_view latin1Needle) const
+bool TChooserList::containsIndexed(qsizetype item, QStringView foldedNeedle, std::string_view latin1Needle,
+                                   bool inId) const
 {
     const std::string_view copy = m_index.copy(item);
     if (!latin1Needle.empty() && copy.find(latin1Needle) != std::string_view::npos)
         return true;
+    const bool complete = m_index.complete(item);
+    if (complete && !inId)
+        return false;
     const Item& entry = m_items[size_t(item)];
-    if (!m_index.complete(item))
+    if (!complete)
         return contains(entry, foldedNeedle);
     if (!entry.composed)
         return false;
@@ -245,13 +253,14 @@ std::vector<qsizetype> TChooserList::match(QStringView foldedNeedle,
         }
         latin1Needle.push_back(char(c.unicode()));
     }
+    const bool inId = mayBeginInId(foldedNeedle);
     const size_t indexed = size_t(m_indexed ? m_index.size() : 0);
     const auto matches = [&](size_t item) {
         if (item >= indexed)
             return contains(m_items[item], foldedNeedle);
         if (!TChooserSearchIndex::mayContain(m_index.masks(qsizetype(item)), needle))
             return false;
-        return maskDecides || containsIndexed(qsizetype(item), foldedNeedle, latin1Needle);
+        return maskDecides || containsIndexed(qsizetype(item), foldedNeedle, latin1Needle, inId);
     };
     // The names of items not yet indexed lie all over memory, in their records: the next ones are
     // fetched while one is searched.

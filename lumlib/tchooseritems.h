@@ -93,7 +93,11 @@ private:
     QStringView textOf(const Item& item, TextBuffer& buffer) const;
     bool lessItem(const Item& a, const Item& b) const;
     bool contains(const Item& item, QStringView foldedNeedle) const;
-    bool containsIndexed(qsizetype item, QStringView foldedNeedle, std::string_view latin1Needle) const;
+    // Searches the item's copy in the index, its name only where the copy is not the whole name;
+    // inId: whether a match may begin in the item's id (mayBeginInId).
+    bool containsIndexed(qsizetype item, QStringView foldedNeedle, std::string_view latin1Needle,
+                         bool inId) const;
+    static bool mayBeginInId(QStringView foldedNeedle);
     // Whether a match of foldedNeedle begins in the "<id>)  " of a composed item whose name begins
     // with head.
     bool idPartContains(int id, QStringView head, QStringView foldedNeedle) const;
