@@ -133,6 +133,23 @@ BENCHMARK(fillChooser)
     ->ArgsProduct({{0, 1}, {100000, 1000000}})
     ->Unit(benchmark::kMillisecond);
 
+// The filter's index built in idle time after a fill: how soon typing is fast again.
+void indexAfterFill(benchmark::State& state)
+{
+    TValueList* list = articleList(int(state.range(0)));
+    QComboBox combo;
+    TComboBox chooser(&combo, idWidthFor(int(state.range(0))));
+    chooser.enableFilter();
+    for (auto _ : state) {
+        state.PauseTiming();
+        chooser.clear();
+        chooser.fill(list);
+        state.ResumeTiming();
+        settleIndex(chooser);
+    }
+}
+BENCHMARK(indexAfterFill)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 void fillAddItem(benchmark::State& state)
 {
     articleTexts();

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <ranges>
 
 namespace QtWidgets {
 
@@ -254,38 +255,37 @@ std::vector<qsizetype> TChooserList::match(QStringView foldedNeedle,
         latin1Needle.push_back(char(c.unicode()));
     }
     const bool inId = mayBeginInId(foldedNeedle);
-    const size_t indexed = size_t(m_indexed ? m_index.size() : 0);
-    const auto matches = [&](size_t item) {
-        if (item >= indexed)
-            return contains(m_items[item], foldedNeedle);
-        if (!TChooserSearchIndex::mayContain(m_index.masks(qsizetype(item)), needle))
-            return false;
-        return maskDecides || containsIndexed(qsizetype(item), foldedNeedle, latin1Needle, inId);
+    const qsizetype indexed = m_indexed ? m_index.size() : 0;
+    std::vector<qsizetype> result;
+    result.reserve(size_t(among ? qsizetype(among->size()) : size()));
+    const auto searchIndex = [&](auto first, auto last) {
+        for (; first != last; ++first) {
+            const qsizetype item = *first;
+            if (TChooserSearchIndex::mayContain(m_index.masks(item), needle) &&
+                (maskDecides || containsIndexed(item, foldedNeedle, latin1Needle, inId))) {
+                result.push_back(item);
+            }
+        }
     };
     // The names of items not yet indexed lie all over memory, in their records: the next ones are
     // fetched while one is searched.
-    constexpr size_t fetchAhead = 16;
-    const auto fetch = [&](size_t item) {
-        if (item >= indexed)
-            __builtin_prefetch(m_items[item].name.constData());
-    };
-    std::vector<qsizetype> result;
-    if (among) {
-        result.reserve(among->size());
-        for (size_t i = 0; i < among->size(); ++i) {
-            if (i + fetchAhead < among->size())
-                fetch(size_t((*among)[i + fetchAhead]));
-            if (matches(size_t((*among)[i])))
-                result.push_back((*among)[i]);
+    const auto searchNames = [&](auto first, auto last) {
+        constexpr qsizetype fetchAhead = 16;
+        for (; first != last; ++first) {
+            if (last - first > fetchAhead)
+                __builtin_prefetch(m_items[size_t(*(first + fetchAhead))].name.constData());
+            if (contains(m_items[size_t(*first)], foldedNeedle))
+                result.push_back(*first);
         }
-        return result;
-    }
-    result.reserve(m_items.size());
-    for (size_t item = 0; item < m_items.size(); ++item) {
-        if (item + fetchAhead < m_items.size())
-            fetch(item + fetchAhead);
-        if (matches(item))
-            result.push_back(qsizetype(item));
+    };
+    if (among) {
+        const auto split = std::lower_bound(among->cbegin(), among->cend(), indexed);
+        searchIndex(among->cbegin(), split);
+        searchNames(split, among->cend());
+    } else {
+        const std::ranges::iota_view<qsizetype, qsizetype> items(0, size());
+        searchIndex(items.begin(), items.begin() + indexed);
+        searchNames(items.begin() + indexed, items.end());
     }
     return result;
 }
