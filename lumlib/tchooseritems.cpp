@@ -120,6 +120,8 @@ void TChooserList::indexNext(qsizetype count)
     if (!m_indexed)
         return;
     const qsizetype end = std::min(size(), m_index.size() + count);
+    if (m_index.size() == 0)
+        m_index.reserve(size());
     TextBuffer buffer;
     for (qsizetype item = m_index.size(); item < end; ++item) {
         const Item& entry = m_items[size_t(item)];

@@ -43,6 +43,11 @@ public:
     // beyond the id (the whole text for an item without one).
     void append(QStringView text, QStringView name);
     void truncate(qsizetype items);
+    void reserve(qsizetype items)
+    {
+        m_masks.reserve(size_t(items));
+        m_starts.reserve(size_t(items));
+    }
 
     const Masks& masks(qsizetype item) const { return m_masks[size_t(item)]; }
     // The folded copy of the item's name, and whether that is the whole name.
