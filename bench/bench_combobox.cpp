@@ -71,18 +71,35 @@ void settle()
     QCoreApplication::processEvents();
 }
 
+// The filter's index is built while the event loop is idle after a fill, before the operator has
+// moved to the field and typed.
+void settleIndex(const TComboBox& chooser)
+{
+    while (!chooser.filterIndexComplete())
+        settle();
+}
+
 // A shown combo box with all articles, its text selected as when the operator tabs into it.
 struct Chooser {
     QComboBox combo;
     TComboBox chooser;
+    int count;
 
     explicit Chooser(int count)
         : chooser(&combo, idWidthFor(count))
+        , count(count)
     {
         chooser.fill(articleList(count));
         chooser.enableFilter();
         combo.show();
         settle();
+        settleIndex(chooser);
+    }
+    // Filled anew, to be typed into before the index is built (one idle slice of it done).
+    void refill()
+    {
+        chooser.clear();
+        chooser.fill(articleList(count));
     }
 
     QLineEdit* edit() { return combo.lineEdit(); }
@@ -115,6 +132,23 @@ BENCHMARK(fillChooser)
     ->ArgNames({"filter", "articles"})
     ->ArgsProduct({{0, 1}, {100000, 1000000}})
     ->Unit(benchmark::kMillisecond);
+
+// The filter's index built in idle time after a fill: how soon typing is fast again.
+void indexAfterFill(benchmark::State& state)
+{
+    TValueList* list = articleList(int(state.range(0)));
+    QComboBox combo;
+    TComboBox chooser(&combo, idWidthFor(int(state.range(0))));
+    chooser.enableFilter();
+    for (auto _ : state) {
+        state.PauseTiming();
+        chooser.clear();
+        chooser.fill(list);
+        state.ResumeTiming();
+        settleIndex(chooser);
+    }
+}
+BENCHMARK(indexAfterFill)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void fillAddItem(benchmark::State& state)
 {
@@ -166,12 +200,15 @@ BENCHMARK(firstShowAddItem)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // One letter typed, after the text typed before (restarting from all items each time): the first
 // letter over all items ("s" keeps about 60 % of them), a second one that narrows what the
-// first left, and a letter that keeps nearly all items.
-void keystroke(benchmark::State& state, const char* before, const char* typed)
+// first left, and a letter that keeps nearly all items; and the first two right after a fill,
+// before the filter's index is built.
+void keystroke(benchmark::State& state, const char* before, const char* typed, bool indexed = true)
 {
     Chooser chooser(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
+        if (!indexed)
+            chooser.refill();
         chooser.restart();
         chooser.edit()->insert(QString::fromLatin1(before));
         settle();
@@ -184,6 +221,14 @@ void keystroke(benchmark::State& state, const char* before, const char* typed)
 BENCHMARK_CAPTURE(keystroke, first, "", "s")->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(keystroke, narrowing, "s", "a")->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(keystroke, nearlyAll, "", "e")->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(keystroke, firstBeforeIndex, "", "s", false)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(keystroke, narrowingBeforeIndex, "s", "a", false)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
 
 // Choosing an item (arrow key) while filtered: all items come back, the chosen one current.
 void chooseWhileFiltered(benchmark::State& state)

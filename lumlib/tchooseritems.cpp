@@ -2,10 +2,13 @@
 
 #include "tcharactermask.h"
 
+#include <QElapsedTimer>
+#include <QTimerEvent>
+
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
-#include <numeric>
+#include <ranges>
 
 namespace QtWidgets {
 
@@ -71,49 +74,37 @@ bool containsFolded(QStringView text, QStringView foldedNeedle)
            text.end();
 }
 
-void TChooserList::itemAdded(qsizetype item)
-{
-    if (m_indexed)
-        m_masks.insert(m_masks.begin() + item, masksOf(m_items[size_t(item)]));
-}
-
 void TChooserList::append(int id, const QString& name)
 {
     m_items.push_back({name, id, true});
-    itemAdded(size() - 1);
 }
 
 void TChooserList::appendText(const QString& text)
 {
     m_items.push_back({text, idOfItem(text), false});
-    itemAdded(size() - 1);
 }
 
 void TChooserList::insertText(qsizetype item, const QString& text)
 {
     m_items.insert(m_items.begin() + item, Item{text, idOfItem(text), false});
-    itemAdded(item);
+    itemChanged(item);
 }
 
 void TChooserList::replaceText(qsizetype item, const QString& text)
 {
     m_items[size_t(item)] = {text, idOfItem(text), false};
-    if (m_indexed)
-        m_masks[size_t(item)] = masksOf(m_items[size_t(item)]);
+    itemChanged(item);
 }
 
 void TChooserList::remove(qsizetype item)
 {
     m_items.erase(m_items.begin() + item);
-    if (m_indexed)
-        m_masks.erase(m_masks.begin() + item);
+    itemChanged(item);
 }
 
 void TChooserList::reserve(qsizetype items)
 {
     m_items.reserve(size_t(items));
-    if (m_indexed)
-        m_masks.reserve(size_t(items));
 }
 
 void TChooserList::setIndexed(bool on)
@@ -121,12 +112,22 @@ void TChooserList::setIndexed(bool on)
     if (on == m_indexed)
         return;
     m_indexed = on;
-    m_masks = std::vector<Masks>();
-    if (!on)
+    m_index.truncate(0);
+}
+
+void TChooserList::indexNext(qsizetype count)
+{
+    if (!m_indexed)
         return;
-    m_masks.resize(m_items.size());
-    std::transform(m_items.cbegin(), m_items.cend(), m_masks.begin(),
-                   [this](const Item& item) { return masksOf(item); });
+    const qsizetype end = std::min(size(), m_index.size() + count);
+    if (m_index.size() == 0)
+        m_index.reserve(size());
+    TextBuffer buffer;
+    for (qsizetype item = m_index.size(); item < end; ++item) {
+        const Item& entry = m_items[size_t(item)];
+        const QStringView text = textOf(entry, buffer);
+        m_index.append(text, text.sliced(text.size() - entry.name.size()));
+    }
 }
 
 QString TChooserList::text(qsizetype item) const
@@ -188,105 +189,105 @@ bool TChooserList::isSorted() const
 
 void TChooserList::sort()
 {
-    if (!m_indexed) {
-        std::stable_sort(m_items.begin(), m_items.end(),
-                         [this](const Item& a, const Item& b) { return lessItem(a, b); });
-        return;
-    }
-    // The masks move with their items.
-    std::vector<size_t> order(m_items.size());
-    std::iota(order.begin(), order.end(), size_t(0));
-    std::stable_sort(order.begin(), order.end(),
-                     [this](size_t a, size_t b) { return lessItem(m_items[a], m_items[b]); });
-    std::vector<Item> items;
-    std::vector<Masks> masks;
-    items.reserve(order.size());
-    masks.reserve(order.size());
-    for (size_t item : order) {
-        items.push_back(std::move(m_items[item]));
-        masks.push_back(m_masks[item]);
-    }
-    m_items = std::move(items);
-    m_masks = std::move(masks);
+    std::stable_sort(m_items.begin(), m_items.end(),
+                     [this](const Item& a, const Item& b) { return lessItem(a, b); });
+    m_index.truncate(0);
 }
 
 bool TChooserList::contains(const Item& entry, QStringView foldedNeedle) const
 {
     if (containsFolded(entry.name, foldedNeedle))
         return true;
-    if (!entry.composed || foldedNeedle.isEmpty())
+    return entry.composed && idPartContains(entry.id, entry.name, foldedNeedle);
+}
+
+bool TChooserList::idPartContains(int id, QStringView head, QStringView foldedNeedle) const
+{
+    if (!mayBeginInId(foldedNeedle))
         return false;
-    // A match that begins in "<id>)  " begins with one of its characters and ends within the first
-    // characters of the name.
-    const char16_t first = foldedNeedle.front().unicode();
-    if (!(first == u' ' || first == u')' || first == u'-' || (first >= u'0' && first <= u'9')))
-        return false;
-    const QStringView head =
-        QStringView(entry.name).first(std::min(entry.name.size(), foldedNeedle.size() - 1));
-    TextBuffer buffer(itemLength(entry.id, head.size(), m_idWidth));
-    writeItem(buffer.data(), entry.id, head, m_idWidth);
+    head = head.first(std::min(head.size(), foldedNeedle.size() - 1));
+    TextBuffer buffer(itemLength(id, head.size(), m_idWidth));
+    writeItem(buffer.data(), id, head, m_idWidth);
     return containsFolded(QStringView(buffer.constData(), buffer.size()), foldedNeedle);
 }
 
-TChooserList::Masks TChooserList::masksOf(QStringView text)
+// A match that begins in "<id>)  " begins with one of its characters and ends within the first
+// characters of the name.
+bool TChooserList::mayBeginInId(QStringView foldedNeedle)
 {
-    Masks masks;
-    char16_t previous = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t folded = foldedUnit(text[i].unicode());
-        masks.characters |= quint64(1) << characterBit(folded);
-        if (i > 0)
-            masks.pairs |= quint64(1) << ((quint32(previous) << 16 | folded) * 2654435761u >> 26);
-        previous = folded;
-    }
-    return masks;
+    if (foldedNeedle.isEmpty())
+        return false;
+    const char16_t first = foldedNeedle.front().unicode();
+    return first == u' ' || first == u')' || first == u'-' || (first >= u'0' && first <= u'9');
 }
 
-TChooserList::Masks TChooserList::masksOf(const Item& entry) const
+// latin1Needle is foldedNeedle in Latin-1, empty when it has a character beyond.
+bool TChooserList::containsIndexed(qsizetype item, QStringView foldedNeedle, std::string_view latin1Needle,
+                                   bool inId) const
 {
-    TextBuffer buffer;
-    return masksOf(textOf(entry, buffer));
+    const std::string_view copy = m_index.copy(item);
+    if (!latin1Needle.empty() && copy.find(latin1Needle) != std::string_view::npos)
+        return true;
+    const bool complete = m_index.complete(item);
+    if (complete && !inId)
+        return false;
+    const Item& entry = m_items[size_t(item)];
+    if (!complete)
+        return contains(entry, foldedNeedle);
+    if (!entry.composed)
+        return false;
+    QVarLengthArray<QChar, TChooserSearchIndex::copiedUnits> head;
+    for (qsizetype i = 0; i < std::min(qsizetype(copy.size()), foldedNeedle.size() - 1); ++i)
+        head.append(QLatin1Char(copy[size_t(i)]));
+    return idPartContains(entry.id, QStringView(head.constData(), head.size()), foldedNeedle);
 }
 
 std::vector<qsizetype> TChooserList::match(QStringView foldedNeedle,
                                            const std::vector<qsizetype>* among) const
 {
-    const Masks needle = masksOf(foldedNeedle);
-    const auto mayContain = [&](size_t item) {
-        const Masks& masks = m_masks[item];
-        return (masks.characters & needle.characters) == needle.characters &&
-               (masks.pairs & needle.pairs) == needle.pairs;
-    };
+    const TChooserSearchIndex::Masks needle = TChooserSearchIndex::masksOf(foldedNeedle);
     const bool maskDecides =
         foldedNeedle.size() == 1 && characterBit(foldedNeedle.front().unicode()) < ownCharacterBits;
-    // Names lie all over memory, in their records: the next ones are fetched while one is searched.
-    constexpr size_t fetchAhead = 16;
-    const auto matches = [&](size_t item) {
-        if (!mayContain(item))
-            return false;
-        return maskDecides || contains(m_items[item], foldedNeedle);
-    };
-    const auto fetch = [&](size_t item) {
-        if (!maskDecides && mayContain(item))
-            __builtin_prefetch(m_items[item].name.constData());
-    };
-    std::vector<qsizetype> result;
-    if (among) {
-        result.reserve(among->size());
-        for (size_t i = 0; i < among->size(); ++i) {
-            if (i + fetchAhead < among->size())
-                fetch(size_t((*among)[i + fetchAhead]));
-            if (matches(size_t((*among)[i])))
-                result.push_back((*among)[i]);
+    std::string latin1Needle;
+    for (const QChar c : foldedNeedle) {
+        if (c.unicode() > 0xff) {
+            latin1Needle.clear();
+            break;
         }
-        return result;
+        latin1Needle.push_back(char(c.unicode()));
     }
-    result.reserve(m_masks.size());
-    for (size_t item = 0; item < m_masks.size(); ++item) {
-        if (item + fetchAhead < m_masks.size())
-            fetch(item + fetchAhead);
-        if (matches(item))
-            result.push_back(qsizetype(item));
+    const bool inId = mayBeginInId(foldedNeedle);
+    const qsizetype indexed = m_indexed ? m_index.size() : 0;
+    std::vector<qsizetype> result;
+    result.reserve(size_t(among ? qsizetype(among->size()) : size()));
+    const auto searchIndex = [&](auto first, auto last) {
+        for (; first != last; ++first) {
+            const qsizetype item = *first;
+            if (TChooserSearchIndex::mayContain(m_index.masks(item), needle) &&
+                (maskDecides || containsIndexed(item, foldedNeedle, latin1Needle, inId))) {
+                result.push_back(item);
+            }
+        }
+    };
+    // The names of items not yet indexed lie all over memory, in their records: the next ones are
+    // fetched while one is searched.
+    const auto searchNames = [&](auto first, auto last) {
+        constexpr qsizetype fetchAhead = 16;
+        for (; first != last; ++first) {
+            if (last - first > fetchAhead)
+                __builtin_prefetch(m_items[size_t(*(first + fetchAhead))].name.constData());
+            if (contains(m_items[size_t(*first)], foldedNeedle))
+                result.push_back(*first);
+        }
+    };
+    if (among) {
+        const auto split = std::lower_bound(among->cbegin(), among->cend(), indexed);
+        searchIndex(among->cbegin(), split);
+        searchNames(split, among->cend());
+    } else {
+        const std::ranges::iota_view<qsizetype, qsizetype> items(0, size());
+        searchIndex(items.begin(), items.begin() + indexed);
+        searchNames(items.begin() + indexed, items.end());
     }
     return result;
 }
@@ -307,6 +308,44 @@ void TChooserItems::appendHidden(const QString& text)
 {
     m_all.appendText(text);
     m_sorted = -1;
+    indexLater();
+}
+
+void TChooserItems::setSearchIndexed(bool on)
+{
+    m_all.setIndexed(on);
+    indexLater();
+}
+
+// Indexing reads every item's name, a cache miss into its record: over a million items a quarter
+// of a second that would otherwise be spent filling or on the first keystroke. A few items are
+// indexed at once; more in slices of a few milliseconds whenever the event loop is idle, so that
+// the operator's typing waits for a slice at most.
+void TChooserItems::indexLater()
+{
+    constexpr qsizetype indexedAtOnce = 4096;
+    if (m_all.notIndexed() <= indexedAtOnce)
+        m_all.indexNext(indexedAtOnce);
+    if (m_all.indexComplete())
+        m_indexing.stop();
+    else if (!m_indexing.isActive())
+        m_indexing.start(0, this);
+}
+
+void TChooserItems::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_indexing.timerId()) {
+        QAbstractListModel::timerEvent(event);
+        return;
+    }
+    constexpr qint64 sliceNanoseconds = 2'000'000;
+    constexpr qsizetype itemsBetweenClockReads = 256;
+    QElapsedTimer slice;
+    slice.start();
+    while (!m_all.indexComplete() && slice.nsecsElapsed() < sliceNanoseconds)
+        m_all.indexNext(itemsBetweenClockReads);
+    if (m_all.indexComplete())
+        m_indexing.stop();
 }
 
 void TChooserItems::setAll(TChooserList items)
@@ -319,6 +358,7 @@ void TChooserItems::setAll(TChooserList items)
     m_filtered = false;
     m_shown.clear();
     endResetModel();
+    indexLater();
 }
 
 void TChooserItems::show(std::vector<qsizetype> items)
@@ -359,6 +399,7 @@ bool TChooserItems::setData(const QModelIndex& index, const QVariant& value, int
     m_all.replaceText(item, value.toString());
     m_sorted = -1;
     Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    indexLater();
     return true;
 }
 
@@ -382,6 +423,7 @@ bool TChooserItems::insertRows(int row, int count, const QModelIndex& parent)
             m_shown.insert(m_shown.begin() + row + i, item);
     }
     endInsertRows();
+    indexLater();
     return true;
 }
 
@@ -403,6 +445,7 @@ bool TChooserItems::removeRows(int row, int count, const QModelIndex& parent)
                                    [shown](qsizetype gone) { return gone < shown; });
     }
     endRemoveRows();
+    indexLater();
     return true;
 }
 

@@ -2,11 +2,15 @@
 
 // The items of an id chooser (TComboBox) as the model of its combo box.
 
+#include "tchoosersearch.h"
+
 #include <QAbstractListModel>
+#include <QBasicTimer>
 #include <QString>
 #include <QStringView>
 #include <QVarLengthArray>
 
+#include <string_view>
 #include <vector>
 
 namespace QtWidgets {
@@ -61,14 +65,19 @@ public:
     // In code-unit order of the texts, equal texts in their order.
     void sort();
 
-    // With the search index on, every item also has a mask of the characters of its folded text
-    // (tcharactermask.h), taken as the item is added (while its name is at hand) and kept in step
-    // with every change, so that a search looks at a word per item and into a name only where it
-    // may match.
+    // With the search index on, every item also gets its entry in a search index (tchoosersearch.h),
+    // so that a search looks at a few bytes per item and into a name only where it must. The index
+    // is not taken as items are added (that would read every name once more while filling) but by
+    // indexNext, a part at a time; a search takes the items not yet indexed from their names.
     void setIndexed(bool on);
     bool indexed() const { return m_indexed; }
+    // Whether every item is indexed (or the index is off).
+    bool indexComplete() const { return notIndexed() == 0; }
+    qsizetype notIndexed() const { return m_indexed ? size() - m_index.size() : 0; }
+    // Indexes up to count more items.
+    void indexNext(qsizetype count);
     // The items whose folded text contains foldedNeedle (containsFolded); among `among` only, when
-    // given. Needs the search index.
+    // given, ascending.
     std::vector<qsizetype> match(QStringView foldedNeedle, const std::vector<qsizetype>* among) const;
 
 private:
@@ -84,20 +93,21 @@ private:
     QStringView textOf(const Item& item, TextBuffer& buffer) const;
     bool lessItem(const Item& a, const Item& b) const;
     bool contains(const Item& item, QStringView foldedNeedle) const;
-    // The characters of an item's folded text (tcharactermask.h) and, hashed into a word, its pairs
-    // of adjacent characters: a search text of two letters or more rules out most items by the pairs.
-    struct Masks {
-        quint64 characters = 0;
-        quint64 pairs = 0;
-    };
-    static Masks masksOf(QStringView text);
-    Masks masksOf(const Item& item) const;
-    void itemAdded(qsizetype item);
+    // Searches the item's copy in the index, its name only where the copy is not the whole name;
+    // inId: whether a match may begin in the item's id (mayBeginInId).
+    bool containsIndexed(qsizetype item, QStringView foldedNeedle, std::string_view latin1Needle,
+                         bool inId) const;
+    static bool mayBeginInId(QStringView foldedNeedle);
+    // Whether a match of foldedNeedle begins in the "<id>)  " of a composed item whose name begins
+    // with head.
+    bool idPartContains(int id, QStringView head, QStringView foldedNeedle) const;
+    // The changed item and those after it are indexed anew.
+    void itemChanged(qsizetype item) { m_index.truncate(item); }
 
     std::vector<Item> m_items;
     int m_idWidth = 0;
     bool m_indexed = false;
-    std::vector<Masks> m_masks;
+    TChooserSearchIndex m_index;
 };
 
 // All items of the chooser and, while a filter is on, the rows shown: the row of an item shown
@@ -127,8 +137,9 @@ public:
     void showAll();
 
     // Switches the search index of all items on or off (TChooserList::setIndexed); items set later
-    // keep the setting.
-    void setSearchIndexed(bool on) { m_all.setIndexed(on); }
+    // keep the setting. A few items are indexed at once, more in idle time, a part at a time.
+    void setSearchIndexed(bool on);
+    bool searchIndexComplete() const { return m_all.indexComplete(); }
     std::vector<qsizetype> match(QStringView foldedText, const std::vector<qsizetype>* among) const
     {
         return m_all.match(foldedText, among);
@@ -141,11 +152,17 @@ public:
     bool insertRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
     bool removeRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
 
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
 private:
+    void indexLater();
+
     TChooserList m_all;
     mutable int m_sorted = -1; // -1 unknown, else whether all items are sorted
     bool m_filtered = false;
     std::vector<qsizetype> m_shown;
+    QBasicTimer m_indexing;
 };
 
 } // namespace QtWidgets

@@ -341,6 +341,11 @@ QString TComboBox::filterString() const
     return d->filterText;
 }
 
+bool TComboBox::filterIndexComplete() const
+{
+    return !d->model || d->model->searchIndexComplete();
+}
+
 QString TComboBox::name(int id) const
 {
     const auto it = d->findName(id);

@@ -27,7 +27,8 @@ namespace QtWidgets {
 // The items live in a model of the wrapper's own (TChooserItems, owned by the combo box) that keeps
 // each item's id and name, sharing the record's text, and makes item texts only for the rows asked
 // for; filling and filtering replace the whole list in one step, and a million items write no text
-// of their own (docs/performance.md).
+// of their own. The filter's index of the items is built after a fill, in idle time
+// (docs/performance.md).
 class LUMLIB_EXPORT TComboBox : public QObject {
     Q_OBJECT
 
@@ -63,6 +64,10 @@ public:
     bool filterEnabled() const;
     // The text the items are currently filtered by; empty when all items are shown.
     QString filterString() const;
+    // Whether the filter's index of the items is complete. Many items are indexed in idle time after
+    // a fill; until then typing searches the names of the items not yet indexed (the same items
+    // match, found more slowly).
+    bool filterIndexComplete() const;
 
     // The recorded name of an id, empty when unknown.
     QString name(int id) const;

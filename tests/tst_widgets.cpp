@@ -96,6 +96,7 @@ private Q_SLOTS:
     void choosingWhileFilteredRestoresAll_data();
     void choosingWhileFilteredRestoresAll();
     void fillWhileFilterOnKeepsFiltering();
+    void manyItemsMatchAlikeBeforeAndAfterIndexing();
     void disableFilterRestoresSettings();
 
     void checkItemTogglesOnce();
@@ -348,6 +349,50 @@ void TestWidgets::fillWhileFilterOnKeepsFiltering()
     chooser.clear();
     combo.lineEdit()->setText("be");
     QCOMPARE(combo.count(), 0);
+}
+
+void TestWidgets::manyItemsMatchAlikeBeforeAndAfterIndexing()
+{
+    // Too many to index at once: typing before the idle index is done searches the names instead.
+    // Names longer than the index keeps, with characters beyond Latin-1 (µ folds beyond it), and
+    // plain ones; texts that narrow, that start afresh, and that begin in the id.
+    TValueList list;
+    for (int id = 1; id <= 6000; ++id) {
+        auto* value = new TValue;
+        value->setID(id);
+        value->setName(id % 3 == 0   ? QString("Article with a rather long name, number %1 Ünïcode").arg(id)
+                       : id % 3 == 1 ? QString("Čaj %1 µ").arg(id)
+                                     : QString("Beer %1").arg(id));
+        list.insert(value);
+    }
+    QComboBox combo;
+    TComboBox chooser(&combo, 5);
+    chooser.fill(&list);
+    chooser.enableFilter();
+    QVERIFY(!chooser.filterIndexComplete());
+
+    const QStringList texts{"b", "be", "BEER 59", "čaj", "µ", "ünï", "ïcode", "5) ", "1", "zz"};
+    const auto typeAll = [&] {
+        QList<QStringList> shown;
+        for (const QString& text : texts) {
+            combo.lineEdit()->setText(text);
+            shown << items(combo);
+        }
+        combo.lineEdit()->clear();
+        return shown;
+    };
+    const QList<QStringList> fromNames = typeAll();
+    QCOMPARE(fromNames[texts.indexOf("BEER 59")].size(), 39);
+    QCOMPARE(fromNames[texts.indexOf("čaj")].size(), 2000);
+    QCOMPARE(fromNames[texts.indexOf("µ")].size(), 2000);
+    QCOMPARE(fromNames[texts.indexOf("ïcode")].size(), 2000);
+    QCOMPARE(fromNames[texts.indexOf("5) ")].size(), 600);
+
+    QCoreApplication::processEvents(); // part of the index
+    QCOMPARE(typeAll(), fromNames);
+    while (!chooser.filterIndexComplete())
+        QCoreApplication::processEvents();
+    QCOMPARE(typeAll(), fromNames);
 }
 
 void TestWidgets::disableFilterRestoresSettings()
