@@ -3,6 +3,7 @@
 // row each, painted), and sorted by a column. The parts of the loading are measured on their own.
 
 #include "cardstore.h"
+#include "largeblocks.h"
 #include "lumcardhost.h"
 #include "tcardactionlog.h"
 #include "tcardserverprotocol.h"
@@ -61,6 +62,7 @@ public:
     LogBench()
         : m_server(m_serverDir.path())
     {
+        Basics::keepLargeBlocksForReuse(); // as lumoffice does at its start
         fillStore();
         m_server.start({});
         m_reader = LumCardHost::device(m_server.port, QStringLiteral("bench"), 30000);

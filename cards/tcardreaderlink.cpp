@@ -103,6 +103,13 @@ QStringList TCardReaderLink::command(const QString& name, const QStringList& arg
     return result;
 }
 
+bool TCardReaderLink::actionLogPages(
+    const QStringList& arguments,
+    const std::function<void(const QStringList& entries, int expected)>& onPage) const
+{
+    return m_reader && m_reader->actionLogPages(arguments, onPage);
+}
+
 QString TCardReaderLink::cardData() const
 {
     QString data;

@@ -92,6 +92,10 @@ public:
     QString errorText() const;
     // Sends a command; without a reader the result stays empty.
     QStringList command(const QString& name, const QStringList& arguments = {}) const;
+    // A card's action log page by page (see Devices::TNetReader::actionLogPages); false without a
+    // reader.
+    bool actionLogPages(const QStringList& arguments,
+                        const std::function<void(const QStringList& entries, int expected)>& onPage) const;
     // The card text of the card on the reader; empty without a reader or a card.
     QString cardData() const;
 

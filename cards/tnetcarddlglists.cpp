@@ -22,6 +22,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -139,25 +140,37 @@ void TNetCardDlg::loadActionLogs()
     const QStringList arguments = {m_uid->text(), QString::number(m_actioncount->value()),
                                    m_chkreadentries->isChecked() ? QStringLiteral("true")
                                                                  : QStringLiteral("false")};
-    const QStringList entries = m_reader.command(PosLib::CardServer::getActionLogs, arguments);
-    m_window->hideWaitDlg();
-    if (entries.isEmpty())
-        return;
-    const TReaderRelease released(m_reader);
-    const int total = int(entries.size());
-    startProgressBar(total, m_actionprogress, m_ActionList);
-    // Rows are made apart from the view and added in one step: a sorted view would place each
-    // row on its own.
+    // The entries come page by page; each page is parsed while the server prepares the next. Rows
+    // are made apart from the view and added in one step at the end: a sorted view would place each
+    // row on its own, and a log that fails half-way shows nothing.
+    std::optional<TReaderRelease> released;
     QList<QTreeWidgetItem*> rows;
-    rows.reserve(total);
-    for (int i = 0; i < total; ++i) {
-        setProgress(i + 1, m_actionprogress, m_ActionList);
-        if (auto* entry = takeAnswer<PosLib::TCardActionLog>(*list, entries[i]))
-            rows << new TSortedRow(entry);
+    int done = 0;
+    const bool complete = m_reader.actionLogPages(arguments, [&](const QStringList& entries, int expected) {
+        if (!released) {
+            m_window->hideWaitDlg();
+            released.emplace(m_reader);
+            startProgressBar(expected, m_actionprogress, m_ActionList);
+            rows.reserve(expected);
+        }
+        for (const QString& text : entries) {
+            setProgress(++done, m_actionprogress, m_ActionList);
+            if (auto* entry = takeAnswer<PosLib::TCardActionLog>(*list, text))
+                rows << new TSortedRow(entry);
+        }
+    });
+    if (!released) {
+        m_window->hideWaitDlg();
+        return;
     }
-    m_ActionList->setSortingEnabled(false);
-    m_ActionList->addTopLevelItems(rows);
-    m_ActionList->setSortingEnabled(true);
+    if (complete) {
+        m_ActionList->setSortingEnabled(false);
+        m_ActionList->addTopLevelItems(rows);
+        m_ActionList->setSortingEnabled(true);
+    } else {
+        qDeleteAll(rows);
+        list->clear();
+    }
     endProgressBar(m_actionprogress, m_ActionList);
 }
 

@@ -12,7 +12,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <future>
 #include <optional>
+#include <system_error>
 
 namespace Devices {
 
@@ -84,9 +86,8 @@ private:
             return giveUp();
         if (!m_frame.complete())
             return;
-        Basics::TTcpMessage message;
         PosLib::TCardServerAnswer answer;
-        if (!message.parse(m_frame.text(), m_cryption) || !answer.fromMessage(message) || answer.code != 0)
+        if (!answer.fromWire(m_frame.bytes(), m_cryption) || answer.code != 0)
             return giveUp();
         m_answered = true;
         m_deadline->stop();
@@ -157,22 +158,33 @@ void TNetReader::deactivate()
     m_active = false;
 }
 
-QStringList TNetReader::call(const QString& command, const QStringList& arguments, const QStringList& given)
+PosLib::TCardServerCall TNetReader::callOf(const QString& command, const QStringList& arguments,
+                                           const QStringList& given) const
 {
     PosLib::TCardServerCall call;
     call.reader = m_settings.reader;
     call.command = command;
     call.arguments = arguments;
     call.given = given;
-    const PosLib::TCardServerAnswer answer =
-        PosLib::callCardServer(*m_client, m_settings.host, m_settings.port, call);
+    return call;
+}
+
+void TNetReader::keepOutcome(const PosLib::TCardServerAnswer& answer)
+{
     m_lastCode = answer.code;
     m_request.set("lasterrorcode", answer.code);
     if (answer.message.isEmpty())
         m_request.remove("lasterrormsg");
     else
         m_request.set("lasterrormsg", answer.message);
-    return answer.results;
+}
+
+QStringList TNetReader::call(const QString& command, const QStringList& arguments, const QStringList& given)
+{
+    PosLib::TCardServerAnswer answer = PosLib::callCardServer(*m_client, m_settings.host, m_settings.port,
+                                                              callOf(command, arguments, given));
+    keepOutcome(answer);
+    return std::move(answer.results);
 }
 
 void TNetReader::readCardData(QString& data)
@@ -187,32 +199,73 @@ void TNetReader::command(const QString& name, const QStringList& arguments, QStr
         return;
     }
     if (name == CardServer::getActionLogs && arguments.size() == 3) {
-        result = actionLogs(arguments);
+        result.clear();
+        if (!actionLogPages(arguments, [&result](const QStringList& entries, int) { result += entries; }))
+            result.clear();
         return;
     }
     result = call(name, arguments, result);
 }
 
-QStringList TNetReader::actionLogs(const QStringList& arguments)
+namespace {
+
+// One call in a thread of its own, on a connection of its own.
+std::future<PosLib::TCardServerAnswer> callMeanwhile(const TNetReader::Settings& settings,
+                                                     PosLib::TCardServerCall call)
+{
+    const auto exchange = [settings](const PosLib::TCardServerCall& call) {
+        Basics::TTcpClient client;
+        client.setConnectTimeout(settings.connectTimeout);
+        client.setTimeout(settings.replyTimeout);
+        return PosLib::callCardServer(client, settings.host, settings.port, call);
+    };
+    try {
+        return std::async(std::launch::async, exchange, std::move(call));
+    } catch (const std::system_error&) { // no thread to be had: the call waits for get()
+        return std::async(std::launch::deferred, exchange, std::move(call));
+    }
+}
+
+} // namespace
+
+bool TNetReader::actionLogPages(const QStringList& arguments, const ActionLogPage& onPage)
 {
     // Page by page, each older than the last entry of the page before, until the count is reached
-    // or a page comes back short. A failed page fails the whole list.
-    const int wanted = std::max(arguments[1].toInt(), 0);
-    QStringList entries;
-    int before = 0;
+    // or a page comes back short. The server works on the next page while this one is handed on.
+    const QString& uid = arguments.value(0);
+    const QString& includeRead = arguments.value(2);
+    const int wanted = std::max(arguments.value(1).toInt(), 0);
+    const QStringList counted = call(CardServer::countActionLogs, {uid, includeRead});
+    if (m_lastCode != 0)
+        return false;
+    const int expected = wanted > 0 ? std::min(wanted, counted.value(0).toInt()) : counted.value(0).toInt();
+    int got = 0;
+    const auto pageSize = [&] {
+        return wanted == 0 ? CardServer::actionLogPage : std::min(CardServer::actionLogPage, wanted - got);
+    };
+    const auto pageCall = [&](int size, int before) {
+        return callOf(CardServer::getActionLogs,
+                      {uid, QString::number(size), includeRead, QString::number(before)});
+    };
+    int size = pageSize();
+    std::future<PosLib::TCardServerAnswer> next = callMeanwhile(m_settings, pageCall(size, 0));
     for (;;) {
-        const int page = wanted == 0 ? CardServer::actionLogPage
-                                     : std::min<int>(CardServer::actionLogPage, wanted - int(entries.size()));
-        const QStringList part = call(CardServer::getActionLogs, {arguments[0], QString::number(page),
-                                                                  arguments[2], QString::number(before)});
-        if (m_lastCode != 0)
-            return {};
-        entries += part;
-        if (part.size() < page || (wanted > 0 && entries.size() >= wanted))
-            return entries;
-        before = PosLib::TCardActionLog(part.last()).getID();
+        const PosLib::TCardServerAnswer page = next.get();
+        keepOutcome(page);
+        if (page.code != 0)
+            return false;
+        got += int(page.results.size());
+        const int before = page.results.size() >= size && (wanted == 0 || got < wanted)
+                               ? PosLib::TCardActionLog(page.results.last()).getID()
+                               : 0;
+        if (before > 0) {
+            size = pageSize();
+            next = callMeanwhile(m_settings, pageCall(size, before));
+        }
+        if (!page.results.isEmpty())
+            onPage(page.results, std::max(expected, got));
         if (before <= 0)
-            return entries;
+            return true;
     }
 }
 

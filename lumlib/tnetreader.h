@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QThread;
@@ -15,6 +16,11 @@ class QThread;
 namespace Basics {
 class TTcpClient;
 }
+
+namespace PosLib {
+struct TCardServerAnswer;
+struct TCardServerCall;
+} // namespace PosLib
 
 namespace Devices {
 
@@ -85,16 +91,24 @@ public:
     // The first device of the workspace's reader device list named deviceName; null when none.
     static TNetReader* find();
 
+    // "getactionlogs" (UID, count, "true" for read entries too) page by page: each page is handed
+    // to onPage as it arrives, with the number of entries expected in all, while the next page is
+    // fetched meanwhile. False, with the error code, when a call failed; the pages handed on
+    // before then are not the whole log.
+    using ActionLogPage = std::function<void(const QStringList& entries, int expected)>;
+    bool actionLogPages(const QStringList& arguments, const ActionLogPage& onPage);
+
 Q_SIGNALS:
     void dataChanged(const QString& uid);
 
 private:
     friend class TReaderWatch;
 
-    // "getactionlogs" in pages that each fit into one answer.
-    QStringList actionLogs(const QStringList& arguments);
     // One exchange with the server; keeps its outcome as the last error code.
     QStringList call(const QString& command, const QStringList& arguments, const QStringList& given = {});
+    PosLib::TCardServerCall callOf(const QString& command, const QStringList& arguments,
+                                   const QStringList& given = {}) const;
+    void keepOutcome(const PosLib::TCardServerAnswer& answer);
 
     Settings m_settings;
     Basics::TValue m_request;

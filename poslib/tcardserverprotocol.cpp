@@ -24,18 +24,28 @@ void putList(QList<Basics::TAttribute>& attributes, char16_t prefix, const QStri
 
 // The entries under prefix, which must be numbered 0, 1, 2 ... without a gap; false when they are
 // not or there are more than max.
-bool takeList(const Basics::TValue& attributes, char16_t prefix, qsizetype max, QStringList& entries)
+bool takeList(const Basics::TAttributeViews& attributes, char16_t prefix, qsizetype max, QStringList& entries)
 {
     entries.clear();
-    for (const Basics::TAttribute& attribute : attributes.attributes()) {
-        const QString& key = attribute.key;
+    for (const auto& [key, value] : attributes) {
         if (key.size() != indexWidth + 1 || key[0] != prefix)
             continue;
         if (entries.size() >= max || key != indexKey(prefix, entries.size()))
             return false;
-        entries.append(attribute.value.text());
+        entries.append(value.toString());
     }
     return true;
+}
+
+bool takeList(const Basics::TValue& attributes, char16_t prefix, qsizetype max, QStringList& entries)
+{
+    QList<Basics::TAttribute> texts;
+    for (const Basics::TAttribute& attribute : attributes.attributes())
+        texts.append(attribute);
+    Basics::TAttributeViews views;
+    for (const Basics::TAttribute& attribute : texts)
+        views.append({attribute.key, attribute.value.text()});
+    return takeList(views, prefix, max, entries);
 }
 
 bool transferable(const QString& text)
@@ -92,25 +102,35 @@ bool TCardServerCall::isTransferable() const
     return transferable(reader) && transferable(command) && transferable(arguments) && transferable(given);
 }
 
-Basics::TTcpMessage TCardServerAnswer::toMessage() const
+QByteArray TCardServerAnswer::wireText(const Basics::TCryption& cryption) const
 {
-    Basics::TTcpMessage message;
-    message.fields = {QString(), CardServer::protocolVersion, answerName};
-    QList<Basics::TAttribute> attributes = {{QStringLiteral("code"), Basics::TVariant(code)}};
-    if (!this->message.isEmpty())
-        attributes.append({QStringLiteral("message"), Basics::TVariant(this->message)});
-    putList(attributes, u'r', results);
-    message.attributes.assign(std::move(attributes));
-    return message;
+    // Keys in order: "code", "message", then the results.
+    const QString codeText = QString::number(code);
+    Basics::TAttributeViews attributes;
+    attributes.reserve(results.size() + 2);
+    attributes.append({u"code", codeText});
+    if (!message.isEmpty())
+        attributes.append({u"message", message});
+    QStringList keys;
+    keys.reserve(results.size());
+    for (qsizetype i = 0; i < results.size(); ++i) {
+        keys.append(indexKey(u'r', i));
+        attributes.append({keys.constLast(), results[i]});
+    }
+    return Basics::TTcpMessage::wireText({QString(), CardServer::protocolVersion, answerName}, attributes,
+                                         false, cryption);
 }
 
-bool TCardServerAnswer::fromMessage(const Basics::TTcpMessage& wire)
+bool TCardServerAnswer::fromWire(QByteArrayView wireText, const Basics::TCryption& cryption)
 {
+    Basics::TTcpMessageText wire;
+    if (!wire.parse(wireText, cryption))
+        return false;
     bool ok = false;
-    code = wire.attributes.getString("code").toInt(&ok);
-    message = wire.attributes.getString("message");
-    return ok && wire.fields[1] == CardServer::protocolVersion && wire.fields[2] == answerName &&
-           takeList(wire.attributes, u'r', CardServer::maxResults, results);
+    code = wire.value(u"code").toInt(&ok);
+    message = wire.value(u"message").toString();
+    return ok && wire.field(1) == CardServer::protocolVersion && wire.field(2) == answerName &&
+           takeList(wire.attributes(), u'r', CardServer::maxResults, results);
 }
 
 bool TCardServerAnswer::isTransferable() const
@@ -132,12 +152,10 @@ TCardServerAnswer callCardServer(Basics::TTcpClient& client, const QString& host
         return fail(CardError::InternalError,
                     QCoreApplication::translate("PosLib::TCardServerCall",
                                                 "The command holds characters that cannot be sent."));
-    Basics::TTcpMessage reply;
-    if (!client.send(host, port, call.toMessage(), &reply)) {
-        const bool unreadable = client.failure() == Basics::TTcpClient::Failure::Reply;
-        return fail(unreadable ? CardError::InternalError : CardError::NoDatabase, client.errorString());
-    }
-    if (!answer.fromMessage(reply))
+    QByteArray reply;
+    if (!client.sendWire(host, port, call.toMessage().wireText(client.cryption()), &reply))
+        return fail(CardError::NoDatabase, client.errorString());
+    if (!answer.fromWire(reply, client.cryption()))
         return fail(CardError::InternalError,
                     QCoreApplication::translate("PosLib::TCardServerCall",
                                                 "The card server's answer cannot be read."));

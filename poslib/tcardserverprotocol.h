@@ -31,6 +31,8 @@ inline constexpr int actionLogPage = 2000;
 inline const QString getErrorCode = QStringLiteral("geterrorcode");
 inline const QString getActions = QStringLiteral("getactions");
 inline const QString getActionLogs = QStringLiteral("getactionlogs");
+// How many entries "getactionlogs" would give in all: [UID, "true" to count read entries too].
+inline const QString countActionLogs = QStringLiteral("countactionlogs");
 inline const QString removeAction = QStringLiteral("removeaction");
 inline const QString updateAction = QStringLiteral("updateaction");
 inline const QString updateClient = QStringLiteral("updateclient");
@@ -72,8 +74,9 @@ struct BASICS_EXPORT TCardServerAnswer {
     QString message;
     QStringList results;
 
-    Basics::TTcpMessage toMessage() const;
-    bool fromMessage(const Basics::TTcpMessage& message);
+    // Straight from and to the wire, without a record in between: an answer may be megabytes.
+    QByteArray wireText(const Basics::TCryption& cryption) const;
+    bool fromWire(QByteArrayView wireText, const Basics::TCryption& cryption);
     bool isTransferable() const;
 };
 

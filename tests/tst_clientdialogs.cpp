@@ -206,7 +206,7 @@ void TestClientDialogs::pickerSkipsTextsThatAreNoClient()
     answer.results = {"<clientdata><id>3</id><name>Kept</name></clientdata>", "<clientdata><name>",
                       "<clientdata><name>No number</name></clientdata>", "plain text"};
     const Basics::TCryption cryption;
-    GarbageServer server('\x05' + answer.toMessage().wireText(cryption) + '\x06');
+    GarbageServer server('\x05' + answer.wireText(cryption) + '\x06');
     m_reader = std::make_unique<ListedReader>(device(server.port, "office", 1000));
     TNetClientSelectDlg picker(m_host->window.get(), nullptr);
     QCOMPARE(column(rows(&picker), 2), QStringList{"Kept"});

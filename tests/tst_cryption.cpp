@@ -64,6 +64,23 @@ void TestCryption::coreMatchesPublishedVector()
     core.decrypt(low, high);
     QCOMPARE(low, 0x76543210u);
     QCOMPARE(high, 0xfedcba98u);
+
+    // Blocks side by side come out as each on its own.
+    TCryptionCore::Lanes lows = {0x76543210, 1, 0, 0xffffffff};
+    TCryptionCore::Lanes highs = {0xfedcba98, 2, 0, 0xffffffff};
+    const TCryptionCore::Lanes givenLows = lows;
+    const TCryptionCore::Lanes givenHighs = highs;
+    core.encrypt(lows, highs);
+    for (int i = 0; i < TCryptionCore::lanes; ++i) {
+        quint32 one = givenLows[i];
+        quint32 two = givenHighs[i];
+        core.encrypt(one, two);
+        QCOMPARE(lows[i], one);
+        QCOMPARE(highs[i], two);
+    }
+    core.decrypt(lows, highs);
+    QCOMPARE(lows, givenLows);
+    QCOMPARE(highs, givenHighs);
 }
 
 void TestCryption::roundTrips_data()

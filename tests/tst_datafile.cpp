@@ -153,16 +153,17 @@ void TestDataFile::largeFilesReadInPieces()
 {
     // Files are read a piece at a time: records cut by the end of a piece, one record larger than a
     // piece, and key sets that change from record to record all read back and save byte for byte.
+    // The file is large enough for the records to share chunks of memory, the large record apart.
     TValueList list;
     for (int id = 1; id <= 20000; ++id) {
         TValue* value = record(id, QStringLiteral("record %1").arg(id));
         value->set(id % 3 ? "price" : "plu", id);
         list.insert(value);
     }
-    list.find(2000)->set("text", QString(700000, QChar(0xe9)));
+    list.find(2000)->set("text", QString(3500000, QChar(0xe9)));
     list.save("elements.dat", m_dirName);
     const QByteArray whole = readFile(m_path);
-    QVERIFY(whole.size() > 2 << 20);
+    QVERIFY(whole.size() > 8 << 20);
 
     TValueList loaded;
     QCOMPARE(loaded.load("elements.dat", m_dirName), 0);
@@ -171,6 +172,20 @@ void TestDataFile::largeFilesReadInPieces()
         QVERIFY(*loaded.find(id) == *list.find(id));
     loaded.save("elements.dat", m_dirName);
     QCOMPARE(readFile(m_path), whole);
+
+    // A text read from a loaded record outlives changes to the record, its neighbours and the list.
+    {
+        TValueList shared;
+        QCOMPARE(shared.load("elements.dat", m_dirName), 0);
+        const QString name = shared.find(1)->getName();
+        const QString text = shared.find(2000)->getString("text");
+        shared.find(1)->setName("changed");
+        shared.remove(shared.find(2));
+        QCOMPARE(shared.find(3)->getName(), QStringLiteral("record 3"));
+        shared.clear();
+        QCOMPARE(name, QStringLiteral("record 1"));
+        QCOMPARE(text.size(), 3500000);
+    }
 
     // Cut inside the large record: the records before it stay.
     QByteArray before;

@@ -405,6 +405,22 @@ void TestLumCardd::aLongLogComesPageByPage()
     QCOMPARE(all.size(), count + 1);
     QCOMPARE(QSet<long>(all.cbegin(), all.cend()).size(), count); // 0 twice: the format entry has none
     QCOMPARE(errorCode(*reader), 0);
+
+    // Handed on page by page with the number to come; a server that stops half-way fails the log.
+    QList<qsizetype> sizes;
+    int expected = 0;
+    QVERIFY(reader->actionLogPages({"04A1B201", "0", "true"}, [&](const QStringList& entries, int all) {
+        sizes << entries.size();
+        expected = all;
+    }));
+    QCOMPARE(sizes, (QList<qsizetype>{2000, 2000, 501}));
+    QCOMPARE(expected, count + 1);
+    bool stopped = false;
+    QVERIFY(!reader->actionLogPages({"04A1B201", "0", "true"}, [&](const QStringList&, int) {
+        stopped = stopped || m_server->stop(SIGKILL);
+    }));
+    QVERIFY(stopped);
+    QCOMPARE(errorCode(*reader), int(CardError::NoDatabase));
 }
 
 void TestLumCardd::clients()

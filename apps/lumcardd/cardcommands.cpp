@@ -78,6 +78,7 @@ TCardCommands::TCardCommands(TCardStore& store, TReaderSlots& readers, Clock clo
         {CardServer::getErrorCode, &TCardCommands::getErrorCode},
         {CardServer::getActions, &TCardCommands::getActions},
         {CardServer::getActionLogs, &TCardCommands::getActionLogs},
+        {CardServer::countActionLogs, &TCardCommands::countActionLogs},
         {CardServer::removeAction, &TCardCommands::removeAction},
         {CardServer::updateAction, &TCardCommands::updateAction},
         {CardServer::updateClient, &TCardCommands::updateClient},
@@ -146,11 +147,10 @@ QByteArray TCardCommands::answerWire(const QString& frameText)
         result = run(call);
     if (!result.isTransferable())
         result = answer(CardError::InternalError, {}, tr("The answer holds characters that cannot be sent."));
-    QByteArray wire = result.toMessage().wireText(cryption);
+    QByteArray wire = result.wireText(cryption);
     if (wire.size() > Basics::TFrameReader::defaultLimit)
-        wire = answer(CardError::InternalError, {}, tr("The answer is too long to be sent."))
-                   .toMessage()
-                   .wireText(cryption);
+        wire =
+            answer(CardError::InternalError, {}, tr("The answer is too long to be sent.")).wireText(cryption);
     return wire;
 }
 
@@ -222,6 +222,12 @@ PosLib::TCardServerAnswer TCardCommands::getActionLogs(const Call& call)
     return answer(CardError::Success,
                   m_store.readLogs(argument(call, 0), max == 0 ? int(CardServer::maxResults) : max,
                                    argument(call, 2) == u"true", argument(call, 3).toInt()));
+}
+
+PosLib::TCardServerAnswer TCardCommands::countActionLogs(const Call& call)
+{
+    return answer(CardError::Success,
+                  {QString::number(m_store.countLogs(argument(call, 0), argument(call, 1) == u"true"))});
 }
 
 PosLib::TCardServerAnswer TCardCommands::removeAction(const Call& call)

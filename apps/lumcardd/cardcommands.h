@@ -45,6 +45,7 @@ private:
     Answer getErrorCode(const Call& call);
     Answer getActions(const Call& call);
     Answer getActionLogs(const Call& call);
+    Answer countActionLogs(const Call& call);
     Answer removeAction(const Call& call);
     Answer updateAction(const Call& call);
     Answer updateClient(const Call& call);

@@ -294,6 +294,16 @@ int TCardStore::addLog(const QString& uid, int id, const QString& text)
     return id;
 }
 
+int TCardStore::countLogs(const QString& uid, bool includeRead)
+{
+    QString why;
+    Statement s(m_db, QStringLiteral("SELECT COUNT(*) FROM actionlogs WHERE uid = ?%1")
+                          .arg(includeRead ? QString() : QStringLiteral(" AND isread = 0")));
+    if (!s.bind(uid).exec(why) || !s.query().next())
+        fail(QStringLiteral("actionlogs"), why);
+    return s.query().value(0).toInt();
+}
+
 QStringList TCardStore::readLogs(const QString& uid, int max, bool includeRead, int before)
 {
     QString why;

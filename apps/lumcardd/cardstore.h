@@ -62,6 +62,8 @@ public:
     // includeRead, and with before above 0 only those older than the entry of that id; the entries
     // returned count as read from then on.
     QStringList readLogs(const QString& uid, int max, bool includeRead, int before = 0);
+    // How many entries readLogs would give without a bound.
+    int countLogs(const QString& uid, bool includeRead);
 
     // The password hash of a user; empty when there is no such user.
     QString userHash(const QString& name);

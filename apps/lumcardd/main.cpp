@@ -7,6 +7,7 @@
 #include "cardserver.h"
 #include "cardstore.h"
 #include "language.h"
+#include "largeblocks.h"
 #include "passwords.h"
 #include "quitonsignals.h"
 #include "tcardserverprotocol.h"
@@ -164,6 +165,7 @@ int addUser(const Options& options, const QString& name)
 
 int main(int argc, char* argv[])
 {
+    Basics::keepLargeBlocksForReuse();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumcardd"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));

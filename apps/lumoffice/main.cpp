@@ -3,6 +3,7 @@
 #include "configcheck.h"
 #include "demodata.h"
 #include "language.h"
+#include "largeblocks.h"
 #include "logindialog.h"
 #include "officewindow.h"
 #include "screenshots.h"
@@ -43,6 +44,7 @@ int main(int argc, char* argv[])
         if (qstrcmp(argv[arg], "--check") == 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    Basics::keepLargeBlocksForReuse();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumoffice"));
     QApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));

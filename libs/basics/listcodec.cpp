@@ -31,6 +31,9 @@ constexpr qsizetype maxEmptyRecords = 1000;
 // Files are read and written in pieces of this size: large enough that a system call and a record
 // cut at the end of a piece cost nothing, small enough to stay in the processor's cache.
 constexpr qsizetype pieceSize = qsizetype(1) << 20;
+// From this size on, the records' texts go into the shared chunks of an arena (textarena.h); a
+// smaller list would leave most of a chunk unused.
+constexpr qint64 arenaSize = qint64(8) << 20;
 
 // The payload of qCompress's format (a 4-byte big-endian length, then a zlib stream), refused when
 // the length exceeds limit or the stream does not give exactly that many bytes.
@@ -109,6 +112,8 @@ int parse(TValueList& list, QByteArrayView data)
 {
     LoadBudget budget(data.size());
     RecordReader reader(data);
+    if (data.size() >= arenaSize)
+        reader.useArena();
     const int result = parseRecords(list, reader, budget);
     return result == cutShort ? unreadable : result;
 }
@@ -117,6 +122,8 @@ int parsePieces(TValueList& list, QIODevice& file, qint64 size)
 {
     LoadBudget budget(size);
     RecordReader reader({});
+    if (size >= arenaSize)
+        reader.useArena();
     QByteArray buffer;
     qsizetype unread = 0; // the start of a record cut short, at the front of the buffer
     qsizetype wanted = pieceSize;
@@ -152,8 +159,9 @@ bool compressionEnabled()
 QByteArray encodeList(const TValueList& list)
 {
     QByteArray bytes;
+    RecordWriter writer;
     for (const TValue* value : list)
-        appendRecord(bytes, *value);
+        writer.append(bytes, *value);
     return bytes;
 }
 
@@ -161,8 +169,9 @@ void writeList(const TValueList& list, TFileReplacement& replacement)
 {
     QByteArray piece;
     piece.reserve(pieceSize + pieceSize / 4);
+    RecordWriter writer;
     for (const TValue* value : list) {
-        appendRecord(piece, *value);
+        writer.append(piece, *value);
         if (piece.size() >= pieceSize) {
             replacement.write(piece);
             piece.resize(0); // keeps the room

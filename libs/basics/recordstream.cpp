@@ -1,6 +1,7 @@
 #include "recordstream.h"
 
 #include "terror.h"
+#include "textarena.h"
 #include "tvalue.h"
 #include "tvalue_p.h"
 
@@ -60,6 +61,14 @@ RecordReader::RecordReader(QByteArrayView data)
     : m_pos(data.data())
     , m_end(data.data() + data.size())
 {
+}
+
+RecordReader::~RecordReader() = default;
+
+void RecordReader::useArena()
+{
+    if (!m_arena)
+        m_arena = std::make_unique<TextArena>();
 }
 
 void RecordReader::setData(QByteArrayView data)
@@ -212,7 +221,7 @@ bool RecordReader::read(TValue& value)
 // Keys in order: the block is written at once, and the record shares the key list.
 void RecordReader::readSorted(TValue& value, qsizetype units, const QList<QString>& keys)
 {
-    TextBlockWriter writer(qsizetype(m_fields.size()), units);
+    TextBlockWriter writer(qsizetype(m_fields.size()), units, m_arena.get());
     for (const Field& field : m_fields) {
         char16_t* text = writer.add(TVariant::String, field.text.isNull(), field.text.units());
         fromBigEndian(field.text.data, field.text.units(), text);
@@ -246,7 +255,7 @@ void RecordReader::readUnsorted(TValue& value, const QList<QString>& keys)
         }
         units += text->units();
     }
-    TextBlockWriter writer(sorted.size(), units);
+    TextBlockWriter writer(sorted.size(), units, m_arena.get());
     for (const Piece* text : texts)
         fromBigEndian(text->data, text->units(), writer.add(TVariant::String, text->isNull(), text->units()));
     TValueData& data = RecordAccess::data(value);
@@ -254,20 +263,43 @@ void RecordReader::readUnsorted(TValue& value, const QList<QString>& keys)
     data.block = writer.take();
 }
 
-void appendRecord(QByteArray& out, const TValue& value)
+void RecordWriter::append(QByteArray& out, const TValue& value)
 {
     const TValueData& data = RecordAccess::data(value);
-    qsizetype bytes = 4;
-    for (qsizetype i = 0; i < data.size(); ++i)
-        bytes += 8 + 2 * (data.keys.at(i).size() + data.length(i));
+    const qsizetype count = data.size();
+    if (data.keys.constData() != m_keys.constData() || count != m_keys.size()) {
+        m_keys = data.keys;
+        m_keyEnds.clear();
+        qsizetype bytes = 0;
+        for (const QString& key : data.keys)
+            bytes += 4 + 2 * key.size();
+        m_encodedKeys.resize(bytes);
+        char* next = m_encodedKeys.data();
+        for (const QString& key : data.keys) {
+            next = putString(next, key, key.isNull());
+            m_keyEnds.push_back(next - m_encodedKeys.constData());
+        }
+    }
+    const qsizetype textStart = count == 0 ? 0 : data.offset(0) - 1;
+    // The flags and NUL of every text in the block give way to the length of every text.
+    const qsizetype bytes = 4 + m_encodedKeys.size() + 2 * (data.block.size() - textStart);
     const qsizetype at = out.size();
     out.resize(at + bytes);
-    char* next = putCount(out.data() + at, quint32(data.size()));
-    for (qsizetype i = 0; i < data.size(); ++i) {
-        const QString& key = data.keys.at(i);
-        next = putString(next, key, key.isNull());
+    char* next = putCount(out.data() + at, quint32(count));
+    const char* keys = m_encodedKeys.constData();
+    qsizetype keyStart = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        const qsizetype keyEnd = m_keyEnds[size_t(i)];
+        std::memcpy(next, keys + keyStart, size_t(keyEnd - keyStart));
+        next += keyEnd - keyStart;
+        keyStart = keyEnd;
         next = putString(next, data.view(i), data.isNull(i));
     }
+}
+
+void appendRecord(QByteArray& out, const TValue& value)
+{
+    RecordWriter().append(out, value);
 }
 
 } // namespace Basics

@@ -3,6 +3,7 @@
 #include "tcryptioncore.h"
 #include "terror.h"
 
+#include <QStringEncoder>
 #include <QtEndian>
 
 #include <algorithm>
@@ -30,9 +31,8 @@ constexpr TCryptionCore::SBoxes boxes = {{
 const char builtInKey[] = "Lumdialogs/remote-log/2f9c41e7a0b3d865";
 constexpr qsizetype keySize = 32;
 
-// Texts this long or longer carry an 8-digit length after a section sign.
+// Texts this long or longer carry an 8-digit length after a section sign (UTF-8 c2 a7).
 constexpr qsizetype longText = 64000;
-constexpr char16_t longMark = u'\u00a7';
 
 // The error's line field holds these numbers; the code repeats them.
 constexpr int emptyTextError = 401;
@@ -55,7 +55,7 @@ TCryptionCore::Key keyWords(const QByteArray& key)
 }
 
 // The length in the header, or -1 when the header is not one.
-qint64 readLength(QStringView digits)
+qint64 readLength(const QByteArray& digits)
 {
     bool ok = false;
     const uint length = digits.toUInt(&ok, 16);
@@ -97,22 +97,31 @@ TCryption& TCryption::operator=(const TCryption& other)
 
 TCryption::~TCryption() = default;
 
-QByteArray TCryption::cipherBytes(const QString& text) const
+QByteArray TCryption::cipherBytes(const QList<QStringView>& pieces) const
 {
-    if (text.isEmpty())
+    qsizetype n = 0;
+    for (QStringView piece : pieces)
+        n += piece.size();
+    if (n == 0)
         fail(emptyTextError, QStringLiteral("empty text"));
-    const qsizetype n = text.size();
-    const QString header = n < longText ? QStringLiteral("%1").arg(n, 4, 16, QLatin1Char('0'))
-                                        : longMark + QStringLiteral("%1").arg(n, 8, 16, QLatin1Char('0'));
-    QByteArray bytes = header.toUtf8();
-    bytes += text.toUtf8(); // apart: the text may be megabytes, and header + text would copy it
+    const QByteArray header = n < longText
+                                  ? QByteArray::number(n, 16).rightJustified(4, '0')
+                                  : QByteArray("\xc2\xa7") + QByteArray::number(n, 16).rightJustified(8, '0');
+    // Every piece straight into one buffer of the largest size UTF-8 can take; the pages never
+    // written to are never touched.
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    QByteArray bytes(header.size() + utf8.requiredSpace(n) + 8, Qt::Uninitialized);
+    char* out = std::copy(header.begin(), header.end(), bytes.data());
+    for (QStringView piece : pieces)
+        out = utf8.appendToBuffer(out, piece);
+    bytes.resize(out - bytes.constData());
     padAndEncipher(bytes);
     return bytes;
 }
 
 QString TCryption::encrypt(const QString& text) const
 {
-    const QByteArray bytes = cipherBytes(text);
+    const QByteArray bytes = cipherBytes({text});
     QString letters(bytes.size() * 2, Qt::Uninitialized);
     writeLetters(bytes, letters.data());
     return letters;
@@ -120,7 +129,12 @@ QString TCryption::encrypt(const QString& text) const
 
 QByteArray TCryption::encryptLatin1(const QString& text) const
 {
-    const QByteArray bytes = cipherBytes(text);
+    return encryptLatin1(QList<QStringView>{text});
+}
+
+QByteArray TCryption::encryptLatin1(const QList<QStringView>& pieces) const
+{
+    const QByteArray bytes = cipherBytes(pieces);
     QByteArray letters(bytes.size() * 2, Qt::Uninitialized);
     writeLetters(bytes, letters.data());
     return letters;
@@ -128,15 +142,29 @@ QByteArray TCryption::encryptLatin1(const QString& text) const
 
 QString TCryption::decrypt(const QString& cipherText) const
 {
-    const QString body = QString::fromUtf8(decode(cipherText));
-    const bool isLong = body.startsWith(longMark);
-    const qsizetype start = isLong ? 9 : 4;
-    if (body.size() < start)
+    return textOf(decode(QStringView(cipherText)));
+}
+
+QString TCryption::decryptLatin1(QByteArrayView cipherText) const
+{
+    return textOf(decode(cipherText));
+}
+
+QString TCryption::textOf(const QByteArray& bytes)
+{
+    // The header counts the text's UTF-16 units; the padding after the text is ASCII.
+    const bool isLong = bytes.startsWith("\xc2\xa7");
+    const qsizetype headerSize = isLong ? 10 : 4;
+    if (bytes.size() < headerSize)
         return QString();
-    const qint64 length = readLength(QStringView(body).mid(isLong ? 1 : 0, isLong ? 8 : 4));
-    if (length <= 0 || length > body.size() - start)
+    const qint64 length = readLength(bytes.sliced(isLong ? 2 : 0, isLong ? 8 : 4));
+    if (length <= 0)
         return QString();
-    return body.mid(start, length);
+    QString text = QString::fromUtf8(QByteArrayView(bytes).sliced(headerSize));
+    if (length > text.size())
+        return QString();
+    text.truncate(length);
+    return text;
 }
 
 QString TCryption::encode(const QByteArray& body) const
@@ -155,37 +183,63 @@ void TCryption::padAndEncipher(QByteArray& bytes) const
         for (char pad = 'B'; bytes.size() % 8 != 0; ++pad)
             bytes += pad;
     }
-    inEveryBlock(bytes, &TCryptionCore::encrypt);
+    inEveryBlock(bytes, true);
 }
 
 QByteArray TCryption::decode(QStringView cipherText) const
 {
-    if (cipherText.isEmpty() || cipherText.size() % 16 != 0)
+    return decodeLetters(cipherText.utf16(), cipherText.size());
+}
+
+QByteArray TCryption::decode(QByteArrayView cipherText) const
+{
+    return decodeLetters(reinterpret_cast<const uchar*>(cipherText.data()), cipherText.size());
+}
+
+template <class Char>
+QByteArray TCryption::decodeLetters(const Char* letters, qsizetype size) const
+{
+    if (size == 0 || size % 16 != 0)
         return QByteArray();
-    QByteArray bytes(cipherText.size() / 2, Qt::Uninitialized);
+    QByteArray bytes(size / 2, Qt::Uninitialized);
+    char* out = bytes.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char16_t low = cipherText[2 * i].unicode() - u'A';
-        const char16_t high = cipherText[2 * i + 1].unicode() - u'A';
+        const unsigned low = unsigned(letters[2 * i]) - u'A';
+        const unsigned high = unsigned(letters[2 * i + 1]) - u'A';
         if (low > 15 || high > 15)
             return QByteArray();
-        bytes[i] = char(high << 4 | low);
+        out[i] = char(high << 4 | low);
     }
-    inEveryBlock(bytes, &TCryptionCore::decrypt);
+    inEveryBlock(bytes, false);
     return bytes;
 }
 
 // Electronic codebook: every 8 bytes on their own, as two little-endian words. The blocks do not
 // depend on each other, so a long text (a page of a card's action log is megabytes) is shared out
 // among the processor's cores.
-void TCryption::inEveryBlock(QByteArray& bytes,
-                             void (TCryptionCore::*transform)(quint32&, quint32&) const) const
+void TCryption::inEveryBlock(QByteArray& bytes, bool encipher) const
 {
     const TCryptionCore& core = *m_core;
-    const auto run = [&core, transform](char* begin, char* end) {
-        for (char* block = begin; block + 8 <= end; block += 8) {
+    const auto run = [&core, encipher](char* begin, char* end) {
+        constexpr int lanes = TCryptionCore::lanes;
+        char* block = begin;
+        for (; block + 8 * lanes <= end; block += 8 * lanes) {
+            TCryptionCore::Lanes n1;
+            TCryptionCore::Lanes n2;
+            for (int i = 0; i < lanes; ++i) {
+                n1[i] = qFromLittleEndian<quint32>(block + 8 * i);
+                n2[i] = qFromLittleEndian<quint32>(block + 8 * i + 4);
+            }
+            encipher ? core.encrypt(n1, n2) : core.decrypt(n1, n2);
+            for (int i = 0; i < lanes; ++i) {
+                qToLittleEndian(n1[i], block + 8 * i);
+                qToLittleEndian(n2[i], block + 8 * i + 4);
+            }
+        }
+        for (; block + 8 <= end; block += 8) {
             quint32 n1 = qFromLittleEndian<quint32>(block);
             quint32 n2 = qFromLittleEndian<quint32>(block + 4);
-            (core.*transform)(n1, n2);
+            encipher ? core.encrypt(n1, n2) : core.decrypt(n1, n2);
             qToLittleEndian(n1, block);
             qToLittleEndian(n2, block + 4);
         }

@@ -10,6 +10,7 @@
 #include <QTcpSocket>
 #include <QTime>
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -27,6 +28,7 @@ constexpr char16_t keySeparator = 0x04;
 constexpr char frameStart = 0x05;
 constexpr char frameEnd = 0x06;
 constexpr qsizetype readSize = 1000;
+constexpr qsizetype maxReadSize = 1 << 20;
 constexpr int readTries = 10;
 
 // The addresses of host, found within the deadline. A name lookup cannot be cancelled, so it runs
@@ -76,54 +78,138 @@ bool connectWithin(QTcpSocket& socket, const QString& host, quint16 port, int mi
 
 } // namespace
 
+namespace {
+
+const char16_t fieldSeparatorText[] = {fieldSeparator};
+const char16_t itemSeparatorText[] = {itemSeparator};
+const char16_t keySeparatorText[] = {keySeparator};
+
+// A message's text as the pieces it is made of, in order; stamp holds the time stamp they point to.
+QList<QStringView> messagePieces(const std::array<QString, 3>& fields, const TAttributeViews& attributes,
+                                 bool plain, QString& stamp)
+{
+    QList<QStringView> pieces;
+    pieces.reserve(8 + 4 * attributes.size());
+    if (!plain) {
+        stamp = QString::number(QTime::currentTime().msec());
+        pieces.append(stamp);
+    }
+    for (const QString& field : fields)
+        pieces << QStringView(fieldSeparatorText, 1) << field;
+    pieces.append(QStringView(fieldSeparatorText, 1));
+    for (qsizetype i = 0; i < attributes.size(); ++i) {
+        if (i > 0)
+            pieces.append(QStringView(itemSeparatorText, 1));
+        pieces << attributes[i].first << QStringView(keySeparatorText, 1) << attributes[i].second;
+    }
+    return pieces;
+}
+
+// A record's attributes as views; the texts they point to stay in texts.
+TAttributeViews attributeViews(const TValue& value, QList<TAttribute>& texts)
+{
+    texts.clear();
+    for (const TAttribute& attribute : value.attributes())
+        texts.append(attribute);
+    TAttributeViews views;
+    views.reserve(texts.size());
+    for (const TAttribute& attribute : texts)
+        views.append({attribute.key, attribute.value.text()});
+    return views;
+}
+
+} // namespace
+
 QString TTcpMessage::text() const
 {
+    QList<TAttribute> texts;
+    QString stamp;
     QString result;
-    if (!plain)
-        result += QString::number(QTime::currentTime().msec());
-    for (const QString& field : fields)
-        result += fieldSeparator + field;
-    result += fieldSeparator;
-    bool first = true;
-    for (const TAttribute& attribute : attributes.attributes()) {
-        if (!first)
-            result += itemSeparator;
-        result += attribute.key + keySeparator + attribute.value.text();
-        first = false;
-    }
+    for (QStringView piece : messagePieces(fields, attributeViews(attributes, texts), plain, stamp))
+        result += piece;
     return result;
 }
 
 QByteArray TTcpMessage::wireText(const TCryption& cryption) const
 {
-    // A plain message is Latin-1 on the wire, as a reply is read back byte by byte.
-    return plain ? '*' + text().toLatin1() : cryption.encryptLatin1(text());
+    QList<TAttribute> texts;
+    return wireText(fields, attributeViews(attributes, texts), plain, cryption);
 }
 
-bool TTcpMessage::parse(const QString& wireText, const TCryption& cryption)
+QByteArray TTcpMessage::wireText(const std::array<QString, 3>& fields, const TAttributeViews& attributes,
+                                 bool plain, const TCryption& cryption)
 {
-    plain = wireText.startsWith(u'*');
-    const QString text = plain ? wireText.mid(1) : cryption.decrypt(wireText);
+    QString stamp;
+    const QList<QStringView> pieces = messagePieces(fields, attributes, plain, stamp);
+    if (!plain)
+        return cryption.encryptLatin1(pieces);
+    // A plain message is Latin-1 on the wire, as a reply is read back byte by byte.
+    QByteArray text(1, '*');
+    for (QStringView piece : pieces)
+        text += piece.toLatin1();
+    return text;
+}
+
+bool TTcpMessage::parse(QByteArrayView wireText, const TCryption& cryption)
+{
+    TTcpMessageText message;
+    if (!message.parse(wireText, cryption))
+        return false;
+    plain = message.isPlain();
+    for (int i = 0; i < int(fields.size()); ++i)
+        fields[i] = message.field(i).toString();
+    QList<TAttribute> items;
+    items.reserve(message.attributes().size());
+    for (const auto& [key, value] : message.attributes())
+        items.append({key.toString(), TVariant(value.isNull() ? QString() : value.toString())});
+    attributes.assign(std::move(items));
+    return true;
+}
+
+bool TTcpMessageText::parse(QByteArrayView wireText, const TCryption& cryption)
+{
+    m_plain = wireText.startsWith('*');
+    m_text = m_plain ? QString::fromLatin1(wireText.sliced(1)) : cryption.decryptLatin1(wireText);
+    m_attributes.clear();
     // The time stamp, three fields, and the attributes after the fourth separator.
+    const QStringView text(m_text);
     qsizetype at = text.indexOf(fieldSeparator);
-    for (QString& field : fields) {
+    for (QStringView& field : m_fields) {
         if (at < 0)
             return false;
         const qsizetype end = text.indexOf(fieldSeparator, at + 1);
-        field = text.mid(at + 1, end < 0 ? -1 : end - at - 1);
+        field = text.sliced(at + 1, (end < 0 ? text.size() : end) - at - 1);
         at = end;
     }
     if (at < 0)
         return false;
-    QList<TAttribute> items;
-    for (QStringView item : QStringView(text).mid(at + 1).split(itemSeparator, Qt::SkipEmptyParts)) {
+    for (QStringView item : text.sliced(at + 1).split(itemSeparator, Qt::SkipEmptyParts)) {
         const qsizetype split = item.indexOf(keySeparator);
-        const QStringView key = split < 0 ? item : item.left(split);
+        const QStringView key = split < 0 ? item : item.first(split);
         if (!key.isEmpty())
-            items.append({key.toString(), TVariant(split < 0 ? QString() : item.mid(split + 1).toString())});
+            m_attributes.append({key, split < 0 ? QStringView() : item.sliced(split + 1)});
     }
-    attributes.assign(std::move(items));
+    // In key order, and of a key given twice the last value, as a record would keep them.
+    const auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
+    if (!std::is_sorted(m_attributes.begin(), m_attributes.end(), byKey))
+        std::stable_sort(m_attributes.begin(), m_attributes.end(), byKey);
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < m_attributes.size(); ++i) {
+        if (kept > 0 && m_attributes[kept - 1].first == m_attributes[i].first)
+            m_attributes[kept - 1].second = m_attributes[i].second;
+        else
+            m_attributes[kept++] = m_attributes[i];
+    }
+    m_attributes.resize(kept);
     return true;
+}
+
+QStringView TTcpMessageText::value(QStringView key) const
+{
+    const auto found =
+        std::lower_bound(m_attributes.begin(), m_attributes.end(), key,
+                         [](const auto& attribute, QStringView k) { return attribute.first < k; });
+    return found != m_attributes.end() && found->first == key ? found->second : QStringView();
 }
 
 TFrameReader::TFrameReader(qsizetype limit)
@@ -172,6 +258,20 @@ TTcpClient::~TTcpClient() = default;
 
 bool TTcpClient::send(const QString& host, quint16 port, const TTcpMessage& message, TTcpMessage* reply)
 {
+    QByteArray replyWire;
+    if (!sendWire(host, port, message.wireText(*m_cryption), reply ? &replyWire : nullptr))
+        return false;
+    if (reply && !reply->parse(replyWire, *m_cryption)) {
+        m_error = QStringLiteral("%1:%2: the reply cannot be read").arg(host).arg(port);
+        m_failure = Failure::Reply;
+        return false;
+    }
+    return true;
+}
+
+bool TTcpClient::sendWire(const QString& host, quint16 port, const QByteArray& wireText,
+                          QByteArray* replyWire)
+{
     m_error.clear();
     m_failure = Failure::None;
     const auto fail = [this](Failure failure) {
@@ -186,22 +286,14 @@ bool TTcpClient::send(const QString& host, quint16 port, const TTcpMessage& mess
         m_sendTimeout > 0 ? int(qMin<qint64>(m_connectTimeout, deadline.remainingTime())) : m_connectTimeout;
     if (!connectWithin(socket, host, port, connectTime, m_error))
         return fail(Failure::Connect);
-    const QByteArray text = message.wireText(*m_cryption);
-    qCDebug(tcpLog).noquote() << QStringLiteral("TTcpClient, writing %1 bytes").arg(text.size());
-    if (!writeFramed(socket, text, m_timeout, deadline)) {
+    qCDebug(tcpLog).noquote() << QStringLiteral("TTcpClient, writing %1 bytes").arg(wireText.size());
+    if (!writeFramed(socket, wireText, m_timeout, deadline)) {
         socket.abort();
         m_error = QStringLiteral("%1:%2: writing failed: %3").arg(host).arg(port).arg(socket.errorString());
         return fail(Failure::Write);
     }
-    if (reply) {
-        QString replyText;
-        if (!readFramed(socket, replyText, m_timeout, &m_error))
-            return fail(Failure::Read);
-        if (!reply->parse(replyText, *m_cryption)) {
-            m_error = QStringLiteral("%1:%2: the reply cannot be read").arg(host).arg(port);
-            return fail(Failure::Reply);
-        }
-    }
+    if (replyWire && !readFramed(socket, *replyWire, m_timeout, &m_error))
+        return fail(Failure::Read);
     socket.disconnectFromHost();
     return true;
 }
@@ -232,6 +324,15 @@ bool TTcpClient::writeFramed(QIODevice& device, const QByteArray& text, int time
 
 bool TTcpClient::readFramed(QIODevice& device, QString& text, int timeout, QString* error)
 {
+    QByteArray bytes;
+    if (!readFramed(device, bytes, timeout, error))
+        return false;
+    text = QString::fromLatin1(bytes);
+    return true;
+}
+
+bool TTcpClient::readFramed(QIODevice& device, QByteArray& bytes, int timeout, QString* error)
+{
     const auto fail = [error](const QString& why) {
         qCDebug(tcpLog).noquote() << why;
         if (error)
@@ -243,7 +344,9 @@ bool TTcpClient::readFramed(QIODevice& device, QString& text, int timeout, QStri
     while (!frame.complete()) {
         if (device.bytesAvailable() <= 0 && !device.waitForReadyRead(timeout))
             return fail(QStringLiteral("timeout"));
-        const QByteArray chunk = device.read(readSize);
+        // Before the frame starts, small reads bound what garbage may pass; then what is there.
+        const QByteArray chunk = device.read(
+            frame.started() ? std::clamp(device.bytesAvailable(), readSize, maxReadSize) : readSize);
         const bool wasStarted = frame.started();
         const qsizetype used = frame.feed(chunk);
         if (frame.overflowed())
@@ -256,10 +359,9 @@ bool TTcpClient::readFramed(QIODevice& device, QString& text, int timeout, QStri
         if (!wasStarted)
             qCDebug(tcpLog).noquote() << QStringLiteral("Got STX at %1").arg(chunk.indexOf(frameStart));
         if (frame.complete())
-            qCDebug(tcpLog).noquote()
-                << QStringLiteral("Got ETX at %1 (%2)").arg(used - 1).arg(frame.text().size());
+            qCDebug(tcpLog).noquote() << QStringLiteral("Got ETX at %1 (%2)").arg(used - 1).arg(frame.size());
     }
-    text = frame.text();
+    bytes = frame.bytes();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "tvalue.h"
 
 #include "terror.h"
+#include "textarena.h"
 #include "tvalue_p.h"
 #include "tvariant_p.h"
 
@@ -127,7 +128,7 @@ char16_t TextBlockWriter::flagsOf(int type, bool isNull)
     return char16_t((type & textTypeBits) | (isNull ? nullTextBit : 0));
 }
 
-TextBlockWriter::TextBlockWriter(qsizetype count, qsizetype units)
+TextBlockWriter::TextBlockWriter(qsizetype count, qsizetype units, TextArena* arena)
 {
     if (count == 0)
         return;
@@ -135,8 +136,12 @@ TextBlockWriter::TextBlockWriter(qsizetype count, qsizetype units)
     const qsizetype size = 4 * count + units;
     if (quint64(size) > 0xFFFFFFFFu)
         qBadAlloc(); // offsets are 32 bits: a record of more than 8 GB
-    m_block = QString(size, Qt::Uninitialized);
-    m_base = reinterpret_cast<char16_t*>(m_block.data());
+    if (arena) {
+        m_base = arena->allocate(size, m_block);
+    } else {
+        m_block = QString(size, Qt::Uninitialized);
+        m_base = reinterpret_cast<char16_t*>(m_block.data());
+    }
     m_table = m_base;
     m_next = m_base + 2 * count;
 }

@@ -51,10 +51,13 @@ struct TValueData : QSharedData {
     qsizetype lowerBound(QAnyStringView key) const;
 };
 
-// Writes a block of a known number of texts with a known number of code units in all.
+class TextArena;
+
+// Writes a block of a known number of texts with a known number of code units in all, in a string
+// of its own or, given an arena, in the arena's memory.
 class TextBlockWriter {
 public:
-    TextBlockWriter(qsizetype count, qsizetype units);
+    TextBlockWriter(qsizetype count, qsizetype units, TextArena* arena = nullptr);
     // Adds the next text: its flags, then room for length code units, which the caller fills.
     char16_t* add(int type, bool isNull, qsizetype length);
     void add(int type, bool isNull, QStringView text);
