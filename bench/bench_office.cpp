@@ -4,7 +4,7 @@
 
 #include "officewindow.h"
 #include "tlistnames.h"
-#include "tlumlistview.h"
+#include "tlumrecordview.h"
 #include "tlumworkspace.h"
 
 #include <QApplication>
@@ -71,7 +71,7 @@ void BM_OpenArticlesInMainWindow(benchmark::State& state)
         auto window = std::make_unique<TOfficeWindow>(workspace.get());
         state.ResumeTiming();
         window->showList(QStringLiteral("articles"));
-        benchmark::DoNotOptimize(window->listView()->topLevelItemCount());
+        benchmark::DoNotOptimize(window->listView()->rowCount());
         state.PauseTiming();
         window.reset();
         workspace.reset();
@@ -89,7 +89,7 @@ struct OpenWindow {
         window.show();
         settle();
     }
-    TLumListView* view() { return window.listView(); }
+    TLumRecordView* view() { return window.listView(); }
     // Paints the rows now in view, as the screen would.
     void paint()
     {

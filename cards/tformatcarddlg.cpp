@@ -24,7 +24,7 @@ TFormatCardDlgBase::TFormatCardDlgBase(QWidget* parent, const char* name, bool m
     connect(buttonCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TFormatCardDlg::TFormatCardDlg(TLumWindow* window, TLumListView*, QWidget* parent)
+TFormatCardDlg::TFormatCardDlg(TLumWindow* window, TLumRecordRows*, QWidget* parent)
     : TFormatCardDlgBase(parent, "TFormatCardDlg", true)
     , m_window(window)
 {

@@ -12,6 +12,7 @@
 
 class QTreeWidgetItem;
 class TLumListView;
+class TLumRecordRows;
 class TLumWindow;
 
 namespace PosLib {
@@ -38,7 +39,7 @@ class LUMDIALOGS_EXPORT TFormatCardDlg : public TFormatCardDlgBase {
 public:
     // The card list's records are found by the UID mapping, so the host's list view of it is not
     // needed to find them; it is taken for the callers that have one.
-    TFormatCardDlg(TLumWindow* window, TLumListView* listView, QWidget* parent);
+    TFormatCardDlg(TLumWindow* window, TLumRecordRows* listView, QWidget* parent);
     ~TFormatCardDlg() override;
 
     // The login, how many cards from which number, the card record to format them with (kept by

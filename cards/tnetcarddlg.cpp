@@ -215,14 +215,13 @@ PosLib::TPseudoProperty* TNetCardDlg::listRecord(const QString& uid) const
     return dynamic_cast<PosLib::TPseudoProperty*>(cards->find(TLumWorkspace::Cardmapping.getInt(uid)));
 }
 
-void TNetCardDlg::setData(TLumListView* view)
+void TNetCardDlg::setData(TLumRecordRows* view)
 {
-    const QList<QTreeWidgetItem*> selected = view ? view->selectedInOrder() : QList<QTreeWidgetItem*>();
+    const QList<Basics::TValue*> selected = view ? view->selectedRecords() : QList<Basics::TValue*>();
     multi = selected.size() > 1;
     m_context = multi ? LumDialogs::TEditContext::SeveralRecords : LumDialogs::TEditContext::OneRecord;
-    const TLumListItem* first = selected.isEmpty() ? nullptr : TLumListItem::of(selected.first());
     m_Number->setEnabled(false);
-    showCard(first ? dynamic_cast<const PosLib::TPseudoProperty*>(first->value()) : nullptr);
+    showCard(selected.isEmpty() ? nullptr : dynamic_cast<const PosLib::TPseudoProperty*>(selected.first()));
     m_listView = view;
 }
 
@@ -273,7 +272,7 @@ void TNetCardDlg::showCard(const PosLib::TPseudoProperty* record)
     checkSelection(this);
 }
 
-void TNetCardDlg::setID(TLumListView* view)
+void TNetCardDlg::setID(TLumRecordRows* view)
 {
     m_context = LumDialogs::TEditContext::NewRecord;
     multi = false;
@@ -513,15 +512,8 @@ void TNetCardDlg::gotReaderData(const QString& uid)
             }
         }
         if (record) {
-            if (m_listView) {
-                for (QTreeWidgetItem* item : m_listView->itemsInOrder()) {
-                    const TLumListItem* listItem = TLumListItem::of(item);
-                    if (listItem && listItem->value() == record) {
-                        m_listView->selectOnly(item);
-                        break;
-                    }
-                }
-            }
+            if (m_listView)
+                m_listView->selectRecord(record);
             multi = false;
             m_context = LumDialogs::TEditContext::OneRecord;
             showCard(record);
@@ -568,7 +560,7 @@ void TNetCardDlg::onClientSelect()
         m_clientnumber->setValue(picker.getResultClient()->getID());
 }
 
-void TNetCardDlg::navigate(bool (TLumDlg::*move)(TLumListView*))
+void TNetCardDlg::navigate(bool (TLumDlg::*move)(TLumRecordRows*))
 {
     if (!(this->*move)(m_listView))
         return;

@@ -82,9 +82,9 @@ public:
     ~TNetCardDlg() override;
 
     // Shows the first card selected in the view.
-    void setData(TLumListView* view) override;
+    void setData(TLumRecordRows* view) override;
     // Prepares formatting a new card: the card number is proposed from the card list.
-    void setID(TLumListView* view) override;
+    void setID(TLumRecordRows* view) override;
     int getID() const override;
     // The last card reader report.
     void setLastKey(const QString& uid) { m_lastKey = uid; }
@@ -152,7 +152,7 @@ private:
     // Applies the user's right once more: the rules above may have enabled inputs of a read-only
     // dialog.
     void keepRight();
-    void navigate(bool (TLumDlg::*move)(TLumListView*));
+    void navigate(bool (TLumDlg::*move)(TLumRecordRows*));
     void fillChooser(QtWidgets::TComboBox& chooser, const QString& list, bool markInvalidWaiters);
 
     // The server lists.
@@ -171,7 +171,7 @@ private:
     bool selectedActionBooked() const;
 
     TLumWindow* m_window;
-    TLumListView* m_listView = nullptr;
+    TLumRecordRows* m_listView = nullptr;
     TCardReaderLink m_reader;
     QString m_lastKey;
     std::unique_ptr<TFormatLoginDlg> m_login;

@@ -31,8 +31,8 @@ class LUMDIALOGS_EXPORT GeneralSettingDlg
 public:
     GeneralSettingDlg(TLumWindow* window, QWidget* parent);
 
-    void SetID(TLumListView* view) { setID(view); }
-    void SetData(TLumListView* view) { setData(view); }
+    void SetID(TLumRecordRows* view) { setID(view); }
+    void SetData(TLumRecordRows* view) { setData(view); }
     int GetID() const { return getID(); }
 
 protected:

@@ -168,8 +168,9 @@ TListDescriptor list(const QString& group, QLatin1String name, const char* title
                      QList<TLumColumn> extra = {})
 {
     const QString root = name;
-    TEditorFactory factory = [root](TLumWindow* window, TLumListView* view) -> std::unique_ptr<QDialog> {
-        return std::make_unique<TRecordDlg>(window, view, *TListDescriptor::find(root));
+    TEditorFactory factory = [root](TLumWindow* window, TLumRecordRows* view) -> std::unique_ptr<QDialog> {
+        return std::make_unique<TRecordDlg>(window, view ? view->rowsWidget() : nullptr,
+                                            *TListDescriptor::find(root));
     };
     const QString shown = tr(title);
     return {PosLib::TListNames::forRoot(name),
@@ -188,8 +189,8 @@ template <class Editor>
 TListDescriptor edited(const QString& group, const char* title, const char* captionOne,
                        const char* captionMany, QList<TLumColumn> extra = {})
 {
-    TEditorFactory factory = [](TLumWindow* window, TLumListView* view) -> std::unique_ptr<QDialog> {
-        return std::make_unique<Editor>(window, view);
+    TEditorFactory factory = [](TLumWindow* window, TLumRecordRows* view) -> std::unique_ptr<QDialog> {
+        return std::make_unique<Editor>(window, view ? view->rowsWidget() : nullptr);
     };
     return {PosLib::TListNames::of<typename Editor::RecordType>(),
             group,

@@ -111,7 +111,7 @@ void TMenuCardDlg::initData()
     refreshButtons();
 }
 
-void TMenuCardDlg::setID(TLumListView* view)
+void TMenuCardDlg::setID(TLumRecordRows* view)
 {
     TEditorDialog::setID(view);
     FillArticles({});

@@ -52,7 +52,7 @@ public:
     TMenuCardDlg(TLumWindow* window, QWidget* parent);
     ~TMenuCardDlg() override;
 
-    void setID(TLumListView* view) override;
+    void setID(TLumRecordRows* view) override;
 
 protected:
     void initData() override;

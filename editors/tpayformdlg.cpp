@@ -318,7 +318,7 @@ void TPayformDlg::declareFields()
         "nobonusdep");
 }
 
-void TPayformDlg::setID(TLumListView* view)
+void TPayformDlg::setID(TLumRecordRows* view)
 {
     TEditorDialog::setID(view);
     updateClientscreenText();

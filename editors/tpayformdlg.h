@@ -20,7 +20,7 @@ public:
     TPayformDlg(TLumWindow* window, QWidget* parent);
     ~TPayformDlg() override;
 
-    void setID(TLumListView* view) override;
+    void setID(TLumRecordRows* view) override;
 
 protected:
     void initData() override;

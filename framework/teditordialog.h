@@ -26,7 +26,7 @@
 #include "tlistdescriptor.h"
 #include "tlumconfig.h"
 #include "tlumdlg.h"
-#include "tlumlistview.h"
+#include "tlumrecordrows.h"
 #include "tlumwindow.h"
 #include "tlumworkspace.h"
 #include "trecordeditor.h"
@@ -52,7 +52,7 @@ public:
     bool hasChanges() const override { return m_setUp && m_fields.changed(); }
 
     // Prepares the dialog for a new record: the host proposes its id.
-    void setID(TLumListView* view) override
+    void setID(TLumRecordRows* view) override
     {
         ensureSetUp();
         m_context = TEditContext::NewRecord;
@@ -64,7 +64,7 @@ public:
     }
 
     // Shows the records selected in the list view.
-    void setData(TLumListView* view) override
+    void setData(TLumRecordRows* view) override
     {
         ensureSetUp();
         multi = false;
@@ -229,7 +229,7 @@ protected:
     TFields<Record>& fields() { return m_fields; }
     TLumWindow* window() const { return m_window; }
     TLumWorkspace* workspace() const { return m_window ? m_window->workspace() : nullptr; }
-    TLumListView* listView() const { return m_listView; }
+    TLumRecordRows* listView() const { return m_listView; }
     // The workspace list the editor works on; null when the workspace has none.
     Basics::TValueList* list() const { return workspaceList(m_listName); }
     // Another list of the workspace; null when there is none.
@@ -271,15 +271,14 @@ protected:
         editor.setID(nullptr);
         return editor.exec() == QDialog::Accepted ? editor.getID() : 0;
     }
-    // The records of the items selected in the view, in list order.
-    static QList<Record*> selectedRecords(TLumListView* view)
+    // The records of the rows selected in the view, in list order.
+    static QList<Record*> selectedRecords(TLumRecordRows* view)
     {
         QList<Record*> records;
         if (!view)
             return records;
-        for (QTreeWidgetItem* item : view->selectedInOrder()) {
-            const TLumListItem* recordItem = TLumListItem::of(item);
-            if (auto* record = recordItem ? dynamic_cast<Record*>(recordItem->value()) : nullptr)
+        for (Basics::TValue* value : view->selectedRecords()) {
+            if (auto* record = dynamic_cast<Record*>(value))
                 records << record;
         }
         return records;
@@ -316,18 +315,18 @@ private:
         return confirmDiscard(this, true);
     }
 
-    void navigate(bool (TLumDlg::*move)(TLumListView*))
+    void navigate(bool (TLumDlg::*move)(TLumRecordRows*))
     {
         ensureSetUp();
         if (!leaveRecord())
             return;
-        TLumListView* view = parentListView(this);
+        TLumRecordRows* view = parentListView(this);
         if ((this->*move)(view))
             setData(view);
     }
 
     TLumWindow* m_window;
-    TLumListView* m_listView = nullptr;
+    TLumRecordRows* m_listView = nullptr;
     QString m_listName;
     TEditContext m_context = TEditContext::NewRecord;
     TFields<Record> m_fields;

@@ -5,7 +5,7 @@
 #include "tfields.h"
 #include "tlumconfig.h"
 #include "tlumdlg.h"
-#include "tlumlistview.h"
+#include "tlumrecordrows.h"
 #include "tlumwindow.h"
 #include "tlumworkspace.h"
 #include "tprompts.h"
@@ -87,9 +87,9 @@ bool confirmDiscard(QWidget* parent, bool cannotSave)
                               QMessageBox::No) == QMessageBox::Yes;
 }
 
-TLumListView* parentListView(const QDialog* dialog)
+TLumRecordRows* parentListView(const QDialog* dialog)
 {
-    return qobject_cast<TLumListView*>(dialog->parentWidget());
+    return TLumRecordRows::of(dialog->parentWidget());
 }
 
 namespace {

@@ -14,7 +14,7 @@ class QDialog;
 class QPushButton;
 class QSpinBox;
 class QWidget;
-class TLumListView;
+class TLumRecordRows;
 class TLumWindow;
 
 namespace QtWidgets {
@@ -47,7 +47,7 @@ LUMDIALOGS_EXPORT void reportStorageError(QWidget* parent, const QString& descri
 // saved as they are (a required input is missing).
 LUMDIALOGS_EXPORT bool confirmDiscard(QWidget* parent, bool cannotSave);
 // The dialog's parent as the list view the navigation moves in.
-LUMDIALOGS_EXPORT TLumListView* parentListView(const QDialog* dialog);
+LUMDIALOGS_EXPORT TLumRecordRows* parentListView(const QDialog* dialog);
 // Amounts (integers in the smallest unit of the system currency) as the workspace's currency list
 // writes and reads them; plain integers where the workspace has no currency list.
 LUMDIALOGS_EXPORT QString amountText(const TLumWindow* window, qint64 amount);

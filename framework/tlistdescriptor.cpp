@@ -24,7 +24,7 @@ QStringList TListDescriptor::groups()
     return result;
 }
 
-std::unique_ptr<QDialog> TListDescriptor::openEditor(TLumWindow* window, TLumListView* view,
+std::unique_ptr<QDialog> TListDescriptor::openEditor(TLumWindow* window, TLumRecordRows* view,
                                                      bool newRecord) const
 {
     if (!editor)

@@ -2,7 +2,8 @@
 
 #include "lumdialogs_global.h"
 #include "tlistnames.h"
-#include "tlumlistview.h"
+#include "tlumcolumn.h"
+#include "tlumrecordrows.h"
 
 #include <QDialog>
 #include <QList>
@@ -18,8 +19,8 @@ namespace LumDialogs {
 
 class TRecordEditor;
 
-// Builds the editor of a list, with the host window and the list view as its parent.
-using TEditorFactory = std::function<std::unique_ptr<QDialog>(TLumWindow*, TLumListView*)>;
+// Builds the editor of a list, with the host window and the list view (the rows) as its parent.
+using TEditorFactory = std::function<std::unique_ptr<QDialog>(TLumWindow*, TLumRecordRows*)>;
 
 // Everything the system says about one list, declared once in the table of lists: its names and
 // record class, where the back office shows it, the captions of its editor, its columns (what the
@@ -40,7 +41,7 @@ struct LUMDIALOGS_EXPORT TListDescriptor {
     bool writesRecords = true;
 
     // The list's editor, prepared for a new record or for the records selected in the view.
-    std::unique_ptr<QDialog> openEditor(TLumWindow* window, TLumListView* view, bool newRecord) const;
+    std::unique_ptr<QDialog> openEditor(TLumWindow* window, TLumRecordRows* view, bool newRecord) const;
 
     // Every list, in the navigator's order.
     static const QList<TListDescriptor>& all();

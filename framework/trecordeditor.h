@@ -6,7 +6,7 @@
 #include <QString>
 
 class QDialog;
-class TLumListView;
+class TLumRecordRows;
 
 namespace Basics {
 class TValue;
@@ -24,9 +24,9 @@ public:
     // The workspace list the editor works on.
     virtual QString listName() const = 0;
     // Prepares the dialog for a new record; the host proposes its id.
-    virtual void setID(TLumListView* view) = 0;
+    virtual void setID(TLumRecordRows* view) = 0;
     // Shows the records selected in the list view.
-    virtual void setData(TLumListView* view) = 0;
+    virtual void setData(TLumRecordRows* view) = 0;
     virtual int getID() const = 0;
     virtual TEditContext editContext() const = 0;
     // Whether the operator changed anything since the dialog showed the records.

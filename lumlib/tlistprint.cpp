@@ -1,6 +1,5 @@
 #include "tlistprint.h"
 
-#include "tlumlistview.h"
 #include "tprompts.h"
 
 #include <QCoreApplication>
@@ -15,6 +14,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QTreeView>
 
 #include <algorithm>
 #include <cmath>
@@ -33,7 +33,7 @@ QString tr(const char* text)
 
 } // namespace
 
-QList<int> shownColumns(const TLumListView& view)
+QList<int> shownColumns(const QTreeView& view)
 {
     QList<int> columns;
     for (int visual = 0; visual < view.header()->count(); ++visual) {
@@ -44,14 +44,25 @@ QList<int> shownColumns(const TLumListView& view)
     return columns;
 }
 
-QList<QTreeWidgetItem*> shownRows(const TLumListView& view)
+QList<int> shownRows(const QTreeView& view)
 {
-    QList<QTreeWidgetItem*> rows;
-    for (QTreeWidgetItem* item : view.itemsInOrder()) {
-        if (!item->isHidden())
-            rows << item;
+    QList<int> rows;
+    const int count = view.model() ? view.model()->rowCount() : 0;
+    for (int row = 0; row < count; ++row) {
+        if (!view.isRowHidden(row, QModelIndex()))
+            rows << row;
     }
     return rows;
+}
+
+QString headerText(const QTreeView& view, int column)
+{
+    return view.model() ? view.model()->headerData(column, Qt::Horizontal).toString() : QString();
+}
+
+QString cellText(const QTreeView& view, int row, int column)
+{
+    return view.model() ? view.model()->index(row, column).data().toString() : QString();
 }
 
 namespace {
@@ -73,9 +84,9 @@ struct PrintedColumn {
 
 // The shown columns in groups that each fit the page's width without breaking a word of a
 // header or of the first rows; the first column, which names the row, begins every group.
-QList<QList<PrintedColumn>> columnGroups(const TLumListView& view, const QList<int>& columns,
-                                         const QList<QTreeWidgetItem*>& rows, const QFont& font,
-                                         int pageWidth, int padding)
+QList<QList<PrintedColumn>> columnGroups(const QTreeView& view, const QList<int>& columns,
+                                         const QList<int>& rows, const QFont& font, int pageWidth,
+                                         int padding)
 {
     constexpr qsizetype measuredRows = 200;
     const QFontMetricsF plain(font);
@@ -84,9 +95,9 @@ QList<QList<PrintedColumn>> columnGroups(const TLumListView& view, const QList<i
     const QFontMetricsF bold(boldFont);
     QList<PrintedColumn> measured;
     for (int column : columns) {
-        int width = widestWord(bold, view.headerItem()->text(column));
+        int width = widestWord(bold, headerText(view, column));
         for (qsizetype r = 0; r < std::min(rows.size(), measuredRows); ++r)
-            width = std::max(width, widestWord(plain, rows[r]->text(column)));
+            width = std::max(width, widestWord(plain, cellText(view, rows[r], column)));
         measured.append({column, width + 2 * padding + 4});
     }
     QList<QList<PrintedColumn>> groups;
@@ -104,10 +115,10 @@ QList<QList<PrintedColumn>> columnGroups(const TLumListView& view, const QList<i
 
 } // namespace
 
-void render(const TLumListView& view, const QString& title, QPagedPaintDevice& device)
+void render(const QTreeView& view, const QString& title, QPagedPaintDevice& device)
 {
     const QList<int> columns = shownColumns(view);
-    const QList<QTreeWidgetItem*> rows = shownRows(view);
+    const QList<int> rows = shownRows(view);
     const bool wide = columns.size() > uprightColumns;
     device.setPageSize(QPageSize(QPageSize::A4));
     device.setPageOrientation(wide ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -162,15 +173,15 @@ void render(const TLumListView& view, const QString& title, QPagedPaintDevice& d
             cursor.insertTable(int(rows.size()) + 1, std::max<int>(1, int(group.size())), format);
         for (int c = 0; c < group.size(); ++c) {
             const int column = group[c].index;
-            table->cellAt(0, c).firstCursorPosition().insertText(view.headerItem()->text(column), bold);
+            table->cellAt(0, c).firstCursorPosition().insertText(headerText(view, column), bold);
             for (int r = 0; r < rows.size(); ++r)
-                table->cellAt(r + 1, c).firstCursorPosition().insertText(rows[r]->text(column));
+                table->cellAt(r + 1, c).firstCursorPosition().insertText(cellText(view, rows[r], column));
         }
     }
     document.print(&device);
 }
 
-bool writePdf(const TLumListView& view, const QString& title, const QString& path)
+bool writePdf(const QTreeView& view, const QString& title, const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -182,7 +193,7 @@ bool writePdf(const TLumListView& view, const QString& title, const QString& pat
     return file.commit();
 }
 
-bool print(const TLumListView& view, const QString& title, QWidget* parent, const QString& folder)
+bool print(const QTreeView& view, const QString& title, QWidget* parent, const QString& folder)
 {
     if (prompts().printers().isEmpty()) {
         const QString proposed = QDir(folder.isEmpty() ? QDir::currentPath() : folder)

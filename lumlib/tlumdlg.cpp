@@ -3,7 +3,7 @@
 #include "tcombobox.h"
 #include "thelpviewer.h"
 #include "tlumconfig.h"
-#include "tlumlistview.h"
+#include "tlumrecordrows.h"
 #include "tprompts.h"
 #include "tvaluelist.h"
 
@@ -194,12 +194,12 @@ bool TLumDlg::dateTimeEmpty(QDateTimeEdit* edit)
     return isBlank(edit);
 }
 
-void TLumDlg::setListID(QSpinBox* spin, Basics::TValueList* list, TLumListView*, bool reuseGaps)
+void TLumDlg::setListID(QSpinBox* spin, Basics::TValueList* list, TLumRecordRows*, bool reuseGaps)
 {
     spin->setValue(proposedId(list, reuseGaps, spin->maximum()));
 }
 
-void TLumDlg::setListID(QLineEdit* edit, Basics::TValueList* list, TLumListView*, bool reuseGaps)
+void TLumDlg::setListID(QLineEdit* edit, Basics::TValueList* list, TLumRecordRows*, bool reuseGaps)
 {
     edit->setText(QString::number(proposedId(list, reuseGaps, std::numeric_limits<int>::max())));
 }
@@ -226,95 +226,85 @@ bool TLumDlg::checkElement(QWidget* parent, Basics::TValueList* list, int id)
 
 namespace {
 
-// Moves the selection to items[index] unless that item alone is selected already.
-bool moveTo(TLumListView* listView, const QList<QTreeWidgetItem*>& items, qsizetype index)
+// Moves the selection to the row unless that row alone is selected already.
+bool moveTo(TLumRecordRows* rows, int row)
 {
-    if (index < 0 || index >= items.size())
+    if (row < 0 || row >= rows->rowCount())
         return false;
-    QTreeWidgetItem* target = items[index];
-    const QList<QTreeWidgetItem*> selected = listView->selectedInOrder();
-    if (selected.size() == 1 && selected.first() == target)
+    const QList<int> selected = rows->selectedRows();
+    if (selected.size() == 1 && selected.first() == row)
         return false;
-    listView->selectOnly(target);
+    rows->selectOnlyRow(row);
     return true;
 }
 
-// The index of the first (or last) selected item, or of the current item when none is selected.
-qsizetype anchor(TLumListView* listView, const QList<QTreeWidgetItem*>& items, bool last)
+// The first (or last) selected row, or the current row when none is selected.
+int anchor(const TLumRecordRows* rows, bool last)
 {
-    const QList<QTreeWidgetItem*> selected = listView->selectedInOrder();
-    QTreeWidgetItem* item =
-        selected.isEmpty() ? listView->currentItem() : (last ? selected.last() : selected.first());
-    return item ? items.indexOf(item) : -1;
+    const QList<int> selected = rows->selectedRows();
+    if (selected.isEmpty())
+        return rows->currentRow();
+    return last ? selected.last() : selected.first();
 }
 
 } // namespace
 
-bool TLumDlg::onFirst(TLumListView* listView)
+bool TLumDlg::onFirst(TLumRecordRows* rows)
 {
-    return listView && moveTo(listView, listView->itemsInOrder(), 0);
+    return rows && moveTo(rows, 0);
 }
 
-bool TLumDlg::onPrev(TLumListView* listView)
+bool TLumDlg::onPrev(TLumRecordRows* rows)
 {
-    if (!listView)
+    if (!rows)
         return false;
-    const QList<QTreeWidgetItem*> items = listView->itemsInOrder();
-    const qsizetype at = anchor(listView, items, false);
-    return at > 0 && moveTo(listView, items, at - 1);
+    const int at = anchor(rows, false);
+    return at > 0 && moveTo(rows, at - 1);
 }
 
-bool TLumDlg::onNext(TLumListView* listView)
+bool TLumDlg::onNext(TLumRecordRows* rows)
 {
-    if (!listView)
-        return false;
-    const QList<QTreeWidgetItem*> items = listView->itemsInOrder();
-    return moveTo(listView, items, anchor(listView, items, true) + 1);
+    return rows && moveTo(rows, anchor(rows, true) + 1);
 }
 
-bool TLumDlg::onLast(TLumListView* listView)
+bool TLumDlg::onLast(TLumRecordRows* rows)
 {
-    if (!listView)
-        return false;
-    const QList<QTreeWidgetItem*> items = listView->itemsInOrder();
-    return moveTo(listView, items, items.size() - 1);
+    return rows && moveTo(rows, rows->rowCount() - 1);
 }
 
-bool TLumDlg::onMultiNext(TLumListView* listView, int column, const QString& text)
+bool TLumDlg::onMultiNext(TLumRecordRows* rows, int column, const QString& text)
 {
-    if (!listView)
+    if (!rows)
         return false;
-    const QList<QTreeWidgetItem*> items = listView->itemsInOrder();
-    for (qsizetype i = anchor(listView, items, true) + 1; i < items.size(); ++i) {
-        if (items[i]->text(column) == text)
-            return moveTo(listView, items, i);
+    for (int row = anchor(rows, true) + 1; row < rows->rowCount(); ++row) {
+        if (rows->rowText(row, column) == text)
+            return moveTo(rows, row);
     }
     return false;
 }
 
-bool TLumDlg::onMultiPrev(TLumListView* listView, int column, const QString& text)
+bool TLumDlg::onMultiPrev(TLumRecordRows* rows, int column, const QString& text)
 {
-    if (!listView)
+    if (!rows)
         return false;
-    const QList<QTreeWidgetItem*> items = listView->itemsInOrder();
-    for (qsizetype i = anchor(listView, items, false) - 1; i >= 0; --i) {
-        if (items[i]->text(column) == text)
-            return moveTo(listView, items, i);
+    for (int row = anchor(rows, false) - 1; row >= 0; --row) {
+        if (rows->rowText(row, column) == text)
+            return moveTo(rows, row);
     }
     return false;
 }
 
-QTreeWidgetItem* TLumDlg::onFindItem(TLumListView* listView, int column, const QString& text)
+int TLumDlg::onFindItem(TLumRecordRows* rows, int column, const QString& text)
 {
-    if (!listView)
-        return nullptr;
-    for (QTreeWidgetItem* item : listView->itemsInOrder()) {
-        if (item->text(column).startsWith(text, Qt::CaseInsensitive)) {
-            listView->selectOnly(item);
-            return item;
+    if (!rows)
+        return -1;
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        if (rows->rowText(row, column).startsWith(text, Qt::CaseInsensitive)) {
+            rows->selectOnlyRow(row);
+            return row;
         }
     }
-    return nullptr;
+    return -1;
 }
 
 void TLumDlg::checkSelection(QDialog* dialog)

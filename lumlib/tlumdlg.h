@@ -13,9 +13,8 @@ class QDateTimeEdit;
 class QDialog;
 class QLineEdit;
 class QSpinBox;
-class QTreeWidgetItem;
 class QWidget;
-class TLumListView;
+class TLumRecordRows;
 
 namespace Basics {
 class TValueList;
@@ -54,22 +53,23 @@ public:
 
     // Proposes the id of a new record: the list's next free id, or with reuseGaps the lowest id
     // from 1 up that no record has; either kept within the spin box's range.
-    void setListID(QSpinBox* spin, Basics::TValueList* list, TLumListView* listView, bool reuseGaps);
-    void setListID(QLineEdit* edit, Basics::TValueList* list, TLumListView* listView, bool reuseGaps);
+    void setListID(QSpinBox* spin, Basics::TValueList* list, TLumRecordRows* rows, bool reuseGaps);
+    void setListID(QLineEdit* edit, Basics::TValueList* list, TLumRecordRows* rows, bool reuseGaps);
     // False, after telling the operator why, for an id below 1 or one the list holds already.
     bool checkElement(QWidget* parent, Basics::TValueList* list, int id);
 
-    // Move the selection to the first, previous, next or last item (before the first or after the
+    // Move the selection to the first, previous, next or last row (before the first or after the
     // last selected one); true when it moved.
-    bool onFirst(TLumListView* listView);
-    bool onPrev(TLumListView* listView);
-    bool onNext(TLumListView* listView);
-    bool onLast(TLumListView* listView);
-    // The same, to the next or previous item whose text in that column is the given text.
-    bool onMultiNext(TLumListView* listView, int column, const QString& text);
-    bool onMultiPrev(TLumListView* listView, int column, const QString& text);
-    // Selects the first item whose text in that column starts with the given text (case ignored).
-    QTreeWidgetItem* onFindItem(TLumListView* listView, int column, const QString& text);
+    bool onFirst(TLumRecordRows* rows);
+    bool onPrev(TLumRecordRows* rows);
+    bool onNext(TLumRecordRows* rows);
+    bool onLast(TLumRecordRows* rows);
+    // The same, to the next or previous row whose text in that column is the given text.
+    bool onMultiNext(TLumRecordRows* rows, int column, const QString& text);
+    bool onMultiPrev(TLumRecordRows* rows, int column, const QString& text);
+    // Selects the first row whose text in that column starts with the given text (case ignored);
+    // its row, or -1 when there is none.
+    int onFindItem(TLumRecordRows* rows, int column, const QString& text);
 
     // After the dialog was filled: applies the user's rights again, since filling may have enabled
     // inputs of a read-only dialog.

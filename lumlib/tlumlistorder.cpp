@@ -32,7 +32,9 @@ constexpr qsizetype packedUnits = 16;
 // places ahead of their turn.
 constexpr qsizetype fetchAhead = 16;
 
-void fetchEarly(const QList<const Basics::TValue*>& records, qsizetype row)
+using Records = std::span<Basics::TValue* const>;
+
+void fetchEarly(Records records, size_t row)
 {
     if (row + fetchAhead < records.size())
         __builtin_prefetch(records[row + fetchAhead]);
@@ -80,13 +82,12 @@ std::vector<int> sortKeys(std::vector<Key>& keys, Less less)
     return rows;
 }
 
-std::vector<int> byNumber(const QList<const Basics::TValue*>& records, const TLumColumn& column,
-                          bool ascending)
+std::vector<int> byNumber(Records records, const TLumColumn& column, bool ascending)
 {
-    std::vector<NumberKey> keys(size_t(records.size()));
-    for (int row = 0; row < records.size(); ++row) {
+    std::vector<NumberKey> keys(records.size());
+    for (size_t row = 0; row < records.size(); ++row) {
         fetchEarly(records, row);
-        keys[size_t(row)] = {column.orderNumber(*records[row]), row};
+        keys[row] = {column.orderNumber(*records[row]), int(row)};
     }
     return sortKeys(keys, [ascending](const NumberKey& a, const NumberKey& b) {
         if (a.number != b.number)
@@ -95,17 +96,36 @@ std::vector<int> byNumber(const QList<const Basics::TValue*>& records, const TLu
     });
 }
 
-std::vector<int> byText(const QList<const Basics::TValue*>& records, const TLumColumn& column, bool ascending)
+std::vector<int> byText(Records records, const TLumColumn& column, bool ascending)
 {
-    std::vector<QString> texts(size_t(records.size()));
-    std::vector<TextKey> keys(size_t(records.size()));
-    for (int row = 0; row < records.size(); ++row) {
+    std::vector<QString> texts(records.size());
+    std::vector<TextKey> keys(records.size());
+    for (size_t row = 0; row < records.size(); ++row) {
         fetchEarly(records, row);
-        texts[size_t(row)] = records[row]->getString(column.key); // shares the record's storage
-        keys[size_t(row)] = textKey(texts[size_t(row)], row);
+        texts[row] = records[row]->getString(column.key); // shares the record's storage
+        keys[row] = textKey(texts[row], int(row));
     }
     return sortKeys(keys, [ascending, &texts](const TextKey& a, const TextKey& b) {
         const int order = compareTexts(a, b, texts);
+        if (order != 0)
+            return ascending ? order < 0 : order > 0;
+        return a.row < b.row;
+    });
+}
+
+struct OwnKey {
+    TLumColumn::SortKey key;
+    int row;
+};
+
+// A column with an order of its own: its key, taken once from every record.
+std::vector<int> byOwnKey(Records records, const TLumColumn& column, bool ascending)
+{
+    std::vector<OwnKey> keys(records.size());
+    for (size_t row = 0; row < records.size(); ++row)
+        keys[row] = {column.sortKey(*records[row]), int(row)};
+    return sortKeys(keys, [ascending](const OwnKey& a, const OwnKey& b) {
+        const int order = TLumColumn::compareKeys(a.key, b.key);
         if (order != 0)
             return ascending ? order < 0 : order > 0;
         return a.row < b.row;
@@ -132,7 +152,7 @@ std::vector<int> sortedRows(const QList<QTreeWidgetItem*>& items, const TLumColu
                             Qt::SortOrder order)
 {
     const bool ascending = order == Qt::AscendingOrder;
-    QList<const Basics::TValue*> records;
+    std::vector<Basics::TValue*> records;
     if (column) {
         records.reserve(items.size());
         for (qsizetype i = 0; i < items.size(); ++i) {
@@ -141,13 +161,22 @@ std::vector<int> sortedRows(const QList<QTreeWidgetItem*>& items, const TLumColu
             const TLumListItem* recordItem = TLumListItem::of(items[i]);
             if (!recordItem || !recordItem->value())
                 break;
-            records.append(recordItem->value());
+            records.push_back(recordItem->value());
         }
     }
     // A column with an order of its own sorts through its items' comparison.
-    if (!column || column->keyOf || records.size() != items.size())
+    if (!column || column->keyOf || qsizetype(records.size()) != items.size())
         return byItems(items, ascending);
-    if (column->ordersByNumber())
-        return byNumber(records, *column, ascending);
-    return byText(records, *column, ascending);
+    return sortedRecordRows(records, *column, order);
+}
+
+std::vector<int> sortedRecordRows(std::span<Basics::TValue* const> records, const TLumColumn& column,
+                                  Qt::SortOrder order)
+{
+    const bool ascending = order == Qt::AscendingOrder;
+    if (column.keyOf)
+        return byOwnKey(records, column, ascending);
+    if (column.ordersByNumber())
+        return byNumber(records, column, ascending);
+    return byText(records, column, ascending);
 }

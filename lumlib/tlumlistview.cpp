@@ -183,6 +183,33 @@ void TLumListView::exportXml(QDomDocument& doc, QDomElement& parent) const
     }
 }
 
+Basics::TValue* TLumListView::recordAt(int row) const
+{
+    const TLumListItem* item = TLumListItem::of(topLevelItem(row));
+    return item ? item->value() : nullptr;
+}
+
+QString TLumListView::rowText(int row, int column) const
+{
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item ? item->text(column) : QString();
+}
+
+QList<int> TLumListView::selectedRows() const
+{
+    QList<int> rows;
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        if (topLevelItem(row)->isSelected())
+            rows << row;
+    }
+    return rows;
+}
+
+int TLumListView::currentRow() const
+{
+    return currentItem() ? indexOfTopLevelItem(currentItem()) : -1;
+}
+
 TLumListItem::TLumListItem(QTreeWidget* view, Basics::TValue* value)
     : QTreeWidgetItem(view, Type)
     , m_value(value)

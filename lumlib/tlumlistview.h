@@ -2,6 +2,7 @@
 
 #include "lumlib_global.h"
 #include "tlumcolumn.h"
+#include "tlumrecordrows.h"
 
 #include <QList>
 #include <QString>
@@ -27,7 +28,7 @@ class TValue;
 // million records). setSortingEnabled, isSortingEnabled and sortByColumn therefore hide QTreeView's
 // functions of those names; with sorting on, a click on a header sorts by that column, and items
 // added or changed are put in their place once control returns to the event loop.
-class LUMLIB_EXPORT TLumListView : public QTreeWidget {
+class LUMLIB_EXPORT TLumListView : public QTreeWidget, public TLumRecordRows {
     Q_OBJECT
 public:
     explicit TLumListView(QWidget* parent = nullptr);
@@ -55,6 +56,15 @@ public:
 
     // One element per item that holds a record, in list order, appended to parent.
     void exportXml(QDomDocument& doc, QDomElement& parent) const;
+
+    // The rows are the top-level items.
+    QWidget* rowsWidget() override { return this; }
+    int rowCount() const override { return topLevelItemCount(); }
+    Basics::TValue* recordAt(int row) const override;
+    QString rowText(int row, int column) const override;
+    QList<int> selectedRows() const override;
+    int currentRow() const override;
+    void selectOnlyRow(int row) override { selectOnly(topLevelItem(row)); }
 
 private:
     // Puts the items in the order the header shows; keepScroll false scrolls to the current item.

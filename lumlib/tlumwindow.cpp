@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QThread>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 TLumWindow::TLumWindow(TLumWorkspace* workspace, QWidget* parent)
@@ -100,30 +99,39 @@ void TLumWindow::hideWaitDlg()
 
 QTreeWidgetItem* TLumWindow::findListItem(const QString& text, QTreeWidget* list)
 {
-    if (!list || text.isEmpty())
-        return nullptr;
-    const auto matches = [&](const QTreeWidgetItem* item) {
-        for (int column = 0; column < list->columnCount(); ++column) {
-            if (item->text(column).contains(text, Qt::CaseInsensitive))
+    return findListRow(text, list) >= 0 ? list->currentItem() : nullptr;
+}
+
+int TLumWindow::findListRow(const QString& text, QTreeView* view)
+{
+    const QAbstractItemModel* model = view ? view->model() : nullptr;
+    if (!model || text.isEmpty())
+        return -1;
+    const auto matches = [&](int row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            if (model->index(row, column).data().toString().contains(text, Qt::CaseInsensitive))
                 return true;
         }
         return false;
     };
-    QList<QTreeWidgetItem*> items; // the rows a filter hides are not found
-    for (QTreeWidgetItemIterator it(list, QTreeWidgetItemIterator::NotHidden); *it; ++it)
-        items << *it;
-    // The first match from the top; asked again while on a match, the next one.
-    QTreeWidgetItem* current = list->currentItem();
-    const qsizetype start = current && matches(current) ? items.indexOf(current) + 1 : 0;
-    for (qsizetype step = 0; step < items.size(); ++step) {
-        QTreeWidgetItem* item = items[(start + step) % items.size()];
-        if (matches(item)) {
-            list->clearSelection();
-            list->setCurrentItem(item);
-            item->setSelected(true);
-            list->scrollToItem(item);
-            return item;
-        }
+    const int count = model->rowCount();
+    // The first match from the top; asked again while on a match, the next one. The rows a filter
+    // hides are not found.
+    const QModelIndex current = view->currentIndex();
+    const int start =
+        current.isValid() && !view->isRowHidden(current.row(), QModelIndex()) && matches(current.row())
+            ? current.row() + 1
+            : 0;
+    for (int step = 0; step < count; ++step) {
+        const int row = (start + step) % count;
+        if (view->isRowHidden(row, QModelIndex()) || !matches(row))
+            continue;
+        const QModelIndex found = model->index(row, 0);
+        view->clearSelection();
+        view->selectionModel()->setCurrentIndex(found,
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        view->scrollTo(found);
+        return row;
     }
-    return nullptr;
+    return -1;
 }

@@ -10,6 +10,7 @@
 class QDialog;
 class QLabel;
 class QTreeWidget;
+class QTreeView;
 class QTreeWidgetItem;
 class TLumConfig;
 class TLumWorkspace;
@@ -44,6 +45,8 @@ public:
     // Selects and shows the first row of the list whose text, in any column, contains the text
     // (case ignored); when the current row matches already, the next matching one. Null when none.
     QTreeWidgetItem* findListItem(const QString& text, QTreeWidget* list);
+    // The same in a view over any flat model; the row found, or -1.
+    int findListRow(const QString& text, QTreeView* view);
 
 Q_SIGNALS:
     void userChanged(int userId);

@@ -10,6 +10,8 @@
 #include "tlumconfig.h"
 #include "tlumdlg.h"
 #include "tlumdocument.h"
+#include "tlumrecordmodel.h"
+#include "tlumrecordview.h"
 #include "tprnprintdlg.h"
 #include "tsettings.h"
 
@@ -57,6 +59,7 @@ private Q_SLOTS:
     void movingTheSelection();
     void findingRows();
     void sortingByStoredValues();
+    void theWholeListViewSortsAsTheItemView();
     void workspaceListsAndNames();
     void workspaceSavesOncePerTurn();
     void damagedFilesAreNeverSaved();
@@ -188,9 +191,9 @@ void TestLumLib::movingTheSelection()
     QVERIFY(dlg.onMultiPrev(host.view, 1, "odd"));
     QCOMPARE(TLumListItem::of(host.view->selectedInOrder().first())->id(), 1);
     QVERIFY(!dlg.onMultiPrev(host.view, 1, "odd"));
-    QTreeWidgetItem* found = dlg.onFindItem(host.view, 1, "EV");
-    QCOMPARE(host.view->selectedInOrder(), QList<QTreeWidgetItem*>{found});
-    QCOMPARE(TLumListItem::of(found)->id(), 2);
+    const int found = dlg.onFindItem(host.view, 1, "EV");
+    QCOMPARE(host.view->selectedRows(), QList<int>{found});
+    QCOMPARE(host.view->recordAt(found)->getID(), 2);
     QVERIFY(!dlg.onFirst(nullptr));
 }
 
@@ -213,13 +216,16 @@ void TestLumLib::findingRows()
     QCOMPARE(host.view->topLevelItem(0)->text(1), QStringLiteral("Apple cider"));
 }
 
-void TestLumLib::sortingByStoredValues()
+namespace {
+
+// Articles whose names and prices sort in ways that are easy to get wrong: texts ignoring case, past
+// a common start of more than sixteen characters, with letters that fold to others and a character
+// outside the basic plane; numbers by value, ties in their order.
+const QList<TLumColumn> sortColumns = {
+    {"Number", "id", TLumColumn::Number}, {"Name", "name"}, {"Price", "price", TLumColumn::Amount}};
+
+void putSortCases(Basics::TValueList* list)
 {
-    // Texts ignoring case, past a common start of more than sixteen characters, with letters that
-    // fold to others and a character outside the basic plane; numbers by value, ties in their order.
-    TestHost host;
-    host.view->setColumns(
-        {{"Number", "id", TLumColumn::Number}, {"Name", "name"}, {"Price", "price", TLumColumn::Amount}});
     const QStringList names = {"beer",
                                "Beer",
                                "Ale",
@@ -232,19 +238,35 @@ void TestLumLib::sortingByStoredValues()
                                QStringLiteral("\u00df"),
                                QString()};
     const QStringList prices = {"250", "250", "-3", "1.5", "nan", "250", "7", "12", "0", "1e3", "250"};
-    Basics::TValueList* list = host.list("articles");
     for (int id = 1; id <= names.size(); ++id) {
         TValue* article = named(id, names[id - 1]);
         article->set("price", prices[id - 1]);
         list->insert(article);
     }
+}
+
+// The ids of the rows in list order.
+QList<int> rowIds(const TLumRecordRows& rows)
+{
+    QList<int> ids;
+    for (int row = 0; row < rows.rowCount(); ++row)
+        ids << rows.recordAt(row)->getID();
+    return ids;
+}
+
+const QList<std::pair<int, Qt::SortOrder>> sortSteps = {
+    {1, Qt::AscendingOrder}, {2, Qt::DescendingOrder}, {1, Qt::DescendingOrder}, {2, Qt::AscendingOrder}};
+
+} // namespace
+
+void TestLumLib::sortingByStoredValues()
+{
+    TestHost host;
+    host.view->setColumns(sortColumns);
+    Basics::TValueList* list = host.list("articles");
+    putSortCases(list);
     host.showList("articles");
-    const auto ids = [&host] {
-        QList<int> shown;
-        for (QTreeWidgetItem* item : host.view->itemsInOrder())
-            shown << TLumListItem::of(item)->id();
-        return shown;
-    };
+    const auto ids = [&host] { return rowIds(*host.view); };
     const auto expected = [&](int column, Qt::SortOrder order) {
         QList<int> sorted = ids();
         const TLumColumn& by = host.view->columns().at(column);
@@ -257,10 +279,7 @@ void TestLumLib::sortingByStoredValues()
 
     host.select({2, 5, 9});
     host.view->setCurrentItem(host.view->topLevelItem(4), 0, QItemSelectionModel::NoUpdate);
-    for (const auto& [column, order] : {std::pair{1, Qt::AscendingOrder},
-                                        {2, Qt::DescendingOrder},
-                                        {1, Qt::DescendingOrder},
-                                        {2, Qt::AscendingOrder}}) {
+    for (const auto& [column, order] : sortSteps) {
         const QList<int> wanted = expected(column, order);
         host.view->sortByColumn(column, order);
         QCOMPARE(ids(), wanted);
@@ -284,6 +303,67 @@ void TestLumLib::sortingByStoredValues()
     list->insert(cider);
     new TLumListItem(host.view, cider);
     QTRY_COMPARE(ids(), expected(1, Qt::AscendingOrder)); // "Ale", which was first, is now "Zwickel"
+}
+
+void TestLumLib::theWholeListViewSortsAsTheItemView()
+{
+    TestHost host;
+    host.view->setColumns(sortColumns);
+    Basics::TValueList* list = host.list("articles");
+    putSortCases(list);
+    host.showList("articles");
+    TLumRecordView view;
+    view.setColumns(sortColumns);
+    view.setSortingEnabled(true);
+    view.setRecords(std::vector<TValue*>(list->begin(), list->end()));
+    QCOMPARE(rowIds(view), rowIds(*host.view));
+    const auto selectedIds = [&view] {
+        QList<int> ids;
+        for (const TValue* record : view.selectedRecords())
+            ids << record->getID();
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    };
+
+    // The selection and the current row stay with their records.
+    for (int id : {2, 5, 9})
+        view.selectionModel()->select(view.model()->index(view.rowOf(list->find(id)), 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view.selectionModel()->setCurrentIndex(view.model()->index(view.rowOf(list->find(5)), 0),
+                                           QItemSelectionModel::NoUpdate);
+    for (const auto& [column, order] : sortSteps) {
+        host.view->sortByColumn(column, order);
+        view.sortByColumn(column, order);
+        QCOMPARE(rowIds(view), rowIds(*host.view));
+    }
+    QCOMPARE(view.recordAt(view.currentRow())->getID(), 5);
+    QCOMPARE(selectedIds(), (QList<int>{2, 5, 9}));
+
+    // A changed record moves to its place at once, a new one comes in at its place, a deleted one
+    // leaves; the selection stays with its records.
+    host.view->setSortingEnabled(true);
+    host.view->sortByColumn(1, Qt::AscendingOrder);
+    view.sortByColumn(1, Qt::AscendingOrder);
+    list->find(3)->setName("Zwickel");
+    view.recordModel()->recordChanged(list->find(3));
+    host.select({3});
+    TLumListItem::of(host.view->selectedInOrder().first())->refresh();
+    TValue* cider = named(99, "Cider");
+    list->insert(cider);
+    view.recordModel()->insertRecord(cider);
+    new TLumListItem(host.view, cider);
+    QTRY_COMPARE(rowIds(view), rowIds(*host.view));
+    view.recordModel()->removeRecord(list->find(2));
+    QCOMPARE(selectedIds(), (QList<int>{5, 9}));
+    QCOMPARE(view.rowCount(), int(list->count()) - 1);
+
+    // The editors move through it as through the item view.
+    const int last = view.selectedRows().last();
+    Host dlg;
+    QVERIFY(dlg.onNext(&view));
+    QCOMPARE(view.selectedRows(), QList<int>{last + 1});
+    QVERIFY(dlg.onLast(&view));
+    QCOMPARE(view.selectedRows(), QList<int>{view.rowCount() - 1});
 }
 
 void TestLumLib::workspaceListsAndNames()

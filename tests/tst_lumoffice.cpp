@@ -12,6 +12,7 @@
 #include "tdlgremove.h"
 #include "testfiles.h"
 #include "tlistdescriptor.h"
+#include "tlumrecordview.h"
 #include "tpasswordhash.h"
 #include "trecorddlg.h"
 
@@ -34,6 +35,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 
 // The currencies as stored in the data file right now.
@@ -45,19 +48,28 @@ std::unique_ptr<TCurrencies> onDisk(const QString& root)
     return list;
 }
 
-void selectIds(TLumListView* view, const QList<int>& ids)
+// Selects the rows whose records pass the test.
+void selectWhere(TLumRecordView* view, const std::function<bool(const Basics::TValue&)>& wanted)
 {
     view->clearSelection();
-    for (QTreeWidgetItem* item : view->itemsInOrder())
-        item->setSelected(ids.contains(TLumListItem::of(item)->id()));
+    for (int row = 0; row < view->rowCount(); ++row) {
+        if (wanted(*view->recordAt(row)))
+            view->selectionModel()->select(view->model()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
 }
 
-QStringList shownColumn(TLumListView* view, int column)
+void selectIds(TLumRecordView* view, const QList<int>& ids)
+{
+    selectWhere(view, [&ids](const Basics::TValue& record) { return ids.contains(record.getID()); });
+}
+
+QStringList shownColumn(TLumRecordView* view, int column)
 {
     QStringList texts;
-    for (QTreeWidgetItem* item : view->itemsInOrder()) {
-        if (!item->isHidden())
-            texts << item->text(column);
+    for (int row = 0; row < view->rowCount(); ++row) {
+        if (!view->isRowHidden(row))
+            texts << view->model()->index(row, column).data().toString();
     }
     return texts;
 }
@@ -159,7 +171,7 @@ void TestLumOffice::createEditDeleteAndRestart()
     m_window->newAction()->trigger();
     QTRY_COMPARE(int(onDisk(root)->count()), before + 1);
     QVERIFY(m_window->statusBar()->currentMessage().startsWith("Saved"));
-    QCOMPARE(m_window->listView()->topLevelItemCount(), before + 1);
+    QCOMPARE(m_window->listView()->rowCount(), before + 1);
 
     // Edit two at once: only what is typed changes, in both.
     selectIds(m_window->listView(), {2, 3});
@@ -181,7 +193,7 @@ void TestLumOffice::createEditDeleteAndRestart()
     });
     m_window->deleteAction()->trigger();
     QTRY_COMPARE(onDisk(root)->find(4), nullptr);
-    QCOMPARE(TLumListItem::of(m_window->listView()->selectedItems().value(0))->id(), 5);
+    QCOMPARE(m_window->listView()->selectedRecords().value(0)->getID(), 5);
 
     // The sort order of the list and the list shown are kept for the next start.
     m_window->listView()->sortByColumn(1, Qt::DescendingOrder);
@@ -288,10 +300,9 @@ void TestLumOffice::listsShowWhatTheEditorsShow()
     // Sorting goes by the stored value, not by the text.
     QVERIFY(m_window->showList("articles"));
     m_window->listView()->sortByColumn(2, Qt::AscendingOrder);
-    const QList<QTreeWidgetItem*> rows = m_window->listView()->itemsInOrder();
-    QVERIFY(TLumListItem::of(rows.first())->value()->getInt("price") <=
-            TLumListItem::of(rows.last())->value()->getInt("price"));
-    QVERIFY(rows.last()->text(2).contains(u',')); // an amount of the system currency
+    const TLumRecordView* rows = m_window->listView();
+    QVERIFY(rows->recordAt(0)->getInt("price") <= rows->recordAt(rows->rowCount() - 1)->getInt("price"));
+    QVERIFY(rows->rowText(rows->rowCount() - 1, 2).contains(u',')); // an amount of the system currency
 }
 
 void TestLumOffice::filterExportAndPrint()
@@ -315,7 +326,7 @@ void TestLumOffice::filterExportAndPrint()
 void TestLumOffice::theRecordEditorEditsListsWithoutAnEditor()
 {
     QVERIFY(m_window->showList("waiters"));
-    const int before = m_window->listView()->topLevelItemCount();
+    const int before = m_window->listView()->rowCount();
     answerNextDialog([](QDialog* editor) {
         QVERIFY(qobject_cast<LumDialogs::TRecordDlg*>(editor));
         QVERIFY(!child<QPushButton>(editor, "buttonOk")->isEnabled()); // a name is needed
@@ -324,8 +335,8 @@ void TestLumOffice::theRecordEditorEditsListsWithoutAnEditor()
         click(editor, "buttonOk");
     });
     m_window->newRecord();
-    QCOMPARE(m_window->listView()->topLevelItemCount(), before + 1);
-    const Basics::TValue* paula = TLumListItem::of(m_window->listView()->selectedItems().first())->value();
+    QCOMPARE(m_window->listView()->rowCount(), before + 1);
+    const Basics::TValue* paula = m_window->listView()->selectedRecords().first();
     QCOMPARE(paula->getString("trainee"), QStringLiteral("yes"));
     // Every attribute of a record can be looked at.
     answerNextDialog([](QDialog* view) {
@@ -345,7 +356,7 @@ void TestLumOffice::aFileReplacedOrDamagedFromOutside()
     peso->setName("Peso");
     other.insert(peso);
     other.save(QFile::encodeName(m_dir->path()).constData());
-    QTRY_COMPARE(m_window->listView()->topLevelItemCount(), 1);
+    QTRY_COMPARE(m_window->listView()->rowCount(), 1);
 
     const QString path = m_dir->filePath("usr/data/discount.dat");
     QByteArray damaged = readFile(path);
@@ -428,13 +439,11 @@ void TestLumOffice::theCardOnTheReaderOpensItsEditor()
         else
             QCOMPARE(shown, QStringLiteral("TNetCardDlg 04A1B203 1003"));
     }
-    QCOMPARE(m_window->listView()->selectedItems().size(), 1);
+    QCOMPARE(m_window->listView()->selectedRows().size(), 1);
 
     // From the list "Cards": the editor shows the chosen card, not the one on the reader.
-    for (QTreeWidgetItem* item : m_window->listView()->itemsInOrder()) {
-        const TLumListItem* row = TLumListItem::of(item);
-        item->setSelected(row && row->value() && row->value()->getString("uid") == u"04A1B205");
-    }
+    selectWhere(m_window->listView(),
+                [](const Basics::TValue& record) { return record.getString("uid") == u"04A1B205"; });
     QString shown;
     answerNextDialog([&shown](QDialog* editor) {
         shown = editor->findChild<QLineEdit*>("m_uid")->text() + u' ' +

@@ -11,6 +11,7 @@
 #include "testfiles.h"
 #include "thelpviewer.h"
 #include "tlistdescriptor.h"
+#include "tlumrecordview.h"
 #include "trecordeditor.h"
 
 #include <QAction>
@@ -276,10 +277,7 @@ void TestOfficeTools::changesAreRecordedAndRestored()
 
     // The history of the record, from the list's context menu; restore the version before the edit.
     m_window->showList("currencies");
-    for (QTreeWidgetItem* item : m_window->listView()->itemsInOrder()) {
-        if (TLumListItem::of(item)->id() == 2)
-            m_window->listView()->selectOnly(item);
-    }
+    m_window->listView()->selectRecord(m_workspace->getData("currencies")->find(2));
     bool shown = false;
     answerNextDialog([&](QDialog* dialog) {
         auto* changes = child<QTreeWidget>(dialog, "m_Changes");

@@ -1,7 +1,6 @@
 #include "listexport.h"
 
 #include "tlistprint.h"
-#include "tlumlistview.h"
 
 #include <QSaveFile>
 
@@ -20,7 +19,7 @@ QString csvField(const QString& text)
 
 } // namespace
 
-bool TListExport::writeCsv(const TLumListView& view, const QString& path)
+bool TListExport::writeCsv(const QTreeView& view, const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -32,13 +31,13 @@ bool TListExport::writeCsv(const TLumListView& view, const QString& path)
             fields << csvField(text(column));
         file.write(fields.join(u';').toUtf8() + "\r\n");
     };
-    line([&](int column) { return view.headerItem()->text(column); });
-    for (QTreeWidgetItem* row : TListPrint::shownRows(view))
-        line([&](int column) { return row->text(column); });
+    line([&](int column) { return TListPrint::headerText(view, column); });
+    for (int row : TListPrint::shownRows(view))
+        line([&](int column) { return TListPrint::cellText(view, row, column); });
     return file.commit();
 }
 
-bool TListExport::writePdf(const TLumListView& view, const QString& title, const QString& path)
+bool TListExport::writePdf(const QTreeView& view, const QString& title, const QString& path)
 {
     return TListPrint::writePdf(view, title, path);
 }

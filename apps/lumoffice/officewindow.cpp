@@ -20,8 +20,9 @@
 #include "tlistdescriptor.h"
 #include "tlistnames.h"
 #include "tlumdlg.h"
-#include "tlumlistview.h"
 #include "tlumreaderevent.h"
+#include "tlumrecordmodel.h"
+#include "tlumrecordview.h"
 #include "tlumworkspace.h"
 #include "tprompts.h"
 #include "tpseudoproperty.h"
@@ -89,7 +90,7 @@ QString listKey(const QString& list, const char* what)
 TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
     : TLumWindow(workspace, parent)
     , m_navigator(new QTreeWidget)
-    , m_view(new TLumListView)
+    , m_view(new TLumRecordView)
     , m_splitter(new QSplitter)
     , m_title(new QLabel)
     , m_banner(new QLabel)
@@ -170,11 +171,12 @@ TOfficeWindow::TOfficeWindow(TLumWorkspace* workspace, QWidget* parent)
         if (item && item->data(0, listNameRole).isValid())
             showList(item->data(0, listNameRole).toString());
     });
-    connect(m_view, &QTreeWidget::itemDoubleClicked, this, [this] {
+    connect(m_view, &QAbstractItemView::doubleClicked, this, [this] {
         if (m_edit->isEnabled())
             editSelection();
     });
-    connect(m_view, &QTreeWidget::itemSelectionChanged, this, &TOfficeWindow::updateActions);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TOfficeWindow::updateActions);
     connect(m_view->header(), &QHeaderView::customContextMenuRequested, this, &TOfficeWindow::chooseColumns);
     connect(m_findField, &QLineEdit::textChanged, this, &TOfficeWindow::applyFilter);
     connect(m_findField, &QLineEdit::returnPressed, this, &TOfficeWindow::findNext);
@@ -379,11 +381,10 @@ bool TOfficeWindow::showList(const QString& name)
         }
     }
     m_title->setText(info->title);
-    m_view->setElementName(info->names.element);
     m_view->setColumns(info->columns);
     fillView();
     // The name takes the room that is left; the other columns fit their texts.
-    for (int column = 0; column < m_view->columnCount(); ++column) {
+    for (int column = 0; column < int(info->columns.size()); ++column) {
         m_view->header()->setSectionHidden(column, !info->columns.at(column).shown);
         if (column == 1) {
             m_view->header()->setSectionResizeMode(column, QHeaderView::Stretch);
@@ -402,26 +403,17 @@ bool TOfficeWindow::showList(const QString& name)
 
 void TOfficeWindow::fillView()
 {
-    // After a reload the items' records are gone already: clearing must not paint them.
-    for (int row = 0; row < m_view->topLevelItemCount(); ++row) {
-        if (TLumListItem* item = TLumListItem::of(m_view->topLevelItem(row)))
-            item->setValue(nullptr);
-    }
-    m_view->setSortingEnabled(false);
-    m_view->clear();
-    m_items.clear();
-    m_itemsIndexed = false;
     m_anyHidden = false;
-    QList<QTreeWidgetItem*> items;
+    std::vector<Basics::TValue*> records;
     if (m_list) {
-        items.reserve(m_list->count());
+        records.reserve(size_t(m_list->count()));
         for (Basics::TValue* value : *m_list)
-            items << new TLumListItem(static_cast<QTreeWidget*>(nullptr), value);
+            records.push_back(value);
     }
-    m_view->addTopLevelItems(items);
-    m_view->setSortingEnabled(true);
-    if (!items.isEmpty())
-        m_view->setCurrentItem(m_view->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    m_view->setRecords(std::move(records));
+    if (m_view->rowCount() > 0)
+        m_view->selectionModel()->setCurrentIndex(m_view->model()->index(0, 0),
+                                                  QItemSelectionModel::NoUpdate);
 
     const bool damaged = workspace()->isDamaged(m_listName);
     m_banner->setVisible(damaged);
@@ -438,39 +430,21 @@ void TOfficeWindow::connectList(Basics::TValueList* list)
     connect(list, &Basics::TValueList::removed, this, &TOfficeWindow::onRemoved);
 }
 
-TLumListItem* TOfficeWindow::itemOf(const Basics::TValue* value)
-{
-    if (!m_itemsIndexed) {
-        m_items.reserve(m_view->topLevelItemCount());
-        for (int row = 0; row < m_view->topLevelItemCount(); ++row) {
-            if (TLumListItem* item = TLumListItem::of(m_view->topLevelItem(row)); item && item->value())
-                m_items.insert(item->value(), item);
-        }
-        m_itemsIndexed = true;
-    }
-    return m_items.value(value);
-}
-
 void TOfficeWindow::onInserted(Basics::TValue* value)
 {
-    if (itemOf(value))
-        return;
-    auto* item = new TLumListItem(m_view, value);
-    m_items.insert(value, item);
-    m_view->selectOnly(item);
+    m_view->recordModel()->insertRecord(value);
+    m_view->selectRecord(value);
     updateStatus();
 }
 
 void TOfficeWindow::onChanged(Basics::TValue* value)
 {
-    if (TLumListItem* item = itemOf(value))
-        item->refresh();
+    m_view->recordModel()->recordChanged(value);
 }
 
 void TOfficeWindow::onRemoved(Basics::TValue* value)
 {
-    itemOf(value);
-    delete m_items.take(value);
+    m_view->recordModel()->removeRecord(value);
     updateStatus();
 }
 
@@ -510,7 +484,7 @@ void TOfficeWindow::updateActions()
 {
     const TLumConfig::Right right = rightFor(m_listName);
     const bool damaged = m_list && workspace()->isDamaged(m_listName);
-    const bool selected = !m_view->selectedItems().isEmpty();
+    const bool selected = m_view->selectionModel()->hasSelection();
     const bool full = m_list && right == TLumConfig::Full && !damaged;
     const bool look = m_list && right != TLumConfig::NoAccess;
     QString reason;
@@ -575,10 +549,10 @@ void TOfficeWindow::updateStatus()
         m_statusRecords->clear();
         return;
     }
-    int shown = m_view->topLevelItemCount();
+    int shown = m_view->rowCount();
     if (m_anyHidden) {
-        for (int row = 0; row < m_view->topLevelItemCount(); ++row)
-            shown -= m_view->topLevelItem(row)->isHidden() ? 1 : 0;
+        for (int row = 0; row < m_view->rowCount(); ++row)
+            shown -= m_view->isRowHidden(row) ? 1 : 0;
     }
     const QString file = QDir::toNativeSeparators(workspace()->filePath(m_listName));
     const int count = int(m_list->count());
@@ -597,14 +571,14 @@ void TOfficeWindow::applyFilter()
     const QHeaderView* header = m_view->header();
     m_view->setUpdatesEnabled(false);
     m_anyHidden = false;
-    for (int row = 0; row < m_view->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = m_view->topLevelItem(row);
+    const int columns = m_view->model()->columnCount();
+    for (int row = 0; row < m_view->rowCount(); ++row) {
         bool match = text.isEmpty();
-        for (int column = 0; !match && column < m_view->columnCount(); ++column)
-            match =
-                !header->isSectionHidden(column) && item->text(column).contains(text, Qt::CaseInsensitive);
-        if (item->isHidden() == match)
-            item->setHidden(!match);
+        for (int column = 0; !match && column < columns; ++column)
+            match = !header->isSectionHidden(column) &&
+                    m_view->rowText(row, column).contains(text, Qt::CaseInsensitive);
+        if (m_view->isRowHidden(row) == match)
+            m_view->setRowHidden(row, !match);
         m_anyHidden = m_anyHidden || !match;
     }
     m_view->setUpdatesEnabled(true);
@@ -648,7 +622,7 @@ void TOfficeWindow::restoreListState()
     QSettings settings;
     const QByteArray header = settings.value(listKey(m_listName, "header")).toByteArray();
     if (!header.isEmpty() && m_view->header()->restoreState(header) &&
-        m_view->header()->count() == m_view->columnCount()) {
+        m_view->header()->count() == m_view->model()->columnCount()) {
         m_view->sortByColumn(settings.value(listKey(m_listName, "sort"), 0).toInt(),
                              Qt::SortOrder(settings.value(listKey(m_listName, "order"), 0).toInt()));
         return;
@@ -668,19 +642,13 @@ bool TOfficeWindow::restoreState()
 
 QList<Basics::TValue*> TOfficeWindow::selectedRecords() const
 {
-    QList<Basics::TValue*> records;
-    for (QTreeWidgetItem* item : m_view->selectedInOrder()) {
-        if (TLumListItem* recordItem = TLumListItem::of(item); recordItem && recordItem->value())
-            records << recordItem->value();
-    }
-    return records;
+    return m_view->selectedRecords();
 }
 
 void TOfficeWindow::selectRecord(int id)
 {
     const Basics::TValue* record = m_list ? m_list->find(id) : nullptr;
-    if (TLumListItem* item = itemOf(record))
-        m_view->selectOnly(item);
+    m_view->selectRecord(record);
 }
 
 void TOfficeWindow::runEditor(bool newRecord, const std::function<void(QDialog*)>& prepare)
@@ -713,7 +681,7 @@ void TOfficeWindow::editCardOnReader(const QString& uid)
     const int id = uid.isEmpty() ? 0 : TLumWorkspace::Cardmapping.getInt(uid);
     if (id > 0)
         selectRecord(id);
-    const bool listed = !m_view->selectedItems().isEmpty();
+    const bool listed = m_view->selectionModel()->hasSelection();
     if (!(listed ? m_edit : m_new)->isEnabled()) {
         prompts().warning(this, tr("No access"), tr("You may not change this list."));
         return;
@@ -776,7 +744,7 @@ void TOfficeWindow::deleteSelection()
     if (confirm.exec() != QDialog::Accepted)
         return;
     // The row of the first deleted record is selected afterwards: what followed it moves up.
-    const int row = m_view->indexOfTopLevelItem(itemOf(doomed.first()));
+    const int row = m_view->rowOf(doomed.first());
     for (Basics::TValue* value : doomed) {
         try {
             m_deleted.keep(m_listName, *m_list, *value);
@@ -789,9 +757,9 @@ void TOfficeWindow::deleteSelection()
             break;
         }
     }
-    const int count = m_view->topLevelItemCount();
+    const int count = m_view->rowCount();
     if (count > 0)
-        m_view->selectOnly(m_view->topLevelItem(std::min(std::max(row, 0), count - 1)));
+        m_view->selectOnlyRow(std::min(std::max(row, 0), count - 1));
     statusBar()->showMessage(tr("Deleted; Record > Deleted records brings them back."), 6000);
 }
 
@@ -887,7 +855,7 @@ bool TOfficeWindow::editRecord(const QString& list, int id)
 
 void TOfficeWindow::findNext()
 {
-    if (!findListItem(m_findField->text(), m_view) && !m_findField->text().isEmpty())
+    if (findListRow(m_findField->text(), m_view) < 0 && !m_findField->text().isEmpty())
         statusBar()->showMessage(tr("\"%1\" is not in the list.").arg(m_findField->text()), 4000);
 }
 
@@ -1018,17 +986,17 @@ bool TOfficeWindow::changeUser()
 bool TOfficeWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // A list that gets the focus selects its current row, so Return edits what the operator sees.
-    if (watched == m_view && event->type() == QEvent::FocusIn && m_view->selectedItems().isEmpty()) {
-        QTreeWidgetItem* current = m_view->currentItem();
-        if (!current || current->isHidden()) {
-            current = nullptr;
-            for (int row = 0; row < m_view->topLevelItemCount() && !current; ++row) {
-                if (!m_view->topLevelItem(row)->isHidden())
-                    current = m_view->topLevelItem(row);
+    if (watched == m_view && event->type() == QEvent::FocusIn && !m_view->selectionModel()->hasSelection()) {
+        int current = m_view->currentRow();
+        if (current < 0 || m_view->isRowHidden(current)) {
+            current = -1;
+            for (int row = 0; row < m_view->rowCount() && current < 0; ++row) {
+                if (!m_view->isRowHidden(row))
+                    current = row;
             }
         }
-        if (current)
-            m_view->selectOnly(current);
+        if (current >= 0)
+            m_view->selectOnlyRow(current);
     }
     return TLumWindow::eventFilter(watched, event);
 }

@@ -4,7 +4,6 @@
 #include "tlumconfig.h"
 #include "tlumwindow.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QString>
 
@@ -19,8 +18,7 @@ class QLineEdit;
 class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
-class TLumListItem;
-class TLumListView;
+class TLumRecordView;
 class TChangeHistory;
 
 namespace Basics {
@@ -43,7 +41,7 @@ public:
     // Shows the list of that name (the navigator follows); false for a list it does not know.
     bool showList(const QString& name);
     const QString& currentList() const { return m_listName; }
-    TLumListView* listView() const { return m_view; }
+    TLumRecordView* listView() const { return m_view; }
     QTreeWidget* navigator() const { return m_navigator; }
     QLineEdit* findField() const { return m_findField; }
     // The user's right for a list, by the object name of its editor.
@@ -117,7 +115,6 @@ private:
     void selectRecord(int id);
     // Runs the editor of the list shown; prepare, when given, sees it before it runs.
     void runEditor(bool newRecord, const std::function<void(QDialog*)>& prepare = {});
-    TLumListItem* itemOf(const Basics::TValue* value);
     // Offers the history of the edited record in an editor (a button beside Help, Ctrl+H).
     void offerHistoryIn(QDialog* editor);
     void openHistory(const QString& list, std::optional<int> id, const QString& noRestore, QWidget* parent);
@@ -130,7 +127,7 @@ private:
     void onSaveFailed(const QString& name, const QString& file, const QString& reason);
 
     QTreeWidget* m_navigator;
-    TLumListView* m_view;
+    TLumRecordView* m_view;
     QSplitter* m_splitter;
     QLabel* m_title;
     QLabel* m_banner;
@@ -154,10 +151,6 @@ private:
     QAction* m_listHistory = nullptr;
     QString m_listName;
     QPointer<Basics::TValueList> m_list;
-    // The item of every record, made when first asked for (itemOf): opening a list of a million
-    // records does without it.
-    QHash<const Basics::TValue*, TLumListItem*> m_items;
-    bool m_itemsIndexed = false;
     // Whether the filter hides any row.
     bool m_anyHidden = false;
     TDeletedRecords m_deleted;

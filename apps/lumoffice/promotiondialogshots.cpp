@@ -5,7 +5,7 @@
 #include "officewindow.h"
 #include "salespromotioncondition.h"
 #include "tlistdescriptor.h"
-#include "tlumlistview.h"
+#include "tlumrecordview.h"
 #include "tlumworkspace.h"
 
 #include <QLineEdit>
@@ -14,12 +14,11 @@ int TScreenshots::renderPromotionDialogs(TOfficeWindow& window, const QDir& out)
 {
     const LumDialogs::TListDescriptor* promotions =
         LumDialogs::TListDescriptor::find(QStringLiteral("salepromotions"));
-    if (!promotions || !window.showList(promotions->names.root) || window.listView()->topLevelItemCount() < 2)
+    if (!promotions || !window.showList(promotions->names.root) || window.listView()->rowCount() < 2)
         return 0;
     // The second demo promotion: two pages, order conditions on a cost centre, a department.
-    TLumListView* view = window.listView();
-    view->clearSelection();
-    view->topLevelItem(1)->setSelected(true);
+    TLumRecordView* view = window.listView();
+    view->selectOnlyRow(1);
     int written = grab(promotions->openEditor(&window, view, false).get())
                       .save(out.filePath(QStringLiteral("salepromotion-editor-conditions.png")));
 

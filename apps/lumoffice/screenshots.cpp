@@ -12,7 +12,7 @@
 #include "statcheckdlg.h"
 #include "tlistdescriptor.h"
 #include "tlistnames.h"
-#include "tlumlistview.h"
+#include "tlumrecordview.h"
 #include "tlumworkspace.h"
 #include "tprompts.h"
 #include "tselectdatedlg.h"
@@ -279,18 +279,19 @@ int TScreenshots::render(TOfficeWindow& window, const QString& folder)
         if ((!list.ownEditor && list.names.root != PosLib::Lists::articles) ||
             !window.showList(list.names.root))
             continue;
-        TLumListView* view = window.listView();
+        TLumRecordView* view = window.listView();
         const QString element = list.names.element;
         const std::unique_ptr<QDialog> newRecord = list.openEditor(&window, view, true);
         const QPixmap fresh = grab(newRecord.get());
         if (auto* tabs = newRecord->findChild<QTabWidget*>(); tabs && tabs->count() > 1)
             written += TScreenshots::allPages(newRecord.get(), tabs)
                            .save(out.filePath(element + QStringLiteral("-editor-pages.png")));
-        view->clearSelection();
-        for (int row = 0; row < std::min(3, view->topLevelItemCount()); ++row)
-            view->topLevelItem(row)->setSelected(true);
+        const int selected = std::min(3, view->rowCount());
+        view->selectionModel()->select(
+            QItemSelection(view->model()->index(0, 0), view->model()->index(selected - 1, 0)),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         QPixmap picture = fresh;
-        if (view->topLevelItemCount() > 1)
+        if (view->rowCount() > 1)
             picture = sideBySide(fresh, grab(list.openEditor(&window, view, false).get()));
         written += picture.save(out.filePath(element + QStringLiteral("-editor.png")));
     }
