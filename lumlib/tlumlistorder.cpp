@@ -58,8 +58,10 @@ TextKey textKey(QStringView text, int row)
     return key;
 }
 
-// Negative, zero or positive as a sorts before, with or after b ignoring case.
-int compareTexts(const TextKey& a, const TextKey& b, const std::vector<QString>& texts)
+// Negative, zero or positive as a sorts before, with or after b ignoring case; textOf gives a row's
+// whole text for the few pairs the keys cannot decide.
+template <class TextOf>
+int compareTexts(const TextKey& a, const TextKey& b, const TextOf& textOf)
 {
     if (a.packed && b.packed) {
         if (a.prefix != b.prefix)
@@ -67,7 +69,7 @@ int compareTexts(const TextKey& a, const TextKey& b, const std::vector<QString>&
         if (a.length <= packedUnits && b.length <= packedUnits)
             return a.length < b.length ? -1 : (a.length > b.length ? 1 : 0);
     }
-    return QStringView(texts[size_t(a.row)]).compare(texts[size_t(b.row)], Qt::CaseInsensitive);
+    return QStringView(textOf(a.row)).compare(textOf(b.row), Qt::CaseInsensitive);
 }
 
 // The rows in the order of the keys; empty when they are in that order already.
@@ -98,15 +100,16 @@ std::vector<int> byNumber(Records records, const TLumColumn& column, bool ascend
 
 std::vector<int> byText(Records records, const TLumColumn& column, bool ascending)
 {
-    std::vector<QString> texts(records.size());
+    // The texts are not kept: a million of them cost more to hold and let go than the few pairs
+    // whose keys tie cost to read again.
     std::vector<TextKey> keys(records.size());
     for (size_t row = 0; row < records.size(); ++row) {
         fetchEarly(records, row);
-        texts[row] = records[row]->getString(column.key); // shares the record's storage
-        keys[row] = textKey(texts[row], int(row));
+        keys[row] = textKey(records[row]->getString(column.key), int(row)); // shares the record's storage
     }
-    return sortKeys(keys, [ascending, &texts](const TextKey& a, const TextKey& b) {
-        const int order = compareTexts(a, b, texts);
+    const auto textOf = [records, &column](int row) { return records[size_t(row)]->getString(column.key); };
+    return sortKeys(keys, [ascending, &textOf](const TextKey& a, const TextKey& b) {
+        const int order = compareTexts(a, b, textOf);
         if (order != 0)
             return ascending ? order < 0 : order > 0;
         return a.row < b.row;
