@@ -248,16 +248,22 @@ bool TNetReader::actionLogPages(const QStringList& arguments, const ActionLogPag
                       {uid, QString::number(size), includeRead, QString::number(before)});
     };
     int size = pageSize();
-    std::future<PosLib::TCardServerAnswer> next = callMeanwhile(m_settings, pageCall(size, 0));
+    int before = 0;
+    std::future<PosLib::TCardServerAnswer> next = callMeanwhile(m_settings, pageCall(size, before));
     for (;;) {
         const PosLib::TCardServerAnswer page = next.get();
         keepOutcome(page);
         if (page.code != 0)
             return false;
         got += int(page.results.size());
-        const int before = page.results.size() >= size && (wanted == 0 || got < wanted)
-                               ? PosLib::TCardActionLog(page.results.last()).getID()
-                               : 0;
+        // Ids go down from page to page: a server that answers otherwise cannot keep the reader
+        // asking for ever.
+        const int lastBefore = before;
+        before = page.results.size() >= size && (wanted == 0 || got < wanted)
+                     ? PosLib::TCardActionLog(page.results.last()).getID()
+                     : 0;
+        if (lastBefore > 0 && before >= lastBefore)
+            before = 0;
         if (before > 0) {
             size = pageSize();
             next = callMeanwhile(m_settings, pageCall(size, before));
